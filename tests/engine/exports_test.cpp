@@ -1,0 +1,124 @@
+// The shipped libTarn_Kest.so, loaded by name from the application folder and
+// driven only through its four exports, as the user interface drives it.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "EngineLibrary.h"
+#include "TestData.h"
+
+using kesttest::TempDir;
+using kesttest::U;
+
+namespace {
+
+TEST(EngineExports, OnlyTheFourFunctionsAreExported) {
+    const std::string cmd = "nm -D --defined-only '" + std::string(KEST_APP_DIR) + "libTarn_Kest.so'";
+    FILE* p = popen(cmd.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::set<std::string> names;
+    char line[512];
+    while (std::fgets(line, sizeof line, p)) {
+        std::string s(line);
+        while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+        const size_t sp = s.rfind(' ');
+        if (sp == std::string::npos) continue;
+        const std::string type = s.substr(sp - 1, 1);
+        if (type == "A") continue;  // version-script nodes, not symbols
+        names.insert(s.substr(sp + 1));
+    }
+    ASSERT_EQ(pclose(p), 0);
+    EXPECT_EQ(names, (std::set<std::string>{"DecryptMechData", "EncryptMechData", "Tarn_CreateInstance",
+                                            "Tarn_DeleteInstance"}));
+}
+
+TEST(EngineExports, CreateDriveDelete) {
+    kesttest::EngineLibrary lib;
+    TempDir dir;
+    kesttest::WriteTables(dir, kesttest::HandTableXml());
+    ITarn* t = lib.create();
+    ASSERT_NE(t, nullptr);
+    const std::u16string folder = U(dir.path());
+    ASSERT_EQ(t->Init(folder.c_str()), 0);
+    ASSERT_EQ(t->SelectMech(u"HAND"), 0);
+    const LoadRec tool{5, 100, 0, 200, 0.1, 0.2, 0.05};
+    const LoadRec zero{};
+    EXPECT_EQ(t->SetLoad(LOAD_TOOL, &tool), 0);
+    EXPECT_EQ(t->SetLoad(LOAD_S, &zero), 0);
+    EXPECT_EQ(t->SetLoad(LOAD_H, &zero), 0);
+    EXPECT_EQ(t->SetLoad(LOAD_V, &zero), 0);
+    EXPECT_EQ(t->Calculate(), 0);
+    AxisRatios m{};
+    EXPECT_EQ(t->GetMomentRatios(&m), 0);
+    EXPECT_NEAR(m.v[5], 20.0, 1e-9);  // 0.1 m * 5 kg * 9.8 / 24.5 N·m
+    EXPECT_NEAR(t->GetLimitR(), 500.0, 1e-9);
+    EXPECT_EQ(t->IsInEnvelope(), 1);
+    EXPECT_EQ(lib.remove(t), 0);
+    EXPECT_EQ(lib.remove(nullptr), 0);
+}
+
+TEST(EngineExports, FileConversionsRoundTrip) {
+    kesttest::EngineLibrary lib;
+    TempDir dir;
+    const std::string plain = kesttest::HandTableXml();
+    kesttest::WriteBytes(dir.file("plain.xml"), plain);
+    const std::u16string src = U(dir.file("plain.xml"));
+    const std::u16string enc = U(dir.file("enc.bin"));
+    const std::u16string back = U(dir.file("back.xml"));
+    ASSERT_EQ(lib.encrypt(src.c_str(), enc.c_str()), 0);
+    EXPECT_EQ(kesttest::ReadBytes(dir.file("enc.bin")).size(), plain.size() + 16);
+    ASSERT_EQ(lib.decrypt(enc.c_str(), back.c_str()), 0);
+    EXPECT_EQ(kesttest::ReadBytes(dir.file("back.xml")), plain);  // no trailing zero byte
+
+    // An empty file becomes the 16 bytes of its encrypted digest and comes back empty.
+    kesttest::WriteBytes(dir.file("empty"), "");
+    const std::u16string empty = U(dir.file("empty"));
+    ASSERT_EQ(lib.encrypt(empty.c_str(), enc.c_str()), 0);
+    EXPECT_EQ(kesttest::ReadBytes(dir.file("enc.bin")).size(), 16u);
+    ASSERT_EQ(lib.decrypt(enc.c_str(), back.c_str()), 0);
+    EXPECT_EQ(kesttest::ReadBytes(dir.file("back.xml")), "");
+    EXPECT_TRUE(kesttest::Messages().empty());
+}
+
+TEST(EngineExports, FileConversionFailuresAreReported) {
+    kesttest::EngineLibrary lib;
+    TempDir dir;
+    kesttest::Messages().clear();
+    const std::u16string missing = U(dir.file("missing.xml"));
+    const std::u16string out = U(dir.file("out.bin"));
+    EXPECT_EQ(lib.encrypt(missing.c_str(), out.c_str()), -1);
+    ASSERT_EQ(kesttest::Messages().size(), 1u);
+    EXPECT_EQ(kesttest::Messages()[0].text,
+              u"Failed in opening the mechanism data file.(source) :\n" + missing);
+    EXPECT_EQ(kesttest::Messages()[0].flags, 0u);  // OK button, no icon
+
+    kesttest::WriteBytes(dir.file("plain.xml"), "<MechTable/>");
+    const std::u16string plain = U(dir.file("plain.xml"));
+    const std::u16string unwritable = U(dir.file("no/such/folder/out.bin"));
+    EXPECT_EQ(lib.encrypt(plain.c_str(), unwritable.c_str()), -3);
+    EXPECT_EQ(kesttest::Messages().back().text,
+              u"Failed in opening the mechanism data file.(destination) :\n" + unwritable);
+
+    // A plain (or tampered) file does not decrypt, and nothing is written.
+    EXPECT_EQ(lib.decrypt(plain.c_str(), out.c_str()), -2);
+    EXPECT_EQ(kesttest::Messages().back().text, u"Failed in decrypting the mechanism data file.\ncode=-8");
+    EXPECT_FALSE(std::ifstream(dir.file("out.bin")).good());
+    EXPECT_EQ(kesttest::Messages().size(), 3u);
+}
+
+TEST(EngineExports, MissingTableIsShownThroughTheHook) {
+    kesttest::EngineLibrary lib;
+    kesttest::Messages().clear();
+    ITarn* t = lib.create();
+    EXPECT_EQ(t->Init(u"/nonexistent-kest/"), TARN_ERR_OPEN);
+    ASSERT_EQ(kesttest::Messages().size(), 1u);
+    EXPECT_EQ(kesttest::Messages()[0].text, u"Can't find mechfile :\r\n/nonexistent-kest/KestMechData.bin");
+    EXPECT_EQ(kesttest::Messages()[0].flags, static_cast<unsigned>(KEST_MB_ICONSTOP));
+    lib.remove(t);
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// Reading the mechanism table: field rules, header rules and what a failed
+// load leaves behind.
+#include <gtest/gtest.h>
+
+#include "Tarn_Kest.h"
+#include "TblMech.h"
+#include "TestData.h"
+
+using namespace kest;
+using kesttest::TempDir;
+using kesttest::U;
+
+namespace {
+
+int LoadText(CTblMech& t, const std::string& xml) { return t.LoadXml(xml.data(), xml.size()); }
+
+TEST(TblMech, FieldRules) {
+    CTblMech t;
+    ASSERT_EQ(LoadText(t, R"(<MechTable><FileHeader Version="3" LastModifiedDate="today"/>
+        <Mech Name="A">
+          <Img>Image/</Img><Img>Mech/A.png</Img>
+          <L_B>0.1</L_B><M_Tmax> 12.5 kg</M_Tmax><Tau_uR1>n/a</Tau_uR1>
+          <Description>99</Description><l_hx>5</l_hx><Unknown>4</Unknown>
+        </Mech></MechTable>)"),
+              0);
+    ASSERT_EQ(t.GetCount(), 1);
+    const MechRec* m = t.FindMech(u"A");
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->picture, u"Image/Mech/A.png");        // two Img texts are joined
+    EXPECT_EQ(m->L_B, 0.100000001490116119384765625);  // single precision, widened
+    EXPECT_EQ(m->M_Tmax, 12.5);                        // leading number of the text
+    EXPECT_EQ(m->Tau_uR1, 0.0);                        // not a number: stays 0
+    EXPECT_EQ(m->L_HX, 0.0);                           // names are case-sensitive
+    EXPECT_EQ(m->L_HZ, 0.0);                           // absent: 0
+    EXPECT_EQ(m->loads[SLOT_TOOL].m, 120.0);           // a new record's tool mass
+    EXPECT_EQ(m->calculated, 0);
+    EXPECT_EQ(t.GetVersion(), 3);
+    EXPECT_EQ(t.GetLastModifiedDate(), u"today");
+}
+
+TEST(TblMech, FindIsExactAndFirstInFileOrder) {
+    CTblMech t;
+    ASSERT_EQ(LoadText(t, R"(<MechTable><FileHeader/>
+        <Mech Name="TK6"><M_Tmax>6</M_Tmax></Mech>
+        <Mech Name="tk6"><M_Tmax>7</M_Tmax></Mech>
+        <Mech Name="TK6"><M_Tmax>8</M_Tmax></Mech>
+        <Mech><M_Tmax>9</M_Tmax></Mech></MechTable>)"),
+              0);
+    EXPECT_EQ(t.GetCount(), 3);  // the Mech without Name is skipped
+    EXPECT_EQ(t.FindMech(u"TK6")->M_Tmax, 6.0);
+    EXPECT_EQ(t.FindMech(u"tk6")->M_Tmax, 7.0);
+    EXPECT_EQ(t.FindMech(u"Tk6"), nullptr);
+    EXPECT_EQ(t.FindMech(u"TK"), nullptr);
+    EXPECT_EQ(t.GetNameAt(2), u"TK6");
+    EXPECT_EQ(t.GetNameAt(3), u"");
+    EXPECT_EQ(t.GetNameAt(-1), u"");
+}
+
+TEST(TblMech, HeaderRules) {
+    CTblMech t;
+    ASSERT_EQ(LoadText(t, R"(<MechTable><FileHeader LastModifiedDate="d1"/></MechTable>)"), 0);
+    EXPECT_EQ(t.GetVersion(), 0);  // first load without Version
+    EXPECT_EQ(t.GetCount(), 0);
+    EXPECT_EQ(t.GetNameAt(0), u"");
+    ASSERT_EQ(LoadText(t, R"(<MechTable><FileHeader Version="12"/><Mech Name="X"/></MechTable>)"), 0);
+    ASSERT_EQ(LoadText(t, R"(<MechTable><FileHeader Version="x"/></MechTable>)"), 0);
+    EXPECT_EQ(t.GetVersion(), 0);  // present but without digits
+    ASSERT_EQ(LoadText(t, R"(<MechTable><FileHeader Version="15"/></MechTable>)"), 0);
+    ASSERT_EQ(LoadText(t, R"(<MechTable><FileHeader/><Mech Name="Y"/></MechTable>)"), 0);
+    EXPECT_EQ(t.GetVersion(), 15);  // kept from the previous file
+    EXPECT_EQ(t.GetLastModifiedDate(), u"d1");
+    EXPECT_EQ(t.GetCount(), 1);
+
+    // No header: the table is emptied and -4 returned.
+    EXPECT_EQ(LoadText(t, R"(<Other><FileHeader Version="1"/><Mech Name="Z"/></Other>)"), TARN_ERR_NO_HEADER);
+    EXPECT_EQ(t.GetCount(), 0);
+}
+
+TEST(TblMech, DeclaredEncodingIsHonoured) {
+    CTblMech t;
+    // "Gréifer" in ISO-8859-1 bytes, and the same text in UTF-8 without a declaration.
+    ASSERT_EQ(LoadText(t,
+                       "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"
+                       "<MechTable><FileHeader/><Mech Name=\"Gr\xE9ifer\"/></MechTable>"),
+              0);
+    EXPECT_EQ(t.GetNameAt(0), u"Gr\u00E9ifer");
+    ASSERT_EQ(LoadText(t, "<MechTable><FileHeader/><Mech Name=\"\xEB\xA1\x9C\xEB\xB4\x87\"/></MechTable>"),
+              0);
+    EXPECT_EQ(t.GetNameAt(0), u"\uB85C\uBD07");
+}
+
+TEST(TblMech, FailedLoadsKeepThePreviousRecords) {
+    TempDir dir;
+    CTblMech t;
+    kesttest::WriteTables(dir, kesttest::HandTableXml());
+    ASSERT_EQ(t.Load(U(dir.file("KestMechData.bin")), true), 0);
+    ASSERT_EQ(t.GetCount(), 2);
+
+    // Not XML after decryption.
+    kesttest::WriteBytes(dir.file("bad.bin"), kesttest::EncryptTable("this is not <xml"));
+    EXPECT_EQ(t.Load(U(dir.file("bad.bin")), true), TARN_ERR_XML);
+    // Empty decrypted text.
+    kesttest::WriteBytes(dir.file("empty.bin"), kesttest::EncryptTable(""));
+    EXPECT_EQ(t.Load(U(dir.file("empty.bin")), true), TARN_ERR_XML);
+    // A damaged file, a plain file and an empty file fail the digest.
+    std::string damaged = kesttest::ReadBytes(dir.file("KestMechData.bin"));
+    damaged[damaged.size() / 2] ^= 0x20;
+    kesttest::WriteBytes(dir.file("damaged.bin"), damaged);
+    EXPECT_EQ(t.Load(U(dir.file("damaged.bin")), true), TARN_ERR_DECRYPT);
+    kesttest::WriteBytes(dir.file("plain.bin"), kesttest::HandTableXml());
+    EXPECT_EQ(t.Load(U(dir.file("plain.bin")), true), TARN_ERR_DECRYPT);
+    kesttest::WriteBytes(dir.file("zero.bin"), "");
+    EXPECT_EQ(t.Load(U(dir.file("zero.bin")), true), TARN_ERR_DECRYPT);
+    // A missing file and a folder cannot be opened.
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(t.Load(U(dir.file("missing.bin")), true), TARN_ERR_OPEN);
+    EXPECT_EQ(t.Load(U(dir.path()), true), TARN_ERR_OPEN);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("Can't find mechfile :\r\n" + dir.file("missing.bin")), std::string::npos) << err;
+
+    EXPECT_EQ(t.GetCount(), 2);
+    EXPECT_NE(t.FindMech(u"HAND"), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+#include "EngineLib.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
+
+CEngineLib::~CEngineLib() {
+    if (m_handle != nullptr) dlclose(m_handle);
+}
+
+bool CEngineLib::Open(const std::string& folder, std::string& error) {
+    const std::string path = folder + "libTarn_Kest.so";
+    m_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (m_handle == nullptr) {
+        const char* why = dlerror();
+        error = "loading " + path + " failed: " + (why ? why : "unknown error");
+        return false;
+    }
+    CreateInstance = reinterpret_cast<PFN_Tarn_CreateInstance>(dlsym(m_handle, TARN_CREATE_INSTANCE_NAME));
+    DeleteInstance = reinterpret_cast<PFN_Tarn_DeleteInstance>(dlsym(m_handle, TARN_DELETE_INSTANCE_NAME));
+    EncryptMechData = reinterpret_cast<PFN_EncryptMechData>(dlsym(m_handle, TARN_ENCRYPT_NAME));
+    DecryptMechData = reinterpret_cast<PFN_DecryptMechData>(dlsym(m_handle, TARN_DECRYPT_NAME));
+    if (!CreateInstance || !DeleteInstance || !EncryptMechData || !DecryptMechData) {
+        error = path + " lacks one of the engine's exports";
+        return false;
+    }
+    return true;
+}
+
+std::string ExecutableFolder() {
+    char buf[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return "./";
+    std::string path(buf, static_cast<size_t>(n));
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}

@@ -1,0 +1,29 @@
+// The engine library loaded from the executable's own folder and its four
+// exports bound by name.
+#pragma once
+
+#include <string>
+
+#include "Tarn_Kest.h"
+
+class CEngineLib {
+public:
+    CEngineLib() = default;
+    ~CEngineLib();
+    CEngineLib(const CEngineLib&) = delete;
+    CEngineLib& operator=(const CEngineLib&) = delete;
+
+    // Loads libTarn_Kest.so from `folder`; false with a reason in `error`.
+    bool Open(const std::string& folder, std::string& error);
+
+    PFN_Tarn_CreateInstance CreateInstance = nullptr;
+    PFN_Tarn_DeleteInstance DeleteInstance = nullptr;
+    PFN_EncryptMechData EncryptMechData = nullptr;
+    PFN_DecryptMechData DecryptMechData = nullptr;
+
+private:
+    void* m_handle = nullptr;
+};
+
+// The folder of the running executable, with a trailing '/'.
+std::string ExecutableFolder();

@@ -27,6 +27,15 @@ bool ScanFloat(const char* text, float& out) {
     return true;
 }
 
+bool ScanDouble(const char* text, double& out) {
+    if (text == nullptr) return false;
+    char* end = nullptr;
+    const double value = strtod_l(text, &end, CLocale());
+    if (end == text) return false;
+    out = value;
+    return true;
+}
+
 bool ParseDouble(const char* text, double& out) {
     if (text == nullptr) return false;
     char* end = nullptr;

@@ -12,6 +12,10 @@ namespace kest {
 // 32-bit float. Returns false (and leaves `out` alone) when there is no number.
 bool ScanFloat(const char* text, float& out);
 
+// Reads the leading number of `text` as a double in the C locale, as the C
+// runtime's atof does: false (and `out` untouched) when there is no number.
+bool ScanDouble(const char* text, double& out);
+
 // Reads the leading base-10 integer of `text` (white space, optional sign,
 // digits), as the C runtime's atoi does; text without digits gives 0. Values
 // beyond the 32-bit range are clamped.

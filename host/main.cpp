@@ -1,0 +1,72 @@
+// kestload: starts KestLoad's main window, optionally with a project file.
+//
+//   kestload [PROJECT.kestload]
+//   kestload --smoke-test    open, analyse the first mechanism with its rated
+//                            load, print the verdict and close (for CI)
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+#include "DlgBuilder.h"
+#include "DlgMain.h"
+#include "Icons.h"
+#include "MessageBox.h"
+#include "Templates.h"
+
+namespace {
+
+// KESTLOAD_WINDOW_POS=x,y places the window (a new window asks for it).
+bool WindowPosFromEnvironment(QPoint& pos) {
+    const QByteArray v = qgetenv("KESTLOAD_WINDOW_POS");
+    const QList<QByteArray> parts = v.split(',');
+    if (parts.size() != 2) return false;
+    bool okX = false, okY = false;
+    pos = QPoint(parts[0].trimmed().toInt(&okX), parts[1].trimmed().toInt(&okY));
+    return okX && okY;
+}
+
+int RunSmokeTest(CDlgMain& dlg) {
+    int rc = 1;
+    QTimer::singleShot(0, &dlg, [&dlg, &rc] {
+        QListWidget* list = kest::DlgItem<QListWidget>(dlg.Client(), kest::IDC_LB_MECH);
+        if (list == nullptr || list->count() == 0 || dlg.m_pEngine == nullptr) {
+            std::fprintf(stderr, "smoke test: no mechanisms\n");
+            dlg.done(2);
+            return;
+        }
+        list->setCurrentRow(0);
+        dlg.OnBnClickedAddLeg();
+        dlg.OnBnClickedDefault();
+        std::printf("%s: %s\n", qPrintable(list->item(0)->text()), qPrintable(dlg.m_strVerdict[0]));
+        rc = dlg.m_nVerdict[0] == 1 ? 0 : 3;
+        dlg.OnFileExit();
+    });
+    const int result = dlg.exec();
+    return result == 1 ? rc : 4;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr,
+                     "kestload: no display found. Run it in a desktop session, or set "
+                     "QT_QPA_PLATFORM=offscreen to run without one.\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KestLoad"));
+    QApplication::setWindowIcon(kest::KestIcon(kest::IconId::App));
+
+    const bool smoke = argc == 2 && std::strcmp(argv[1], "--smoke-test") == 0;
+    CDlgMain dlg(nullptr);
+    if (smoke) return RunSmokeTest(dlg);
+    if (argc >= 2) dlg.SetPathName(QString::fromLocal8Bit(argv[1]));
+    QPoint pos;
+    if (WindowPosFromEnvironment(pos)) dlg.move(pos);
+    return dlg.exec() == 1 ? 0 : 0;
+}

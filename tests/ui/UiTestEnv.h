@@ -1,0 +1,41 @@
+// The fixed environment of the user-interface tests: offscreen platform, the
+// build's application folder, a temporary data home, and message boxes and file
+// dialogs recorded and answered instead of shown.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace kesttest {
+
+struct ShownMessage {
+    QString text;
+    QString caption;
+    unsigned flags;
+};
+
+// Everything shown since the last Reset, and the answers to give (IDOK when none).
+struct MessageLog {
+    std::vector<ShownMessage> shown;
+    std::deque<int> answers;
+    std::deque<QString> chosenFiles;  // answers of file dialogs; empty text cancels
+    void Reset() {
+        shown.clear();
+        answers.clear();
+        chosenFiles.clear();
+    }
+    QStringList Texts() const {
+        QStringList t;
+        for (const ShownMessage& m : shown) t << m.text;
+        return t;
+    }
+};
+
+MessageLog& Messages();
+
+// The application folder of the build (with its trailing '/').
+QString BuildAppFolder();
+
+}  // namespace kesttest

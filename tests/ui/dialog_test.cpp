@@ -1,0 +1,337 @@
+// The main window with the real engine: verdicts, the legend buttons, the
+// default loads, the engine binding and the keyboard.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "DgmPayload.h"
+#include "DialogFixture.h"
+#include "PathHelpers.h"
+#include "PgBarChart.h"
+#include "PgPayload.h"
+#include "Tarn_Kest.h"
+
+#include <cmath>
+
+using namespace kest;
+using kesttest::MainDialog;
+using kesttest::Messages;
+
+namespace {
+
+const QString kMech = QStringLiteral("TK50-2100");  // 50 kg; R1 73.5 N·m, R2/B 161.7 N·m, L_B 150 mm
+
+TEST_F(MainDialog, StartsWithTheEngineAndItsMechanisms) {
+    EXPECT_TRUE(Messages().shown.empty());
+    EXPECT_GE(list->count(), 12);
+    for (int i = 1; i < list->count(); ++i) EXPECT_LT(list->item(i - 1)->text(), list->item(i)->text());
+    EXPECT_EQ(dlg->m_tabAddLoad->count(), 4);
+    EXPECT_EQ(dlg->m_tabAddLoad->tabText(0), QStringLiteral("       Tool       "));
+    EXPECT_EQ(dlg->m_tabAddLoad->tabText(3), QStringLiteral("부가중량  S"));
+    EXPECT_EQ(dlg->m_tabResult->tabText(1), QStringLiteral("  Moment Bar Chart "));
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Noname - KestLoad 1.0.0"));
+    EXPECT_EQ(dlg->IsModified(), 0);
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 0);
+    EXPECT_EQ(GetDlgItemText(dlg->Client(), IDC_APPLICATION), QString());
+    EXPECT_EQ(DlgItem<QComboBox>(dlg->Client(), IDC_APPLICATION)->itemText(4), QStringLiteral("디버링"));
+    unsigned v[4];
+    dlg->GetProdVer(v);
+    EXPECT_EQ(v[0], 1u);
+    EXPECT_EQ(dlg->LoadModule(), -1);  // already loaded: nothing changes
+    EXPECT_NE(dlg->m_pEngine, nullptr);
+}
+
+TEST_F(MainDialog, RatedDefaultLoadPasses) {
+    AddRobot(kMech);
+    EXPECT_EQ(dlg->IsModified(), 1);
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Noname* - KestLoad 1.0.0"));
+    dlg->OnBnClickedDefault();
+    EXPECT_EQ(dlg->m_nVerdict[0], 1);
+    EXPECT_EQ(dlg->m_strVerdict[0], QStringLiteral("합격"));
+    EXPECT_EQ(dlg->m_strDetail[0].toUtf8(),
+              QByteArray("   중   량\t  :  O.K.\r\n   모멘트   \t  :  O.K.\r\n   이너셔\t  :  O.K."));
+}
+
+TEST_F(MainDialog, VerdictsFromTheEngineLevels) {
+    AddRobot(kMech);
+    struct Case {
+        QStringList tool;
+        int code;
+        const char* text;
+        bool massOverload;
+    };
+    const Case cases[] = {
+        // 52.5 kg at the flange: mass 105 % (level 1), moments and inertias low.
+        {{"52.5", "0", "0", "0", "0", "0", "0"}, 2, "합격 (High-load (고부하))", false},
+        // 40 kg 210 mm off the R1 axis: R1 moment 112 % (level 2).
+        {{"40", "210", "0", "0", "0", "0", "0"}, 3, "불합격 (추가 분석이 필요합니다.)", false},
+        // 60 kg: mass 120 % (level 3).
+        {{"60", "0", "0", "0", "0", "0", "0"}, 4, "불합격 (지원되지 않음)", true},
+        // 10 kg with Izz 5 kg·m²: R1 inertia over 300 % (level 3).
+        {{"10", "0", "0", "0", "0", "0", "5"}, 4, "불합격 (지원되지 않음)", false},
+    };
+    for (const Case& c : cases) {
+        TypeLoad(0, c.tool);
+        ASSERT_EQ(dlg->DoAnalyse(), 0);
+        EXPECT_EQ(dlg->m_nVerdict[0], c.code) << c.tool.join(',').toStdString();
+        EXPECT_EQ(dlg->m_strVerdict[0], QString::fromUtf8(c.text));
+        EXPECT_EQ(dlg->m_pPgPayload->Diagram().nMassOver[0], c.massOverload ? 1 : 0);
+    }
+    EXPECT_TRUE(dlg->m_strDetail[0].endsWith(QStringLiteral("Dynamically Hyper-Overload (적용 불가)")));
+
+    // The same inertia overload with inertia hidden does not change the verdict.
+    dlg->CommandAction(ID_VIEW_INERTIA_HIDE)->trigger();
+    EXPECT_EQ(dlg->m_bShowInertia, 0);
+    EXPECT_EQ(dlg->m_nVerdict[0], 1);
+    EXPECT_EQ(dlg->m_strVerdict[0], QStringLiteral("합격"));
+    EXPECT_FALSE(dlg->m_strDetail[0].contains(QStringLiteral("이너셔")));
+}
+
+TEST_F(MainDialog, UnknownMechanismKeepsItsPreviousVerdict) {
+    AddRobot(kMech);
+    dlg->m_pMngLegend->Add(QStringLiteral("NOT-IN-TABLE"));
+    AddRobot(QStringLiteral("TK20-1700"));
+    dlg->m_nVerdict[1] = 9;
+    dlg->m_strVerdict[1] = QStringLiteral("previous");
+    dlg->m_strDetail[1] = QStringLiteral("previous detail");
+    TypeLoad(0, {"10", "0", "0", "50", "0", "0", "0"});
+    ASSERT_EQ(dlg->DoAnalyse(), 0);
+    EXPECT_EQ(dlg->m_nVerdict[0], 1);
+    EXPECT_EQ(dlg->m_nVerdict[2], 1);
+    EXPECT_EQ(dlg->m_nVerdict[1], 9);
+    EXPECT_EQ(dlg->m_strVerdict[1], QStringLiteral("previous"));
+    EXPECT_EQ(dlg->m_strDetail[1], QStringLiteral("previous detail"));
+    // The payload page got robots 0 and 2: the same tool, two different limits.
+    const CDgmPayload& d = dlg->m_pPgPayload->Diagram();
+    EXPECT_DOUBLE_EQ(d.dLoadY, 0.0);
+    EXPECT_NEAR(d.dLoadR[0], 200.0, 1e-4);  // z 50 mm + L_B 150 mm (single precision)
+    EXPECT_NEAR(d.dLimY[0], 73.5 / 10 / 9.8 * 1000, 1e-4);
+    EXPECT_EQ(d.dLimY[1], 0.0);
+    EXPECT_GT(d.dLimY[2], 0.0);
+    EXPECT_NE(d.dLimY[2], d.dLimY[0]);
+    // Charts: inertia kind on the first page, moment kind on the second; R2/B twice.
+    EXPECT_EQ(dlg->m_pPgInertiaChart->GetKind(), 1);
+    EXPECT_EQ(dlg->m_pPgMomentChart->GetKind(), 0);
+    const auto& m = dlg->m_pPgMomentChart->Chart().dRatio[0];
+    EXPECT_EQ(m[3], m[4]);
+    EXPECT_EQ(m[0], 0.0);  // S has no moment
+}
+
+TEST_F(MainDialog, LegendButtons) {
+    dlg->OnBnClickedSubLeg();  // empty list: nothing at all
+    EXPECT_EQ(dlg->IsModified(), 0);
+    list->setCurrentRow(-1);
+    dlg->OnBnClickedAddLeg();  // no selection: nothing at all
+    EXPECT_EQ(dlg->IsModified(), 0);
+    AddRobot(kMech);
+    AddRobot(QStringLiteral("TK20-1700"));
+    AddRobot(QStringLiteral("TK6-1400"));
+    dlg->SetModifiedFlag(0);
+    dlg->m_nVerdict[0] = 42;  // an analysis would overwrite it
+    AddRobot(QStringLiteral("TK12-1450"));
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 3);
+    EXPECT_EQ(dlg->IsModified(), 1);
+    EXPECT_EQ(dlg->m_nVerdict[0], 42);
+    dlg->m_pMngLegend->SetCur(2);
+    dlg->OnBnClickedMoveUp();
+    dlg->OnBnClickedMoveUp();
+    EXPECT_EQ(dlg->m_pMngLegend->Name(0), QStringLiteral("TK6-1400"));
+    EXPECT_NE(dlg->m_nVerdict[0], 42);  // moved and analysed
+    dlg->OnBnClickedSubLeg();
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 2);
+    EXPECT_EQ(dlg->m_pMngLegend->Name(0), kMech);
+}
+
+TEST_F(MainDialog, DefaultLoadsGoIntoThePages) {
+    TypeLoad(0, {"1", "2", "3", "4", "5", "6", "7"});
+    dlg->OnBnClickedDefault();  // empty legend: nothing changes
+    EXPECT_EQ(PageText(0, IDC_MASS), QStringLiteral("1"));
+    EXPECT_EQ(dlg->IsModified(), 0);
+
+    AddRobot(QStringLiteral("TK20-1700"));
+    dlg->SetModifiedFlag(0);
+    dlg->OnBnClickedDefault();
+    EXPECT_EQ(dlg->IsModified(), 1);
+    ASSERT_EQ(dlg->m_pEngine->SelectMech(u"TK20-1700"), 0);
+    LoadRec tool{}, v{};
+    dlg->m_pEngine->GetDefaultLoad(LOAD_TOOL, &tool);
+    dlg->m_pEngine->GetDefaultLoad(LOAD_V, &v);
+    EXPECT_EQ(PageText(0, IDC_MASS), QStringLiteral("20"));
+    EXPECT_EQ(PageText(0, IDC_LZ), QString::number(static_cast<int>(tool.z)));  // truncated, not rounded
+    EXPECT_NE(std::fmod(tool.z, 1.0), 0.0);
+    EXPECT_EQ(PageText(0, IDC_IXX), QString::asprintf("%.3f", tool.Ixx));
+    EXPECT_EQ(PageText(1, IDC_MASS), QStringLiteral("12"));  // upper-arm reference load
+    EXPECT_EQ(PageText(1, IDC_LX), QString::number(static_cast<int>(v.x)));
+    EXPECT_EQ(PageText(1, IDC_IYY), QString::asprintf("%.3f", v.Iyy));
+    EXPECT_EQ(PageText(2, IDC_MASS), QStringLiteral("0"));
+    EXPECT_EQ(PageText(3, IDC_IZZ), QStringLiteral("0.000"));
+    // The analysis that followed took the edits over.
+    EXPECT_EQ(dlg->m_prmTool.Mass, 20.0);
+    EXPECT_EQ(dlg->m_prmTool.Lz, static_cast<int>(tool.z) / 1000.0);
+    EXPECT_EQ(dlg->m_prmAddLoadV.Mass, 12.0);
+    EXPECT_EQ(dlg->m_nVerdict[0], 1);
+}
+
+TEST_F(MainDialog, EditsMarkTheProjectAndBadNumbersAreReported) {
+    auto* company = DlgItem<QLineEdit>(dlg->Client(), IDC_COMPANY);
+    QTest::keyClicks(company, QStringLiteral("Kest"));
+    EXPECT_EQ(dlg->IsModified(), 1);
+    dlg->SetModifiedFlag(0);
+    QTest::keyClicks(DlgItem<QLineEdit>(dlg->m_pPgAddLoad[2], IDC_LY), QStringLiteral("5"));
+    EXPECT_EQ(dlg->IsModified(), 1);
+    dlg->Init();
+    EXPECT_EQ(dlg->IsModified(), 0);
+    EXPECT_EQ(company->text(), QString());
+    AddRobot(kMech);
+    TypeLoad(0, {"10", "x1", "0", "0", "0", "0", "0"});
+    Messages().Reset();
+    dlg->OnBnClickedAnalyse();
+    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Enter a number.")});  // once, not per robot
+}
+
+TEST_F(MainDialog, AnalyseWithoutRobotsAsksForOne) {
+    Messages().Reset();
+    dlg->OnBnClickedAnalyse();
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(Messages().shown[0].text, QStringLiteral("분석할 로봇을 추가하십시오."));
+    EXPECT_EQ(Messages().shown[0].flags, static_cast<unsigned>(KEST_MB_ICONINFORMATION));
+}
+
+TEST_F(MainDialog, TabsShowOnePageEach) {
+    auto* toolCalc = GetDlgItem(dlg->Client(), IDC_TOOL_CALC);
+    for (int page : {1, 2, 3, 0}) {
+        dlg->m_tabAddLoad->setCurrentIndex(page);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(dlg->m_pPgAddLoad[i]->isVisible(), i == page);
+        EXPECT_EQ(toolCalc->isVisible(), page == 0);
+    }
+    QWidget* pages[] = {dlg->m_pPgPayload, dlg->m_pPgMomentChart, dlg->m_pPgInertiaChart};
+    for (int tab : {1, 2, 0}) {
+        dlg->m_tabResult->setCurrentIndex(tab);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(pages[i]->isVisible(), i == tab) << tab;
+    }
+    // Either inertia command switches: hide removes the third tab, show restores it.
+    dlg->m_tabResult->setCurrentIndex(2);
+    dlg->CommandAction(ID_VIEW_INERTIA_SHOW)->trigger();
+    EXPECT_EQ(dlg->m_bShowInertia, 0);
+    EXPECT_EQ(dlg->m_tabResult->count(), 2);
+    EXPECT_TRUE(dlg->m_pPgPayload->isVisible());
+    EXPECT_FALSE(dlg->m_pPgInertiaChart->isVisible());
+    EXPECT_TRUE(dlg->CommandAction(ID_VIEW_INERTIA_HIDE)->isChecked());
+    dlg->CommandAction(ID_VIEW_INERTIA_HIDE)->trigger();
+    EXPECT_EQ(dlg->m_bShowInertia, 1);
+    EXPECT_EQ(dlg->m_tabResult->count(), 3);
+    EXPECT_EQ(dlg->m_tabResult->currentIndex(), 2);
+    EXPECT_TRUE(dlg->m_pPgInertiaChart->isVisible());
+}
+
+TEST_F(MainDialog, GenerationSwitchToggles) {
+    AddRobot(kMech);
+    QAction* now = dlg->CommandAction(ID_HELP_VER_NEW);
+    QAction* old = dlg->CommandAction(ID_HELP_VER_OLD);
+    EXPECT_TRUE(now->isChecked());
+    now->trigger();  // the checked item still switches to the other generation
+    EXPECT_TRUE(old->isChecked());
+    EXPECT_FALSE(now->isChecked());
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 0);  // the project was reset
+    EXPECT_EQ(dlg->IsModified(), 0);
+    EXPECT_TRUE(list->findItems(QStringLiteral("TK700-3000"), Qt::MatchExactly).isEmpty());
+    EXPECT_FALSE(list->findItems(kMech, Qt::MatchExactly).isEmpty());
+    old->trigger();
+    EXPECT_TRUE(now->isChecked());
+    EXPECT_FALSE(list->findItems(QStringLiteral("TK700-3000"), Qt::MatchExactly).isEmpty());
+}
+
+TEST_F(MainDialog, EnterAndEscapeNeverCloseTheWindow) {
+    auto* company = DlgItem<QLineEdit>(dlg->Client(), IDC_COMPANY);
+    company->setFocus();
+    QTest::keyClick(company, Qt::Key_Return);
+    QTest::keyClick(company, Qt::Key_Escape);
+    QTest::keyClick(DlgItem<QLineEdit>(dlg->m_pPgAddLoad[0], IDC_MASS), Qt::Key_Enter);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), 0);
+    auto* comment = DlgItem<QPlainTextEdit>(dlg->Client(), IDC_COMMENT);
+    comment->setFocus();
+    QTest::keyClicks(comment, QStringLiteral("a"));
+    QTest::keyClick(comment, Qt::Key_Return);
+    QTest::keyClicks(comment, QStringLiteral("b"));
+    EXPECT_EQ(comment->toPlainText(), QStringLiteral("a\nb"));
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(MainDialog, ServiceKeyEncryptsTheTableOnlyWithTheCode) {
+    Messages().Reset();
+    auto* engineer = DlgItem<QLineEdit>(dlg->Client(), IDC_ENGINEER);
+    QTest::keyClick(engineer, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(Messages().shown.empty());  // wrong code: silently ignored
+    QTemporaryDir dir;
+    QFile::copy(AppFolder() + QStringLiteral("libTarn_Kest.so"),
+                dir.filePath(QStringLiteral("libTarn_Kest.so")));
+    QFile::copy(QStringLiteral(KEST_SOURCE_DIR "data/mech/KestMechData.xml"),
+                dir.filePath(QStringLiteral("KestMechData.xml")));
+    SetAppFolderOverride(dir.path());
+    engineer->setText(QStringLiteral("tulip284"));
+    QTest::keyClick(engineer, Qt::Key_E, Qt::ControlModifier);
+    SetAppFolderOverride(kesttest::BuildAppFolder());
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(Messages().shown[0].text, QStringLiteral("아래 파일이 생성되었습니다. :\n") +
+                                            dir.filePath(QStringLiteral("KestMechData.bin")));
+    EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("KestMechData.bin"))).size(),
+              QFileInfo(dir.filePath(QStringLiteral("KestMechData.xml"))).size() + 16);
+    EXPECT_EQ(engineer->text(), QStringLiteral("tulip284"));  // the key typed nothing
+}
+
+TEST_F(MainDialog, ExitEndsWithResultOne) {
+    dlg->CommandAction(ID_FILE_EXIT)->trigger();
+    EXPECT_EQ(dlg->result(), 1);
+    EXPECT_FALSE(dlg->isVisible());
+}
+
+// Without the engine the window stays up, shows why, and offers nothing that needs it.
+TEST(MainDialogWithoutEngine, MissingLibraryOrData) {
+    QTemporaryDir empty;
+    SetAppFolderOverride(empty.path());
+    Messages().Reset();
+    {
+        CDlgMain dlg;
+        EXPECT_EQ(dlg.LoadModule(), -2);
+        EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("loading libTarn_Kest.so error")});
+        EXPECT_EQ(Messages().shown[0].flags, static_cast<unsigned>(KEST_MB_ICONSTOP));
+    }
+    {
+        Messages().Reset();
+        CDlgMain dlg;
+        dlg.show();
+        EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("loading libTarn_Kest.so error")});
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(dlg.m_pEngine, nullptr);
+        EXPECT_EQ(dlg.m_pPgPayload, nullptr);
+        EXPECT_FALSE(GetDlgItem(dlg.Client(), IDC_ANALYSE)->isEnabled());
+        EXPECT_FALSE(dlg.CommandAction(ID_HELP_VER_OLD)->isEnabled());
+        EXPECT_TRUE(dlg.CommandAction(ID_FILE_EXIT)->isEnabled());
+        EXPECT_EQ(dlg.DoAnalyse(), -1);
+        dlg.OnBnClickedDefault();
+        dlg.OnHelpVersion();
+        EXPECT_EQ(dlg.SelectCurMech(-1), -1);
+    }
+    QFile::copy(kesttest::BuildAppFolder() + QStringLiteral("libTarn_Kest.so"),
+                empty.filePath(QStringLiteral("libTarn_Kest.so")));
+    Messages().Reset();
+    {
+        CDlgMain dlg;
+        EXPECT_EQ(dlg.LoadModule(), -12);
+        EXPECT_EQ(Messages().Texts(),
+                  (QStringList{QStringLiteral("Can't find mechfile :\r\n") + empty.path() +
+                                   QStringLiteral("/KestMechData.bin"),
+                               QStringLiteral("Failed in initializing calculation object.")}));
+        EXPECT_NE(dlg.m_pEngine, nullptr);  // the object stays until the window goes
+    }
+    SetAppFolderOverride(kesttest::BuildAppFolder());
+}
+
+}  // namespace

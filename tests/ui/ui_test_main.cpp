@@ -1,0 +1,50 @@
+// Test program of the user interface: a QApplication on the offscreen platform
+// with the build's application folder and recorded message boxes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+#include "MessageBox.h"
+#include "PathHelpers.h"
+#include "UiTestEnv.h"
+
+namespace kesttest {
+
+MessageLog& Messages() {
+    static MessageLog log;
+    return log;
+}
+
+QString BuildAppFolder() { return QStringLiteral(KEST_APP_DIR); }
+
+}  // namespace kesttest
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QTemporaryDir dataHome;
+    setenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()).constData(), 1);
+    setenv("XDG_RUNTIME_DIR", QFile::encodeName(dataHome.path()).constData(), 1);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KestLoad"));
+    SetAppFolderOverride(kesttest::BuildAppFolder());
+    kest::SetMessageBoxHandler([](const QString& text, const QString& caption, unsigned flags) {
+        auto& log = kesttest::Messages();
+        log.shown.push_back({text, caption, flags});
+        if (log.answers.empty()) return static_cast<int>(kest::IDOK);
+        const int a = log.answers.front();
+        log.answers.pop_front();
+        return a;
+    });
+    kest::SetFileDialogHandler([](QWidget*, const kest::FileDialogRequest&) {
+        auto& log = kesttest::Messages();
+        if (log.chosenFiles.empty()) return QString();
+        const QString f = log.chosenFiles.front();
+        log.chosenFiles.pop_front();
+        return f;
+    });
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,74 @@
+// kestshot: opens KestLoad's main window offscreen with chosen robots and loads,
+// analyses, and saves a picture of the window (for the documentation).
+//
+//   kestshot OUT.png [--robots A,B,C] [--tool m,x,y,z,ixx,iyy,izz]
+//            [--result-tab 0|1|2] [--load-tab 0..3]
+#include <QApplication>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTabWidget>
+#include <cstdio>
+#include <cstring>
+
+#include "DlgBuilder.h"
+#include "DlgMain.h"
+#include "MngLegend.h"
+#include "PathHelpers.h"
+#include "PgAddLoad.h"
+#include "Templates.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KestLoad"));
+    if (argc < 2) {
+        std::fprintf(stderr,
+                     "usage: kestshot OUT.png [--robots A,B,C] [--tool m,x,y,z,ixx,iyy,izz] "
+                     "[--result-tab N] [--load-tab N]\n");
+        return 64;
+    }
+    QStringList robots, tool;
+    int resultTab = 0, loadTab = 0;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const QString value = QString::fromLocal8Bit(argv[i + 1]);
+        if (std::strcmp(argv[i], "--robots") == 0)
+            robots = value.split(QLatin1Char(','));
+        else if (std::strcmp(argv[i], "--tool") == 0)
+            tool = value.split(QLatin1Char(','));
+        else if (std::strcmp(argv[i], "--result-tab") == 0)
+            resultTab = value.toInt();
+        else if (std::strcmp(argv[i], "--load-tab") == 0)
+            loadTab = value.toInt();
+    }
+    SetAppFolderOverride(QStringLiteral(KEST_APP_DIR));
+    CDlgMain dlg;
+    dlg.show();
+    if (dlg.m_pEngine == nullptr) return 2;
+    auto* list = kest::DlgItem<QListWidget>(dlg.Client(), kest::IDC_LB_MECH);
+    for (const QString& name : robots) {
+        const auto items = list->findItems(name, Qt::MatchExactly);
+        if (items.isEmpty()) {
+            std::fprintf(stderr, "kestshot: no mechanism %s\n", qPrintable(name));
+            return 3;
+        }
+        list->setCurrentItem(items[0]);
+        dlg.OnBnClickedAddLeg();
+    }
+    if (!robots.isEmpty()) dlg.OnBnClickedDefault();
+    if (tool.size() == 7) {
+        const int ids[] = {kest::IDC_MASS, kest::IDC_LX,  kest::IDC_LY, kest::IDC_LZ,
+                           kest::IDC_IXX,  kest::IDC_IYY, kest::IDC_IZZ};
+        for (int i = 0; i < 7; ++i) kest::SetDlgItemText(dlg.m_pPgAddLoad[0], ids[i], tool[i]);
+        dlg.DoAnalyse();
+    }
+    if (!robots.isEmpty()) dlg.OnSelLegend(dlg.m_pMngLegend->Name(-1));
+    dlg.m_tabResult->setCurrentIndex(resultTab);
+    dlg.m_tabAddLoad->setCurrentIndex(loadTab);
+    QApplication::processEvents();
+    const QPixmap shot = dlg.grab();
+    if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "kestshot: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}

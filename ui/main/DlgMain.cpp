@@ -1,0 +1,496 @@
+// The main window as a window: built from its template, menu and toolbar,
+// initialisation, data exchange, pages and tabs, legend buttons, keyboard.
+#include "DlgMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "DlgBuilder.h"
+#include "Icons.h"
+#include "MessageBox.h"
+#include "MngLegend.h"
+#include "PathHelpers.h"
+#include "PgAddLoad.h"
+#include "PgBarChart.h"
+#include "PgPayload.h"
+#include "Strings.h"
+#include "Tarn_Kest.h"
+#include "Templates.h"
+
+using namespace kest;
+
+PFN_EncryptMechData EngineEncryptMechData();
+
+namespace {
+
+const char* const kServiceCode = "tulip284";
+const int kTabItemHeight = 26;
+const char* const kResultTabs[] = {"  Payload Diagram  ", "  Moment Bar Chart ", " Inertia Bar Chart "};
+
+// Adds an empty tab whose page is a sibling widget laid over the tab body.
+void AddTab(QTabWidget* tab, const QString& text, int index = -1) {
+    auto* body = new QWidget;
+    if (index < 0)
+        tab->addTab(body, text);
+    else
+        tab->insertTab(index, body, text);
+}
+
+}  // namespace
+
+CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
+    setWindowIcon(KestIcon(IconId::App));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_pClient = new QWidget(this);
+    const DlgTemplate* t = FindDlgTemplate(IDD_MAIN);
+    const QSize client = BuildDialogControls(m_pClient, *t);
+    setFont(m_pClient->font());
+    m_pClient->setFixedSize(client);
+    layout->addWidget(m_pClient);
+    BuildMenu();
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_tabAddLoad = DlgItem<QTabWidget>(m_pClient, IDC_TAB_ADDLOAD);
+    m_tabResult = DlgItem<QTabWidget>(m_pClient, IDC_TAB_RESULT);
+    m_lbMech = DlgItem<QListWidget>(m_pClient, IDC_LB_MECH);
+    for (QTabWidget* tab : {m_tabAddLoad, m_tabResult}) {
+        tab->setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(kTabItemHeight - 4));
+        tab->setUsesScrollButtons(false);
+    }
+    ConnectControls();
+    UpdateTitle();
+}
+
+CDlgMain::~CDlgMain() {
+    qApp->removeEventFilter(this);
+    OnDestroy();
+}
+
+void CDlgMain::BuildMenu() {
+    auto* bar = new QMenuBar(this);
+    layout()->setMenuBar(bar);
+    std::function<void(QMenu*, const MenuTemplateItem&)> addItem = [&](QMenu* menu,
+                                                                       const MenuTemplateItem& item) {
+        if (item.text == nullptr) {
+            menu->addSeparator();
+            return;
+        }
+        const QString text = QString::fromUtf8(item.text);
+        if (!item.children.empty()) {
+            QMenu* sub = menu->addMenu(text);
+            for (const MenuTemplateItem& c : item.children) addItem(sub, c);
+            return;
+        }
+        QAction* a = menu->addAction(text);
+        const int id = item.id;
+        a->setData(id);
+        a->setCheckable(id == ID_VIEW_INERTIA_SHOW || id == ID_VIEW_INERTIA_HIDE || id == ID_HELP_VER_NEW ||
+                        id == ID_HELP_VER_OLD);
+        a->setChecked(item.checked);
+        connect(a, &QAction::triggered, this, [this, a, id](bool checked) {
+            // Check marks change only where the handler says so.
+            if (a->isCheckable()) a->setChecked(!checked);
+            OnCommand(id);
+        });
+        m_actions.insert(id, a);
+    };
+    for (const MenuTemplateItem& popup : MainMenuTemplate().popups) {
+        QMenu* menu = bar->addMenu(QString::fromUtf8(popup.text));
+        for (const MenuTemplateItem& item : popup.children) addItem(menu, item);
+    }
+    const struct {
+        int id;
+        IconId icon;
+    } icons[] = {{ID_FILE_NEW_PRJ, IconId::FileNew},
+                 {ID_FILE_OPEN_PRJ, IconId::FileOpen},
+                 {ID_FILE_SAVE_PRJ, IconId::FileSave},
+                 {ID_FILE_PRINT, IconId::FilePrint},
+                 {ID_HELP_CRDSYS, IconId::CrdSys}};
+    for (const auto& i : icons) {
+        if (QAction* a = CommandAction(i.id)) a->setIcon(KestIcon(i.icon));
+    }
+    // Commands that come with later parts of the program stay disabled until then.
+    for (int id :
+         {ID_FILE_NEW_PRJ, ID_FILE_OPEN_PRJ, ID_FILE_SAVE_PRJ, ID_FILE_SAVE_AS_PRJ, ID_FILE_PROPERTIES,
+          ID_FILE_PRINT, ID_WINDOW_NEW, ID_HELP_CRDSYS, ID_HELP_MANUAL, ID_HELP_ABOUT}) {
+        if (QAction* a = CommandAction(id)) a->setEnabled(false);
+    }
+}
+
+void CDlgMain::CreateToolBar() {
+    m_pToolBar = new QToolBar(m_pClient);
+    m_pToolBar->setObjectName(QStringLiteral("ctrl59392"));
+    m_pToolBar->setIconSize(QSize(MainToolbarTemplate().imageWidth, MainToolbarTemplate().imageHeight));
+    m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int id : MainToolbarTemplate().commands) {
+        if (id == 0) {
+            m_pToolBar->addSeparator();
+        } else if (QAction* a = CommandAction(id)) {
+            a->setToolTip(a->text().remove(QLatin1Char('&')));
+            m_pToolBar->addAction(a);
+        }
+    }
+    const int h = m_pToolBar->sizeHint().height();
+    m_pToolBar->setGeometry(0, 0, m_pClient->width(), h);
+    m_pToolBar->show();
+}
+
+void CDlgMain::OnCommand(int id) {
+    switch (id) {
+        case ID_FILE_EXIT: OnFileExit(); break;
+        case ID_VIEW_INERTIA_SHOW:
+        case ID_VIEW_INERTIA_HIDE: OnHelpInertia(); break;
+        case ID_HELP_VER_NEW:
+        case ID_HELP_VER_OLD: OnHelpVersion(); break;
+        default: break;
+    }
+}
+
+void CDlgMain::ConnectControls() {
+    auto button = [this](int id, void (CDlgMain::*handler)()) {
+        if (auto* b = DlgItem<QPushButton>(m_pClient, id)) connect(b, &QPushButton::clicked, this, handler);
+    };
+    button(IDC_ANALYSE, &CDlgMain::OnBnClickedAnalyse);
+    button(IDC_DEFAULT, &CDlgMain::OnBnClickedDefault);
+    button(IDC_ADD_LEG, &CDlgMain::OnBnClickedAddLeg);
+    button(IDC_SUB_LEG, &CDlgMain::OnBnClickedSubLeg);
+    button(IDC_MOVE_UP, &CDlgMain::OnBnClickedMoveUp);
+    button(IDC_MOVE_DN, &CDlgMain::OnBnClickedMoveDn);
+    // The calculators come with their own dialogs; until then their buttons are off.
+    for (int id : {IDC_LOAD_CALC, IDC_TOOL_CALC}) {
+        if (QWidget* w = GetDlgItem(m_pClient, id)) w->setEnabled(false);
+    }
+    for (int id : {IDC_COMPANY, IDC_PROJECT, IDC_LINE, IDC_ROBOT_NUM, IDC_ENGINEER}) {
+        if (auto* e = DlgItem<QLineEdit>(m_pClient, id))
+            connect(e, &QLineEdit::textChanged, this, &CDlgMain::OnChangeGeneralInfo);
+    }
+    if (auto* e = DlgItem<QPlainTextEdit>(m_pClient, IDC_COMMENT)) {
+        connect(e, &QPlainTextEdit::textChanged, this, &CDlgMain::OnChangeGeneralInfo);
+    }
+    if (auto* c = DlgItem<QComboBox>(m_pClient, IDC_APPLICATION)) {
+        connect(c, &QComboBox::activated, this, &CDlgMain::OnChangeGeneralInfo);
+        connect(c, &QComboBox::editTextChanged, this, &CDlgMain::OnChangeGeneralInfo);
+    }
+    connect(m_lbMech, &QListWidget::currentRowChanged, this, [this] { OnLbnSelchangeLbMech(); });
+    connect(m_tabAddLoad, &QTabWidget::currentChanged, this, [this] { OnSelchangeTabAddLoad(); });
+    connect(m_tabResult, &QTabWidget::currentChanged, this, [this] { OnSelchangeTabResult(); });
+}
+
+void CDlgMain::showEvent(QShowEvent* event) {
+    if (!m_bInitDone) {
+        m_bInitDone = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+int CDlgMain::OnInitDialog() {
+    qApp->installEventFilter(this);
+    if (LoadModule() < 0) {
+        DisableEngineCommands();
+        return 1;
+    }
+    UpdateVerInfo();
+    UpdateTitle();
+    CreateToolBar();
+
+    if (auto* c = DlgItem<QComboBox>(m_pClient, IDC_APPLICATION)) {
+        ++m_nExchanging;
+        for (int id = IDS_APPL_SPOT; id <= IDS_APPL_DEBURRING; ++id) c->addItem(LoadKestString(id));
+        c->setCurrentIndex(0);
+        --m_nExchanging;
+    }
+    FillMechList();
+
+    AddTab(m_tabAddLoad, QStringLiteral("       Tool       "));
+    for (const char* axis : {"  V", "  H", "  S"}) {
+        AddTab(m_tabAddLoad, LoadKestString(IDS_ADDLOAD) + QString::fromLatin1(axis));
+    }
+    const QRect addRect = m_tabAddLoad->geometry().adjusted(0, kTabItemHeight, -10, -10);
+    CPrmLoadSub* records[4] = {&m_prmTool, &m_prmAddLoadV, &m_prmAddLoadH, &m_prmAddLoadS};
+    for (int i = 0; i < 4; ++i) {
+        m_pPgAddLoad[i] = new CPgAddLoad(this, m_pClient, records[i]);
+        m_pPgAddLoad[i]->setGeometry(addRect);
+    }
+    // The calculator buttons lie on the load pages.
+    for (int id : {IDC_LOAD_CALC, IDC_TOOL_CALC, IDC_DEFAULT}) {
+        if (QWidget* w = GetDlgItem(m_pClient, id)) w->raise();
+    }
+    ShowPgAddLoad(0);
+
+    for (const char* text : kResultTabs) AddTab(m_tabResult, QString::fromLatin1(text));
+    const QRect resRect = m_tabResult->geometry().adjusted(5, 31, -10, -10);
+    m_pPgPayload = new CPgPayload(this, m_pClient);
+    m_pPgInertiaChart = new CPgBarChart(this, m_pClient);
+    m_pPgMomentChart = new CPgBarChart(this, m_pClient);
+    for (QWidget* pg : {static_cast<QWidget*>(m_pPgPayload), static_cast<QWidget*>(m_pPgInertiaChart),
+                        static_cast<QWidget*>(m_pPgMomentChart)}) {
+        pg->setGeometry(resRect);
+    }
+    ShowPgResult(0);
+
+    m_pMngLegend = new CMngLegend;
+    m_pPgPayload->Diagram().SetLegend(m_pMngLegend);
+    m_pPgInertiaChart->Chart().SetLegend(m_pMngLegend);
+    m_pPgMomentChart->Chart().SetLegend(m_pMngLegend);
+
+    OnBnClickedDefault();
+
+    m_rcInTable = GetDlgItem(m_pClient, IDC_IN_TABLE)->geometry();
+    m_layInTable.Reset();
+    m_layInTable.SetRect(m_rcInTable);
+    m_layInTable.AddCol(0.12);
+    m_layInTable.AddCol(0.15);
+    for (int i = 0; i < 6; ++i) m_layInTable.AddCol((1 - 0.27) / 6);
+    for (int i = 0; i < 5; ++i) m_layInTable.AddRow(0.2);
+    m_rcResult = GetDlgItem(m_pClient, IDC_RESULT_BOX)->geometry();
+    m_rcImgMech = GetDlgItem(m_pClient, IDC_IMG_MECH)->geometry();
+
+    const struct {
+        int id;
+        IconId icon;
+    } buttons[] = {{IDC_ADD_LEG, IconId::Plus},
+                   {IDC_SUB_LEG, IconId::Minus},
+                   {IDC_MOVE_UP, IconId::MoveUp},
+                   {IDC_MOVE_DN, IconId::MoveDown}};
+    for (const auto& b : buttons) {
+        if (auto* btn = DlgItem<QPushButton>(m_pClient, b.id)) {
+            btn->setIcon(KestIcon(b.icon));
+            btn->setIconSize(QSize(16, 16));
+        }
+    }
+    Init();
+    return 1;
+}
+
+void CDlgMain::FillMechList() {
+    if (m_pEngine == nullptr) return;
+    m_lbMech->clear();
+    char16_t name[24];
+    for (int i = 0; m_pEngine->GetMechName(i, name, 24) >= 0; ++i) {
+        m_lbMech->addItem(QString::fromUtf16(name));
+    }
+}
+
+void CDlgMain::DisableEngineCommands() {
+    // Without the engine nothing can be analysed: only leaving the window stays.
+    for (int id : {IDC_ANALYSE, IDC_DEFAULT, IDC_ADD_LEG, IDC_SUB_LEG, IDC_MOVE_UP, IDC_MOVE_DN,
+                   IDC_LOAD_CALC, IDC_TOOL_CALC, IDC_LB_MECH}) {
+        if (QWidget* w = GetDlgItem(m_pClient, id)) w->setEnabled(false);
+    }
+    for (QAction* a : std::as_const(m_actions)) {
+        const int id = a->data().toInt();
+        if (id != ID_FILE_EXIT) a->setEnabled(false);
+    }
+}
+
+void CDlgMain::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, IDC_COMPANY, m_strCompany);
+    DDX_Text(pDX, IDC_PROJECT, m_strProject);
+    DDX_Text(pDX, IDC_APPLICATION, m_strApplication);
+    DDX_Text(pDX, IDC_LINE, m_strLine);
+    DDX_Text(pDX, IDC_ROBOT_NUM, m_strRobotNum);
+    DDX_Text(pDX, IDC_ENGINEER, m_strEngineer);
+    DDX_Text(pDX, IDC_COMMENT, m_strComment);
+    for (CPgAddLoad* pg : m_pPgAddLoad) {
+        if (pg == nullptr || pDX->m_bFailed) continue;
+        if (!pg->UpdateData(pDX->m_bSaveAndValidate)) pDX->m_bFailed = true;
+    }
+}
+
+bool CDlgMain::UpdateData(bool saveAndValidate) {
+    CDataExchange dx(m_pClient, saveAndValidate);
+    if (!saveAndValidate) ++m_nExchanging;
+    DoDataExchange(&dx);
+    if (!saveAndValidate) --m_nExchanging;
+    return !dx.m_bFailed;
+}
+
+void CDlgMain::ShowPgAddLoad(int page) {
+    for (int i = 0; i < 4; ++i) {
+        if (m_pPgAddLoad[i]) m_pPgAddLoad[i]->setVisible(i == page);
+    }
+    if (QWidget* b = GetDlgItem(m_pClient, IDC_TOOL_CALC)) b->setVisible(page == 0);
+}
+
+void CDlgMain::ShowPgResult(int page) {
+    QWidget* shown = page == 0   ? static_cast<QWidget*>(m_pPgPayload)
+                     : page == 1 ? static_cast<QWidget*>(m_pPgMomentChart)
+                                 : static_cast<QWidget*>(m_pPgInertiaChart);
+    for (QWidget* pg : {static_cast<QWidget*>(m_pPgPayload), static_cast<QWidget*>(m_pPgMomentChart),
+                        static_cast<QWidget*>(m_pPgInertiaChart)}) {
+        if (pg) pg->setVisible(pg == shown);
+    }
+}
+
+void CDlgMain::OnSelchangeTabAddLoad() { ShowPgAddLoad(m_tabAddLoad->currentIndex()); }
+
+void CDlgMain::OnSelchangeTabResult() { ShowPgResult(m_tabResult->currentIndex()); }
+
+int CDlgMain::OnSelLegend(const QString& name) {
+    m_lbMech->setCurrentRow(-1);
+    m_strSelMech = name;
+    m_pClient->update(m_rcResult);
+    m_pClient->update(m_rcImgMech);
+    if (m_pPgPayload) m_pPgPayload->update();
+    return 0;
+}
+
+void CDlgMain::OnLbnSelchangeLbMech() {
+    QListWidgetItem* item = m_lbMech->currentItem();
+    if (item == nullptr || m_lbMech->currentRow() < 0) return;
+    m_strSelMech = item->text();
+    m_pClient->update(m_rcImgMech);
+}
+
+void CDlgMain::UpdateInTable() { m_pClient->update(m_rcInTable); }
+
+void CDlgMain::OnBnClickedAddLeg() {
+    if (m_pMngLegend == nullptr || m_lbMech->currentRow() < 0 || m_lbMech->currentItem() == nullptr) return;
+    SetModifiedFlag(1);
+    const QString name = m_lbMech->currentItem()->text();
+    if (m_pMngLegend->Count() < 3) {
+        m_pMngLegend->Add(name);
+        DoAnalyse();
+    }
+}
+
+void CDlgMain::OnBnClickedSubLeg() {
+    if (m_pMngLegend == nullptr || m_pMngLegend->Count() <= 0) return;
+    SetModifiedFlag(1);
+    m_pMngLegend->RemoveCur();
+    DoAnalyse();
+    m_pClient->update(m_rcResult);
+}
+
+void CDlgMain::OnBnClickedMoveUp() {
+    if (m_pMngLegend == nullptr) return;
+    SetModifiedFlag(1);
+    m_pMngLegend->Move(-1);
+    DoAnalyse();
+}
+
+void CDlgMain::OnBnClickedMoveDn() {
+    if (m_pMngLegend == nullptr) return;
+    SetModifiedFlag(1);
+    m_pMngLegend->Move(1);
+    DoAnalyse();
+}
+
+void CDlgMain::OnHelpInertia() {
+    QAction* show = CommandAction(ID_VIEW_INERTIA_SHOW);
+    QAction* hide = CommandAction(ID_VIEW_INERTIA_HIDE);
+    if (show == nullptr || hide == nullptr) return;
+    if (show->isChecked()) {
+        if (hide->isChecked()) return;
+        show->setChecked(false);
+        hide->setChecked(true);
+        m_bShowInertia = 0;
+    } else {
+        show->setChecked(true);
+        hide->setChecked(false);
+        m_bShowInertia = 1;
+    }
+    if (m_pPgPayload != nullptr) {
+        if (m_bShowInertia == 1) {
+            if (m_tabResult->count() < 3) AddTab(m_tabResult, QString::fromLatin1(kResultTabs[2]), 2);
+            m_tabResult->setCurrentIndex(2);
+            ShowPgResult(2);
+        } else {
+            if (m_tabResult->count() > 2) {
+                QWidget* body = m_tabResult->widget(2);
+                m_tabResult->removeTab(2);
+                delete body;
+            }
+            m_tabResult->setCurrentIndex(0);
+            ShowPgResult(1);
+            ShowPgResult(0);
+        }
+    }
+    DoAnalyse();
+    m_pClient->update(m_rcResult);
+}
+
+void CDlgMain::OnFileExit() { done(1); }
+
+void CDlgMain::RelayoutResultPages() {
+    for (QWidget* pg : {static_cast<QWidget*>(m_pPgPayload), static_cast<QWidget*>(m_pPgMomentChart),
+                        static_cast<QWidget*>(m_pPgInertiaChart)}) {
+        if (pg) pg->update();
+    }
+}
+
+void CDlgMain::OnDestroy() {
+    delete m_pToolBar;
+    m_pToolBar = nullptr;
+    for (CPgAddLoad*& pg : m_pPgAddLoad) {
+        delete pg;
+        pg = nullptr;
+    }
+    delete m_pPgPayload;
+    m_pPgPayload = nullptr;
+    delete m_pPgInertiaChart;
+    m_pPgInertiaChart = nullptr;
+    delete m_pPgMomentChart;
+    m_pPgMomentChart = nullptr;
+    delete m_pMngLegend;
+    m_pMngLegend = nullptr;
+    UnloadModule();
+}
+
+bool CDlgMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w != nullptr && (w == this || isAncestorOf(w)) &&
+            PreTranslateMessage(static_cast<QKeyEvent*>(event), w)) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CDlgMain::keyPressEvent(QKeyEvent* event) {
+    if (PreTranslateMessage(event, this)) return;
+    QDialog::keyPressEvent(event);
+}
+
+bool CDlgMain::PreTranslateMessage(QKeyEvent* event, QWidget* target) {
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            // Only the description takes a new line.
+            QWidget* comment = GetDlgItem(m_pClient, IDC_COMMENT);
+            return !(comment != nullptr && target != nullptr &&
+                     (target == comment || comment->isAncestorOf(target)));
+        }
+        case Qt::Key_Escape: return true;
+        case Qt::Key_E:
+            if (!ctrl) return false;
+            if (GetDlgItemText(m_pClient, IDC_ENGINEER) == QLatin1String(kServiceCode) &&
+                EngineEncryptMechData()) {
+                const QString src = AppFolder() + QStringLiteral("KestMechData.xml");
+                const QString dst = AppFolder() + QStringLiteral("KestMechData.bin");
+                if (EngineEncryptMechData()(src.toStdU16String().c_str(), dst.toStdU16String().c_str()) ==
+                    0) {
+                    KestMessageBox(QStringLiteral("%1 :\n%2").arg(LoadKestString(IDS_FILE_CREATED), dst),
+                                   KEST_MB_ICONINFORMATION);
+                }
+            }
+            return true;
+        default: return false;
+    }
+}

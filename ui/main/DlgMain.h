@@ -1,0 +1,129 @@
+// The main window: the project, the engine binding, the load input pages, the
+// result pages and the list of robots under analysis.
+#pragma once
+
+#include <QDialog>
+#include <QMap>
+#include <QRect>
+#include <QString>
+
+#include "DataExchange.h"
+#include "Img.h"
+#include "KestLoadLibExport.h"
+#include "PrmLoadSub.h"
+#include "TblLayout.h"
+
+class ITarn;
+class QAction;
+class QKeyEvent;
+class QListWidget;
+class QTabWidget;
+class QToolBar;
+class CMngLegend;
+class CPgAddLoad;
+class CPgBarChart;
+class CPgPayload;
+
+class KESTLOADLIB_API CDlgMain : public QDialog {
+    Q_OBJECT
+public:
+    explicit CDlgMain(QWidget* pParent = nullptr);
+    ~CDlgMain() override;
+
+    // Project.
+    int Init();
+    void SetModifiedFlag(int bModified = 1);
+    int IsModified() const { return m_bModified; }
+    void SetPathName(const QString& path) { m_strPathName = path; }
+    void OnChangeGeneralInfo();
+    void OnBnClickedDefault();
+
+    // Engine binding and analysis.
+    int LoadModule();
+    int UnloadModule();
+    int UpdateVerInfo();
+    void GetProdVer(unsigned int out[4]) const;
+    int SelectCurMech(int index);
+    int DoAnalyse();
+    int DoAnalyseSub();
+    void OnBnClickedAnalyse();
+    void OnHelpVersion();
+
+    // The dialog.
+    int OnInitDialog();
+    void DoDataExchange(kest::CDataExchange* pDX);
+    bool UpdateData(bool saveAndValidate = true);
+    void ShowPgAddLoad(int page);
+    void ShowPgResult(int page);
+    void OnSelchangeTabAddLoad();
+    void OnSelchangeTabResult();
+    int OnSelLegend(const QString& name);
+    void OnLbnSelchangeLbMech();
+    void UpdateInTable();
+    void OnBnClickedAddLeg();
+    void OnBnClickedSubLeg();
+    void OnBnClickedMoveUp();
+    void OnBnClickedMoveDn();
+    void OnHelpInertia();
+    void OnFileExit();
+    void OnDestroy();
+    // Keyboard handling before the control `target` sees the key; true when consumed.
+    bool PreTranslateMessage(QKeyEvent* event, QWidget* target);
+    void UpdateTitle();
+
+    // The menu and toolbar command with this id (null if none).
+    QAction* CommandAction(int id) const { return m_actions.value(id, nullptr); }
+    // The widget on which the main window draws (client area below the menu).
+    QWidget* Client() const { return m_pClient; }
+
+    // Project data.
+    QString m_strCompany, m_strProject, m_strApplication, m_strLine, m_strRobotNum, m_strEngineer,
+        m_strComment;
+    int m_bShowInertia = 1;
+    CPrmLoadSub m_prmTool, m_prmAddLoadV, m_prmAddLoadH, m_prmAddLoadS;
+    CMngLegend* m_pMngLegend = nullptr;
+    QString m_strPathName;
+    int m_bModified = 0;
+
+    // Engine binding and results.
+    void* m_hEngine = nullptr;
+    ITarn* m_pEngine = nullptr;
+    unsigned int m_nProdVer[4] = {0, 0, 0, 0};
+    int m_nVerdict[3] = {0, 0, 0};
+    QString m_strVerdict[3];
+    QString m_strDetail[3];
+
+    // Pages, tabs and the drawn areas.
+    QToolBar* m_pToolBar = nullptr;
+    CPgAddLoad* m_pPgAddLoad[4] = {nullptr, nullptr, nullptr, nullptr};
+    CPgPayload* m_pPgPayload = nullptr;
+    CPgBarChart* m_pPgInertiaChart = nullptr;
+    CPgBarChart* m_pPgMomentChart = nullptr;
+    QTabWidget* m_tabAddLoad = nullptr;
+    QTabWidget* m_tabResult = nullptr;
+    QListWidget* m_lbMech = nullptr;
+    QRect m_rcInTable, m_rcResult, m_rcImgMech;
+    CTblLayout m_layInTable;
+    QString m_strSelMech;
+    CImg m_imgMech;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenu();
+    void CreateToolBar();
+    void OnCommand(int id);
+    void ConnectControls();
+    void DisableEngineCommands();
+    void FillMechList();
+    void RelayoutResultPages();
+    void WriteDefaultLoad(int page, int kind);
+
+    QWidget* m_pClient = nullptr;
+    QMap<int, QAction*> m_actions;
+    bool m_bInitDone = false;
+    int m_nExchanging = 0;  // >0 while values are written into the controls
+};

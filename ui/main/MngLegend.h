@@ -1,0 +1,27 @@
+// The robots under analysis: an ordered list of mechanism names with a current
+// entry. The main dialog's buttons keep it at three entries at most.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "KestLoadLibExport.h"
+
+class KESTLOADLIB_API CMngLegend {
+public:
+    CMngLegend() = default;
+    virtual ~CMngLegend() = default;
+
+    int Count() const { return static_cast<int>(m_names.size()); }
+    int Add(const QString& name);
+    int RemoveCur();
+    int Move(int direction);  // +1 down, -1 up
+    QString Name(int index = -1) const;
+    int GetCur() const { return nCur; }
+    void SetCur(int index) { nCur = index; }
+    void Clear() { m_names.clear(); }
+
+private:
+    QStringList m_names;
+    int nCur = 0;
+};

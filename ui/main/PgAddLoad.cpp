@@ -1,0 +1,48 @@
+#include "PgAddLoad.h"
+
+#include <QLineEdit>
+
+#include "DataExchange.h"
+#include "DlgBuilder.h"
+#include "DlgMain.h"
+#include "PrmLoadSub.h"
+#include "Templates.h"
+
+using namespace kest;
+
+namespace {
+const int kEdits[] = {IDC_MASS, IDC_LX, IDC_LY, IDC_LZ, IDC_IXX, IDC_IYY, IDC_IZZ};
+}
+
+CPgAddLoad::CPgAddLoad(CDlgMain* owner, QWidget* parent, CPrmLoadSub* load)
+    : CDlgPg(IDD_PG_ADDLOAD, parent), m_pOwner(owner), m_pLoad(load) {
+    for (int id : kEdits) {
+        if (auto* e = DlgItem<QLineEdit>(this, id)) {
+            connect(e, &QLineEdit::textChanged, this, &CPgAddLoad::OnEditChanged);
+            connect(e, &QLineEdit::textEdited, this, &CPgAddLoad::OnEditEdited);
+        }
+    }
+}
+
+bool CPgAddLoad::UpdateData(bool saveAndValidate) {
+    CDataExchange dx(this, saveAndValidate);
+    double* fields[7] = {&m_pLoad->Mass, &m_pLoad->Lx,  &m_pLoad->Ly, &m_pLoad->Lz,
+                         &m_pLoad->Ixx,  &m_pLoad->Iyy, &m_pLoad->Izz};
+    for (int i = 0; i < 7; ++i) {
+        // Positions are shown in millimetres and held in metres.
+        const bool position = i >= 1 && i <= 3;
+        double shown = position ? *fields[i] * 1000.0 : *fields[i];
+        DDX_Text(&dx, kEdits[i], shown);
+        if (dx.m_bFailed) break;  // the fields after a bad one are not read
+        if (saveAndValidate) *fields[i] = position ? shown / 1000.0 : shown;
+    }
+    return !dx.m_bFailed;
+}
+
+void CPgAddLoad::OnEditChanged() {
+    if (m_pOwner) m_pOwner->UpdateInTable();
+}
+
+void CPgAddLoad::OnEditEdited() {
+    if (m_pOwner) m_pOwner->SetModifiedFlag(1);
+}

@@ -1,0 +1,25 @@
+// The page on which one load is edited: mass in kg, centre of gravity in mm and
+// inertias in kg·m²; the record behind it holds metres.
+#pragma once
+
+#include "DlgPg.h"
+#include "KestLoadLibExport.h"
+
+class CPrmLoadSub;
+class CDlgMain;
+
+class KESTLOADLIB_API CPgAddLoad : public CDlgPg {
+    Q_OBJECT
+public:
+    CPgAddLoad(CDlgMain* owner, QWidget* parent, CPrmLoadSub* load);
+    // true: edits -> record; false: record -> edits. False when a value could not be read.
+    bool UpdateData(bool saveAndValidate);
+    CPrmLoadSub* Load() const { return m_pLoad; }
+
+private:
+    void OnEditChanged();
+    void OnEditEdited();
+
+    CDlgMain* m_pOwner;
+    CPrmLoadSub* m_pLoad;  // not owned
+};

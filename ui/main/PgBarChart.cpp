@@ -1,0 +1,28 @@
+#include "PgBarChart.h"
+
+#include <QLabel>
+
+#include "DlgBuilder.h"
+#include "Templates.h"
+
+using namespace kest;
+
+CPgBarChart::CPgBarChart(CDlgMain* owner, QWidget* parent)
+    : CDlgPg(IDD_PG_BARCHART, parent), m_pOwner(owner) {
+    // The zone key: each static on its zone's colour.
+    const struct {
+        int id;
+        QColor color;
+    } keys[] = {{IDC_ZONE_NORMAL, QColor(180, 255, 100)},
+                {IDC_ZONE_HIGH, QColor(255, 255, 200)},
+                {IDC_ZONE_OVER, QColor(255, 225, 225)}};
+    for (const auto& k : keys) {
+        if (auto* l = DlgItem<QLabel>(this, k.id)) {
+            l->setAutoFillBackground(true);
+            QPalette pal = l->palette();
+            pal.setColor(QPalette::Window, k.color);
+            l->setPalette(pal);
+            l->setAlignment(Qt::AlignCenter);
+        }
+    }
+}

@@ -1,0 +1,54 @@
+#include "DataExchange.h"
+
+#include <QLineEdit>
+#include <QWidget>
+#include <cstdlib>
+
+#include "DlgBuilder.h"
+#include "MessageBox.h"
+#include "NumText.h"
+
+namespace kest {
+
+QString DoubleToText(double value) { return QString::fromStdString(FormatC("%.15g", value)); }
+
+bool TextToDouble(const QString& text, double& value) {
+    const QByteArray utf8 = text.toUtf8();
+    return ParseDouble(utf8.constData(), value);
+}
+
+double TextToDoublePrefix(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    double value = 0.0;
+    return ScanDouble(utf8.constData(), value) ? value : 0.0;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, QString& value) {
+    if (pDX->m_bFailed) return;
+    if (pDX->m_bSaveAndValidate) {
+        value = GetDlgItemText(pDX->m_pDlgWnd, id);
+    } else {
+        SetDlgItemText(pDX->m_pDlgWnd, id, value);
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int id, double& value) {
+    if (pDX->m_bFailed) return;
+    if (!pDX->m_bSaveAndValidate) {
+        SetDlgItemText(pDX->m_pDlgWnd, id, DoubleToText(value));
+        return;
+    }
+    double read = 0.0;
+    if (TextToDouble(GetDlgItemText(pDX->m_pDlgWnd, id), read)) {
+        value = read;
+        return;
+    }
+    pDX->m_bFailed = true;
+    KestMessageBox(QStringLiteral("Enter a number."), KEST_MB_OK | KEST_MB_ICONWARNING);
+    if (QWidget* w = GetDlgItem(pDX->m_pDlgWnd, id)) {
+        w->setFocus(Qt::OtherFocusReason);
+        if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
+    }
+}
+
+}  // namespace kest

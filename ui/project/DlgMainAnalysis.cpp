@@ -1,0 +1,192 @@
+// The engine binding of the main window and the analysis of every robot in the
+// legend list.
+#include <dlfcn.h>
+
+#include <QAction>
+#include <QFile>
+
+#include "DgmBarChart.h"
+#include "DgmPayload.h"
+#include "DlgMain.h"
+#include "MessageBox.h"
+#include "MngLegend.h"
+#include "PathHelpers.h"
+#include "PgBarChart.h"
+#include "PgPayload.h"
+#include "Strings.h"
+#include "Tarn_Kest.h"
+#include "Templates.h"
+#include "Verdict.h"
+
+using namespace kest;
+
+namespace {
+
+// The engine's exports, bound by LoadModule.
+PFN_Tarn_CreateInstance g_pfnCreateInstance = nullptr;
+PFN_Tarn_DeleteInstance g_pfnDeleteInstance = nullptr;
+PFN_EncryptMechData g_pfnEncryptMechData = nullptr;
+PFN_DecryptMechData g_pfnDecryptMechData = nullptr;
+
+const char* const kEngineFile = "libTarn_Kest.so";
+
+}  // namespace
+
+PFN_EncryptMechData EngineEncryptMechData() { return g_pfnEncryptMechData; }
+
+int CDlgMain::LoadModule() {
+    if (m_hEngine != nullptr) return -1;
+    const QString path = AppFolder() + QString::fromLatin1(kEngineFile);
+    m_hEngine = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (m_hEngine == nullptr) {
+        KestMessageBox(QStringLiteral("loading %1 error").arg(QString::fromLatin1(kEngineFile)),
+                       KEST_MB_ICONSTOP);
+        return -2;
+    }
+    struct Entry {
+        const char* name;
+        void** target;
+        int code;
+    };
+    const Entry entries[] = {
+        {TARN_CREATE_INSTANCE_NAME, reinterpret_cast<void**>(&g_pfnCreateInstance), -3},
+        {TARN_DELETE_INSTANCE_NAME, reinterpret_cast<void**>(&g_pfnDeleteInstance), -4},
+        {TARN_ENCRYPT_NAME, reinterpret_cast<void**>(&g_pfnEncryptMechData), -5},
+        {TARN_DECRYPT_NAME, reinterpret_cast<void**>(&g_pfnDecryptMechData), -6},
+    };
+    for (const Entry& e : entries) {
+        *e.target = dlsym(m_hEngine, e.name);
+        if (*e.target == nullptr) {
+            KestMessageBox(QStringLiteral("Failed in getting %1 function").arg(QString::fromLatin1(e.name)),
+                           KEST_MB_ICONSTOP);
+            return e.code;
+        }
+    }
+    m_pEngine = g_pfnCreateInstance();
+    if (m_pEngine == nullptr) {
+        KestMessageBox(QStringLiteral("Failed in creating calculation object."), KEST_MB_ICONSTOP);
+        return -11;
+    }
+    const std::u16string folder = AppFolder().toStdU16String();
+    if (m_pEngine->Init(folder.c_str()) < 0) {
+        KestMessageBox(QStringLiteral("Failed in initializing calculation object."), KEST_MB_ICONSTOP);
+        return -12;
+    }
+    return 0;
+}
+
+int CDlgMain::UnloadModule() {
+    if (m_pEngine == nullptr) {
+        // A library whose object was never created is still released.
+        if (m_hEngine != nullptr) dlclose(m_hEngine);
+        m_hEngine = nullptr;
+        return -1;
+    }
+    g_pfnDeleteInstance(m_pEngine);
+    dlclose(m_hEngine);
+    m_hEngine = nullptr;
+    m_pEngine = nullptr;
+    return 0;
+}
+
+int CDlgMain::UpdateVerInfo() {
+    // The product version is the build's project version.
+    m_nProdVer[0] = KEST_VERSION_MAJOR;
+    m_nProdVer[1] = KEST_VERSION_MINOR;
+    m_nProdVer[2] = KEST_VERSION_PATCH;
+    m_nProdVer[3] = KEST_VERSION_TWEAK;
+    return 0;
+}
+
+void CDlgMain::GetProdVer(unsigned int out[4]) const {
+    for (int i = 0; i < 4; ++i) out[i] = m_nProdVer[i];
+}
+
+int CDlgMain::SelectCurMech(int index) {
+    if (m_pEngine == nullptr || m_pMngLegend == nullptr) return -1;
+    const std::u16string name = m_pMngLegend->Name(index).toStdU16String();
+    return m_pEngine->SelectMech(name.c_str());
+}
+
+int CDlgMain::DoAnalyseSub() {
+    if (m_pEngine == nullptr || m_pMngLegend == nullptr) return -1;
+    int n = m_pMngLegend->Count();
+    if (n > 3) n = 3;
+    if (n <= 0) return -1;
+    bool exchanged = false;
+    for (int i = 0; i < n; ++i) {
+        if (SelectCurMech(i) < 0) continue;  // keeps its previous verdict
+        if (!exchanged) {
+            // One exchange serves every robot: a bad value is reported once.
+            UpdateData(true);
+            exchanged = true;
+        }
+        const CPrmLoadSub* loads[4] = {&m_prmTool, &m_prmAddLoadS, &m_prmAddLoadH, &m_prmAddLoadV};
+        for (int kind = 0; kind < 4; ++kind) {
+            double d[7];
+            loads[kind]->ToDisplay(d);
+            const LoadRec rec{d[0], d[1], d[2], d[3], d[4], d[5], d[6]};
+            m_pEngine->SetLoad(kind, &rec);
+        }
+        m_pEngine->Calculate();
+        if (m_pPgPayload) {
+            m_pPgPayload->Diagram().SetValues(i, m_pEngine->GetPayloadR(), m_pEngine->GetPayloadZ(),
+                                              m_pEngine->GetLimitR(), m_pEngine->GetLimitDist());
+        }
+        AxisRatios r{};
+        m_pEngine->GetMomentRatios(&r);
+        if (m_pPgMomentChart) {
+            m_pPgMomentChart->SetKind(CDgmBarChart::KIND_MOMENT);
+            m_pPgMomentChart->Chart().SetValues(i, r.v[5], r.v[3], r.v[2], r.v[1], r.v[0]);
+        }
+        m_pEngine->GetInertiaRatios(&r);
+        if (m_pPgInertiaChart) {
+            m_pPgInertiaChart->SetKind(CDgmBarChart::KIND_INERTIA);
+            m_pPgInertiaChart->Chart().SetValues(i, r.v[5], r.v[3], r.v[2], r.v[1], r.v[0]);
+        }
+        const int mass = m_pEngine->GetMassLevel();
+        const int moment = m_pEngine->GetMomentLevel();
+        const int inertia = m_pEngine->GetInertiaLevel();
+        const CVerdict v =
+            BuildVerdict(m_pEngine->IsInEnvelope(), mass, moment, inertia, m_bShowInertia == 1);
+        m_nVerdict[i] = v.code;
+        m_strVerdict[i] = v.text;
+        m_strDetail[i] = v.detail;
+        if (m_pPgPayload) m_pPgPayload->Diagram().SetMassOverload(i, v.massOverload);
+    }
+    return 0;
+}
+
+int CDlgMain::DoAnalyse() {
+    const int rc = DoAnalyseSub();
+    if (rc < 0) return rc;
+    RelayoutResultPages();
+    if (m_pClient) m_pClient->update(m_rcResult);
+    return 0;
+}
+
+void CDlgMain::OnBnClickedAnalyse() {
+    if (DoAnalyse() == -1) KestMessageBox(LoadKestString(IDS_ADD_ROBOT), KEST_MB_ICONINFORMATION);
+}
+
+void CDlgMain::OnHelpVersion() {
+    QAction* now = CommandAction(ID_HELP_VER_NEW);
+    QAction* old = CommandAction(ID_HELP_VER_OLD);
+    if (now == nullptr || old == nullptr || m_pEngine == nullptr) return;
+    const std::u16string folder = AppFolder().toStdU16String();
+    int rc = 0;
+    if (!now->isChecked()) {
+        now->setChecked(true);
+        old->setChecked(false);
+        rc = m_pEngine->LoadMechData(folder.c_str(), 1);
+    } else if (!old->isChecked()) {
+        old->setChecked(true);
+        now->setChecked(false);
+        rc = m_pEngine->LoadMechData(folder.c_str(), 0);
+    }
+    if (rc < 0)
+        KestMessageBox(QStringLiteral("Failed in initializing calculation object."), KEST_MB_ICONSTOP);
+    // The list shows the mechanisms of the table now loaded.
+    FillMechList();
+    Init();
+}

@@ -1,0 +1,56 @@
+#include "Verdict.h"
+
+#include "Strings.h"
+
+using kest::LoadKestString;
+
+namespace {
+
+// The word of a moment or inertia level, with its "Statically " or
+// "Dynamically " prefix for levels 1 to 3.
+QString LevelWord(int level, int prefixId) {
+    switch (level) {
+        case 3: return LoadKestString(prefixId) + LoadKestString(kest::IDS_HYPER_OVERLOAD);
+        case 2: return LoadKestString(prefixId) + LoadKestString(kest::IDS_OVERLOAD);
+        case 1: return LoadKestString(prefixId) + LoadKestString(kest::IDS_HIGH_LOAD);
+        default: return LoadKestString(kest::IDS_OK);
+    }
+}
+
+}  // namespace
+
+CVerdict BuildVerdict(int inEnvelope, int massLevel, int momentLevel, int inertiaLevel, bool showInertia) {
+    CVerdict v;
+    v.code = inEnvelope;
+    int highest = massLevel > momentLevel ? massLevel : momentLevel;
+    if (showInertia && inertiaLevel > highest) highest = inertiaLevel;
+    const QString pass = LoadKestString(kest::IDS_PASS);
+    const QString fail = LoadKestString(kest::IDS_FAIL);
+    if (inEnvelope == 1 && highest == 0) {
+        v.text = pass;
+    } else if (highest > 2) {
+        v.code = 4;
+        v.text = fail + QStringLiteral(" (") + LoadKestString(kest::IDS_NOT_SUPPORTED) + QStringLiteral(")");
+    } else if (highest > 1) {
+        v.code = 3;
+        v.text = fail + QStringLiteral(" (") + LoadKestString(kest::IDS_NEED_FURTHER_ANALYSIS) +
+                 QStringLiteral(")");
+    } else {
+        v.code = 2;
+        v.text = pass + QStringLiteral(" (") + LoadKestString(kest::IDS_HIGH_LOAD) + QStringLiteral(")");
+    }
+
+    const QString massWord = massLevel == 3   ? LoadKestString(kest::IDS_HYPER_OVERLOAD)
+                             : massLevel == 1 ? LoadKestString(kest::IDS_HIGH_LOAD)
+                                              : LoadKestString(kest::IDS_OK);
+    v.massOverload = massLevel == 3;
+    v.detail =
+        QStringLiteral("   ") + LoadKestString(kest::IDS_DETAIL_MASS) + QStringLiteral("\t  :  ") + massWord;
+    v.detail += QStringLiteral("\r\n   ") + LoadKestString(kest::IDS_DETAIL_MOMENT) +
+                QStringLiteral("   \t  :  ") + LevelWord(momentLevel, kest::IDS_STATICALLY);
+    if (showInertia) {
+        v.detail += QStringLiteral("\r\n   ") + LoadKestString(kest::IDS_DETAIL_INERTIA) +
+                    QStringLiteral("\t  :  ") + LevelWord(inertiaLevel, kest::IDS_DYNAMICALLY);
+    }
+    return v;
+}

@@ -1,0 +1,18 @@
+// The verdict of one robot from the engine's levels: code, verdict text and the
+// detail lines for mass, moment and (when shown) inertia.
+#pragma once
+
+#include <QString>
+
+#include "KestLoadLibExport.h"
+
+struct KESTLOADLIB_API CVerdict {
+    int code = 0;  // 1 pass, 2 pass with high load, 3 fail (analyse further), 4 fail (not supported)
+    QString text;
+    QString detail;
+    bool massOverload = false;  // mass level 3: the payload diagram marks the robot
+};
+
+// `inEnvelope` is the engine's IsInEnvelope (1 inside); levels 0 to 3.
+KESTLOADLIB_API CVerdict BuildVerdict(int inEnvelope, int massLevel, int momentLevel, int inertiaLevel,
+                                      bool showInertia);

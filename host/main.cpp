@@ -3,6 +3,9 @@
 //   kestload [PROJECT.kestload]
 //   kestload --smoke-test    open, analyse the first mechanism with its rated
 //                            load, print the verdict and close (for CI)
+//   kestload --quit-after-first-paint
+//                            close as soon as the window has painted (start-up
+//                            benchmark)
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -48,6 +51,21 @@ int RunSmokeTest(CDlgMain& dlg) {
     return result == 1 ? rc : 4;
 }
 
+// Ends the program at the first paint of the main window's client area.
+class CFirstPaintQuit : public QObject {
+public:
+    explicit CFirstPaintQuit(CDlgMain& dlg) : m_dlg(dlg) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_dlg.Client() && event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, &m_dlg, [this] { m_dlg.done(1); });
+        }
+        return false;
+    }
+
+private:
+    CDlgMain& m_dlg;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,8 +83,14 @@ int main(int argc, char** argv) {
     const bool smoke = argc == 2 && std::strcmp(argv[1], "--smoke-test") == 0;
     CDlgMain dlg(nullptr);
     if (smoke) return RunSmokeTest(dlg);
+    CFirstPaintQuit firstPaint(dlg);
+    if (argc == 2 && std::strcmp(argv[1], "--quit-after-first-paint") == 0) {
+        dlg.Client()->installEventFilter(&firstPaint);
+        return dlg.exec() == 1 ? 0 : 1;
+    }
     if (argc >= 2) dlg.SetPathName(QString::fromLocal8Bit(argv[1]));
     QPoint pos;
     if (WindowPosFromEnvironment(pos)) dlg.move(pos);
-    return dlg.exec() == 1 ? 0 : 0;
+    dlg.exec();
+    return 0;
 }

@@ -3,18 +3,27 @@
 //
 //   kestshot OUT.png [--robots A,B,C] [--tool m,x,y,z,ixx,iyy,izz]
 //            [--result-tab 0|1|2] [--load-tab 0..3]
+//            [--grey-payload OUT.png] [--grey-moment OUT.png]
+// The grey files are the payload diagram and the moment chart drawn for a
+// monochrome printer (grey-scale and print flags).
 #include <QApplication>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
 #include <cstdio>
 #include <cstring>
 
+#include "DgmBarChart.h"
+#include "DgmPayload.h"
 #include "DlgBuilder.h"
 #include "DlgMain.h"
+#include "KestDC.h"
 #include "MngLegend.h"
 #include "PathHelpers.h"
 #include "PgAddLoad.h"
+#include "PgBarChart.h"
+#include "PgPayload.h"
 #include "Templates.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +37,7 @@ int main(int argc, char** argv) {
         return 64;
     }
     QStringList robots, tool;
+    QString greyPayload, greyMoment;
     int resultTab = 0, loadTab = 0;
     for (int i = 2; i + 1 < argc; i += 2) {
         const QString value = QString::fromLocal8Bit(argv[i + 1]);
@@ -39,6 +49,12 @@ int main(int argc, char** argv) {
             resultTab = value.toInt();
         else if (std::strcmp(argv[i], "--load-tab") == 0)
             loadTab = value.toInt();
+        else if (std::strcmp(argv[i], "--grey-payload") == 0)
+            greyPayload = value;
+        else if (std::strcmp(argv[i], "--grey-moment") == 0)
+            greyMoment = value;
+        else
+            std::fprintf(stderr, "kestshot: unknown option %s\n", argv[i]);
     }
     SetAppFolderOverride(QStringLiteral(KEST_APP_DIR));
     CDlgMain dlg;
@@ -66,6 +82,30 @@ int main(int argc, char** argv) {
     dlg.m_tabAddLoad->setCurrentIndex(loadTab);
     QApplication::processEvents();
     const QPixmap shot = dlg.grab();
+    const QSize printSize(900, 700);
+    if (!greyPayload.isEmpty()) {
+        CDgmPayload d;
+        d.CopyDataFrom(dlg.m_pPgPayload->Diagram());
+        d.Layout(QRect(20, 20, printSize.width() - 40, static_cast<int>(0.82 * printSize.height())));
+        QImage img(printSize, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        kest::CKestDC dc(&p);
+        d.Draw(dc, true, true);
+        p.end();
+        if (!img.save(greyPayload)) return 1;
+    }
+    if (!greyMoment.isEmpty()) {
+        CDgmBarChart c = dlg.m_pPgMomentChart->Chart();
+        c.Layout(QRect(QPoint(0, 0), printSize));
+        QImage img(printSize, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        kest::CKestDC dc(&p);
+        c.Draw(dc, true, true, CDgmBarChart::KIND_MOMENT);
+        p.end();
+        if (!img.save(greyMoment)) return 1;
+    }
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", argv[1]);
         return 1;

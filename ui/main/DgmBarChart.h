@@ -10,6 +10,9 @@
 #include "TblLayout.h"
 
 class CMngLegend;
+namespace kest {
+class CKestDC;
+}
 
 class KESTLOADLIB_API CDgmBarChart {
 public:
@@ -20,6 +23,19 @@ public:
     void SetLegend(CMngLegend* legend) { pMngLegend = legend; }
     // Robot i: ratios in percent of R1, R2/B, V, H, S; R2/B fills groups R2 and B.
     void SetValues(int i, double r1, double r2b, double v, double h, double s);
+
+    void Layout(const QRect& A);
+    void Draw(kest::CKestDC& dc, bool grey, bool print, int kind);
+    // The robot whose row label holds the point becomes the current one; its
+    // index, or -1.
+    int HitTest(const QPoint& pt);
+    // Pixel of (group position x, percent y), both truncated to integers first.
+    QPoint ValueToPixel(double x, double y) const;
+    int RobotCount() const;
+
+    // Zone of a table value: 0 normal, 1 high load, 2 overload (threshold 110 %
+    // for moments, 130 % for inertias). A value that is not finite is overload.
+    static int Zone(double value, int kind);
 
     QRect rcTable, rcPlot, rcArea;
     QPoint ptOrigin;

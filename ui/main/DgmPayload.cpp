@@ -2,9 +2,19 @@
 
 #include <cmath>
 
+#include <QVector>
+#include <algorithm>
+
+#include "Colors.h"
+#include "DlgBuilder.h"
+#include "DrawMath.h"
 #include "Img.h"
+#include "KestDC.h"
 #include "MngLegend.h"
+#include "NumText.h"
 #include "PathHelpers.h"
+
+using namespace kest;
 
 CDgmPayload::CDgmPayload() : pImgWrist(std::make_unique<CImg>()), pImgWristGray(std::make_unique<CImg>()) {
     Reset();
@@ -65,4 +75,249 @@ void CDgmPayload::SetValues(int i, double y, double r, double limY, double limR)
 
 void CDgmPayload::SetMassOverload(int i, bool over) {
     if (i >= 0 && i < 3) nMassOver[i] = over ? 1 : 0;
+}
+
+int CDgmPayload::RobotCount() const {
+    if (pMngLegend == nullptr) return 0;
+    return pMngLegend->Count() < 3 ? pMngLegend->Count() : 3;
+}
+
+QPoint CDgmPayload::ValueToPixel(double x, double y) const {
+    return QPoint(ptOrigin.x() + Trunc(Trunc(x) * dScaleX), ptOrigin.y() - Trunc(Trunc(y) * dScaleY));
+}
+
+void CDgmPayload::Layout(const QRect& A) {
+    rcArea = A;
+    nUnit = A.height() / 16;
+    const int u = nUnit;
+    rcPlot = Shrink(A, 3 * u, Trunc(1.5 * u), 2 * u, 3 * u);
+    ptOrigin = QPoint(rcPlot.left(), Bottom(rcPlot));
+    nStepX = nStepY = 100;
+    dAxisMaxX = dAxisMaxY = 400.0;
+    const int m = A.width() / 18;
+
+    // Data extent; allowable values that are not finite do not scale the axes.
+    double maxR = 0.0, maxY = 0.0;
+    const int n = RobotCount();
+    for (int i = 0; i < n; ++i) {
+        if (std::isfinite(dLimR[i]) && dLimR[i] > maxR) maxR = dLimR[i];
+        if (std::isfinite(dLoadR[i]) && dLoadR[i] > maxR) maxR = dLoadR[i];
+        if (std::isfinite(dLimY[i]) && dLimY[i] > maxY) maxY = dLimY[i];
+    }
+    if (n > 0 && std::isfinite(dLoadY) && dLoadY > maxY) maxY = dLoadY;
+
+    const double plotW = rcPlot.width();
+    const double plotH = rcPlot.height();
+    dScaleX = plotW / dAxisMaxX;
+    dScaleY = plotH / dAxisMaxY;
+    for (int pass = 0; pass < 20; ++pass) {
+        if (nStepX < maxR && nStepY < maxY) {
+            // The axis ends one step beyond the data.
+            dAxisMaxX = (Trunc(maxR) / nStepX + 1) * nStepX;
+            dAxisMaxY = (Trunc(maxY) / nStepY + 1) * nStepY;
+        }
+        dScaleX = plotW / dAxisMaxX;
+        dScaleY = plotH / dAxisMaxY;
+        const int px = Trunc(nStepX * dScaleX);
+        const int py = Trunc(nStepY * dScaleY);
+        if (px < m) nStepX *= 2;
+        if (py < m) nStepY *= 2;
+        // A step never falls below one millimetre.
+        if (px > 2 * m && nStepX > 1) nStepX /= 2;
+        if (py > 2 * m && nStepY > 1) nStepY /= 2;
+    }
+
+    const int top = Bottom(A) - u / 2;
+    rcLegend = LTRB(A.left() + 2 * u, top, Right(A) - 8 * u, top + 3 * u);
+    const int h = u / 2;
+    const int g = u / 8;
+    const int entryW = rcLegend.width() - 2 * h;
+    const int e = (rcLegend.height() - g) / 3 - g;
+    for (int i = 0; i < 3; ++i) {
+        rcEntry[i] = QRect(rcLegend.left() + h, rcLegend.top() + g + i * (e + g), entryW, e);
+    }
+}
+
+int CDgmPayload::HitTest(const QPoint& pt) {
+    const int n = RobotCount();
+    for (int i = 0; i < n; ++i) {
+        if (rcEntry[i].contains(pt)) {
+            pMngLegend->SetCur(i);
+            return i;
+        }
+    }
+    return -1;
+}
+
+namespace {
+
+QString RatioText(double v) {
+    if (!std::isfinite(v)) return QStringLiteral("infinite");
+    return QString::fromStdString(kest::FormatC("%.1f", v)) + QLatin1Char('%');
+}
+
+}  // namespace
+
+void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
+    dc.SaveDC();
+    const int u = nUnit;
+    const int w = std::max(1, rcArea.height() / 300);
+    const CKestPen thin = CKestPen::Solid(w, CLR_BLACK);
+    const CKestPen thick = CKestPen::Solid(3 * w, CLR_BLACK);
+    dc.SetBkMode(TRANSPARENT);
+    const int f = rcArea.height() / 25;
+    const QFont F0 = GdiFont(QStringLiteral("Arial"), f, 400);
+    const QFont F1 = GdiFont(QStringLiteral("Arial"), Trunc(1.3 * f), 400);
+    const QFont F2 = GdiFont(QStringLiteral("Arial"), Trunc(1.3 * f), 700);
+    const int n = RobotCount();
+    const int cur = pMngLegend ? pMngLegend->GetCur() : -1;
+
+    // Background and the wrist, its flange centre on the origin.
+    if (!print) {
+        dc.FillSolidRect(rcBack, CLR_VIEW_BACK);
+        if (pImgWrist->bLoaded) {
+            const QSize s = pImgWrist->szImg;
+            pImgWrist->DrawOwnSize(dc, QRect(ptOrigin.x() - Trunc(0.54 * s.width()),
+                                             ptOrigin.y() - s.height() / 2, s.width(), s.height()));
+        }
+    } else {
+        const QPoint end = ValueToPixel(dAxisMaxX, -dAxisMaxY / 4);
+        QRect r = LTRB(ptOrigin.x(), ptOrigin.y(), end.x(), end.y());
+        r.translate(-Trunc(1.11 * r.height()), -r.height() / 2);
+        (grey ? pImgWristGray : pImgWrist)->Draw(dc, r, true);
+    }
+
+    // Axes and grid.
+    auto line = [&dc, this](double x0, double y0, double x1, double y1) {
+        const QPoint a = ValueToPixel(x0, y0);
+        const QPoint b = ValueToPixel(x1, y1);
+        dc.MoveTo(a.x(), a.y());
+        dc.LineTo(b.x(), b.y());
+    };
+    dc.SelectPen(thick);
+    line(0, 0, dAxisMaxX, 0);
+    line(0, 0, 0, dAxisMaxY);
+    dc.SelectPen(thin);
+    dc.SelectFont(F0);
+    dc.SetTextColor(CLR_BLACK);
+    dc.SetTextAlign(TA_CENTER | TA_TOP);
+    for (int x = 0; x < dAxisMaxX;) {
+        x += nStepX;
+        line(x, 0, x, dAxisMaxY);
+        const QPoint p = ValueToPixel(x, 0);
+        dc.TextOut(p.x(), p.y() + u / 5, QString::number(x));
+    }
+    dc.TextOut(ptOrigin.x(), ptOrigin.y() + u / 5, QStringLiteral("0"));
+    dc.SetTextAlign(TA_RIGHT | TA_BASELINE);
+    for (int y = 0; y < dAxisMaxY;) {
+        y += nStepY;
+        line(0, y, dAxisMaxX, y);
+        const QPoint p = ValueToPixel(0, y);
+        dc.TextOut(p.x() - u / 5, p.y() + 4, QString::number(y));
+    }
+
+    // Axis titles: L with the axis as subscript, then the unit.
+    dc.SetTextAlign(TA_LEFT | TA_BOTTOM);
+    {
+        const QPoint p = ValueToPixel(0.44 * dAxisMaxX, 0) + QPoint(0, Trunc(1.8 * u));
+        dc.SelectFont(F1);
+        const int lw = dc.GetTextExtent(QStringLiteral("L")).width();
+        dc.TextOut(p.x(), p.y(), QStringLiteral("L"));
+        dc.SelectFont(F0);
+        const int sw = dc.GetTextExtent(QStringLiteral("R2B")).width();
+        dc.TextOut(p.x() + lw, p.y(), QStringLiteral("R2B"));
+        dc.TextOut(p.x() + lw + sw + lw, p.y(), QStringLiteral("[mm]"));
+    }
+    {
+        const QPoint p = ValueToPixel(0, dAxisMaxY / 2) - QPoint(Trunc(2.4 * u), 0);
+        dc.SelectFont(F1);
+        const int lw = dc.GetTextExtent(QStringLiteral("L")).width();
+        dc.TextOut(p.x(), p.y(), QStringLiteral("L"));
+        dc.SelectFont(F0);
+        dc.TextOut(p.x() + lw, p.y(), QStringLiteral("R1"));
+        dc.TextOut(p.x(), p.y() + f, QStringLiteral("[mm]"));
+    }
+
+    // Utilisation texts near each load point.
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(CLR_WHITE);
+    for (int i = 0; i < n; ++i) {
+        dc.SelectFont(print ? F0 : (i == cur ? F2 : F1));
+        dc.SetTextColor(grey ? CLR_BLACK : LegendColor(i));
+        const QString label =
+            grey ? QStringLiteral("%1) y:%2, r:%3").arg(i).arg(RatioText(dRatioY[i]), RatioText(dRatioR[i]))
+                 : QStringLiteral("y:%1, r:%2").arg(RatioText(dRatioY[i]), RatioText(dRatioR[i]));
+        const QSize ext = dc.GetTextExtent(label);
+        const QPoint q = ValueToPixel(dLoadR[i], dLoadY);
+        unsigned align = DT_LEFT;
+        int left;
+        if (q.x() < rcArea.width() / 2) {
+            left = q.x() + u / 2;
+        } else {
+            left = q.x() - u / 2 - ext.width();
+            align = DT_RIGHT;
+        }
+        const int blockH = n * ext.height();
+        int top = q.y() > rcArea.height() / 2 ? q.y() - u / 2 - blockH : q.y() + u / 2;
+        top += i * ext.height();
+        dc.DrawText(label, QRect(left, top, ext.width(), blockH),
+                    align | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    }
+    dc.SetBkMode(TRANSPARENT);
+
+    // Envelopes and load stars, the current robot last so that it lies on top.
+    auto robotPen = [grey](int i, int width, const QColor& c) {
+        return grey ? CKestPen::User(1, CLR_BLACK, LegendDash(i)) : CKestPen::Solid(width, c);
+    };
+    auto drawRobot = [&](int i) {
+        const bool finite = std::isfinite(dLimY[i]) && std::isfinite(dLimR[i]) && std::isfinite(dArcR[i]);
+        if (finite) {
+            dc.SelectPen(robotPen(i, 3 * w, LegendColor(i)));
+            line(0, dLimY[i], dArcR[i], dLimY[i]);
+            const double a = std::atan2(dLimY[i], dArcR[i]);
+            QVector<QPoint> arc;
+            arc << ValueToPixel(dLimR[i], 0);
+            for (int k = 1; k <= 10; ++k) {
+                arc << ValueToPixel(dLimR[i] * std::cos(k * a / 10), dLimR[i] * std::sin(k * a / 10));
+            }
+            dc.Polyline(arc);
+        }
+        const QColor c = LegendColor(i);
+        dc.SelectPen(robotPen(i, 2 * w, QColor(c.red() / 2, c.green() / 2, c.blue() / 2)));
+        const QPoint p = ValueToPixel(dLoadR[i], dLoadY);
+        const int len = u / 3;
+        for (int k = 1; k <= 8; ++k) {
+            const double angle = k * 6.283184 / 8;
+            dc.MoveTo(p.x(), p.y());
+            dc.LineTo(p.x() + Trunc(len * std::cos(angle)), p.y() + Trunc(len * std::sin(angle)));
+        }
+    };
+    for (int i = 0; i < n; ++i) {
+        if (i != cur) drawRobot(i);
+    }
+    if (cur >= 0 && cur < n) drawRobot(cur);
+
+    // Legend box.
+    dc.SelectFont(F1);
+    dc.FrameRect(rcLegend, CLR_DARK);
+    for (int i = 0; i < n; ++i) {
+        const QRect& e = rcEntry[i];
+        const QString name =
+            grey ? QStringLiteral("%1) %2").arg(i).arg(pMngLegend->Name(i)) : pMngLegend->Name(i);
+        dc.SelectPen(robotPen(i, 3 * w, LegendColor(i)));
+        const int a = Trunc(0.2 * e.height());
+        const int y = e.top() + e.height() / 2;
+        const int x0 = e.left() + a / 2;
+        dc.MoveTo(x0, y);
+        dc.LineTo(x0 + 8 * a, y);
+        const QRect text = LTRB(x0 + 8 * a + 2 * a, e.top(), Right(e), Bottom(e));
+        if (!print && i == cur) {
+            dc.FillSolidRect(text, CLR_BLUE);
+            dc.SetTextColor(CLR_WHITE);
+        } else {
+            dc.SetTextColor(CLR_BLACK);
+        }
+        dc.DrawText(name, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    }
+    dc.RestoreDC();
 }

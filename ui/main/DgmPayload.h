@@ -12,6 +12,9 @@
 
 class CImg;
 class CMngLegend;
+namespace kest {
+class CKestDC;
+}
 
 class KESTLOADLIB_API CDgmPayload {
 public:
@@ -29,6 +32,19 @@ public:
     void SetValues(int i, double y, double r, double limY, double limR);
     // Mass level 3 of robot i (set by the analysis).
     void SetMassOverload(int i, bool over);
+
+    // Lays the diagram out in A: plot, axis ends and steps, legend box.
+    void Layout(const QRect& A);
+    // grey: grey-scale (dash patterns, grey picture); print: no background,
+    // printer picture placement and fonts.
+    void Draw(kest::CKestDC& dc, bool grey, bool print);
+    // The robot whose legend entry holds the point becomes the current one;
+    // its index, or -1.
+    int HitTest(const QPoint& pt);
+    // Pixel of a value in mm (both truncated to whole millimetres first).
+    QPoint ValueToPixel(double x, double y) const;
+    // Number of robots drawn (the legend's entries, at most 3).
+    int RobotCount() const;
 
     QRect rcLegend, rcBack, rcPlot, rcArea;
     std::unique_ptr<CImg> pImgWrist, pImgWristGray;

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -40,6 +41,21 @@ const int kTabItemHeight = 26;
 const char* const kResultTabs[] = {"  Payload Diagram  ", "  Moment Bar Chart ", " Inertia Bar Chart "};
 
 // Adds an empty tab whose page is a sibling widget laid over the tab body.
+// The client area: paints what the main window draws itself.
+class CDlgMainClient : public QWidget {
+public:
+    CDlgMainClient(CDlgMain* owner) : QWidget(owner), m_owner(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        m_owner->OnPaint(p);
+    }
+
+private:
+    CDlgMain* m_owner;
+};
+
 void AddTab(QTabWidget* tab, const QString& text, int index = -1) {
     auto* body = new QWidget;
     if (index < 0)
@@ -55,7 +71,7 @@ CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_pClient = new QWidget(this);
+    m_pClient = new CDlgMainClient(this);
     const DlgTemplate* t = FindDlgTemplate(IDD_MAIN);
     const QSize client = BuildDialogControls(m_pClient, *t);
     setFont(m_pClient->font());
@@ -246,6 +262,8 @@ int CDlgMain::OnInitDialog() {
     m_pPgPayload->Diagram().SetLegend(m_pMngLegend);
     m_pPgInertiaChart->Chart().SetLegend(m_pMngLegend);
     m_pPgMomentChart->Chart().SetLegend(m_pMngLegend);
+    // Moving a page lays it out at once, also while it is hidden.
+    RelayoutResultPages();
 
     OnBnClickedDefault();
 
@@ -427,10 +445,9 @@ void CDlgMain::OnHelpInertia() {
 void CDlgMain::OnFileExit() { done(1); }
 
 void CDlgMain::RelayoutResultPages() {
-    for (QWidget* pg : {static_cast<QWidget*>(m_pPgPayload), static_cast<QWidget*>(m_pPgMomentChart),
-                        static_cast<QWidget*>(m_pPgInertiaChart)}) {
-        if (pg) pg->update();
-    }
+    if (m_pPgPayload) m_pPgPayload->Relayout();
+    if (m_pPgInertiaChart) m_pPgInertiaChart->Relayout();
+    if (m_pPgMomentChart) m_pPgMomentChart->Relayout();
 }
 
 void CDlgMain::OnDestroy() {

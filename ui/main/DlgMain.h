@@ -15,6 +15,10 @@
 
 class ITarn;
 class QAction;
+class QPainter;
+namespace kest {
+class CKestDC;
+}
 class QKeyEvent;
 class QListWidget;
 class QTabWidget;
@@ -70,6 +74,15 @@ public:
     // Keyboard handling before the control `target` sees the key; true when consumed.
     bool PreTranslateMessage(QKeyEvent* event, QWidget* target);
     void UpdateTitle();
+
+    // Drawing of the main window (into any drawing context).
+    void OnPaint(QPainter& painter);
+    int DrawInputTable(kest::CKestDC& dc, const QRect& rc, int a, int b);
+    int DrawNotice(kest::CKestDC& dc, int a, int b);
+    int DrawResult(int index, kest::CKestDC& dc, const QRect& rc, int grey, int print);
+    int DrawImgMech(kest::CKestDC& dc);
+    // The client area as it paints itself.
+    QImage RenderClient();
 
     // The menu and toolbar command with this id (null if none).
     QAction* CommandAction(int id) const { return m_actions.value(id, nullptr); }

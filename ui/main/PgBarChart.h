@@ -16,9 +16,16 @@ public:
     int GetKind() const { return m_nKind; }
     CDgmBarChart& Chart() { return m_chart; }
     const CDgmBarChart& Chart() const { return m_chart; }
+    void Relayout();
+    QImage Render() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     CDlgMain* m_pOwner;
-    CDgmBarChart m_chart;
+    mutable CDgmBarChart m_chart;
     int m_nKind = CDgmBarChart::KIND_MOMENT;
 };

@@ -13,8 +13,17 @@ public:
     CPgPayload(CDlgMain* owner, QWidget* parent);
     CDgmPayload& Diagram() { return m_dgm; }
     const CDgmPayload& Diagram() const { return m_dgm; }
+    // Lays the diagram out in the page (after a resize or new values) and repaints.
+    void Relayout();
+    // The page as it paints itself.
+    QImage Render() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     CDlgMain* m_pOwner;
-    CDgmPayload m_dgm;
+    mutable CDgmPayload m_dgm;
 };

@@ -1,5 +1,6 @@
 #include "TblLayout.h"
 
+#include "DrawMath.h"
 #include "KestDC.h"
 
 void CTblLayout::Reset() {
@@ -33,7 +34,7 @@ QRect CTblLayout::Cell(int k, int r) const {
     const int rr = static_cast<int>(left + w * colEdge[k]);
     const int t = r == 0 ? top : static_cast<int>(top + h * rowEdge[r - 1]);
     const int b = static_cast<int>(top + h * rowEdge[r]);
-    return RectLTRB(l, t, rr, b);
+    return kest::LTRB(l, t, rr, b);
 }
 
 void CTblLayout::DrawGrid(kest::CKestDC& dc) const {

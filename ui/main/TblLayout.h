@@ -32,6 +32,3 @@ public:
     double colEdge[kMax];
     double rowEdge[kMax];
 };
-
-// A rectangle from GDI-style edges (right and bottom exclusive).
-inline QRect RectLTRB(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }

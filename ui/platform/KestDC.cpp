@@ -1,6 +1,7 @@
 #include "KestDC.h"
 
 #include <QFontMetrics>
+#include <QTextLayout>
 #include <QTextOption>
 
 namespace kest {
@@ -26,10 +27,14 @@ void CKestDC::ApplyPen() {
     if (p.style == PS_DASH) pen.setStyle(Qt::DashLine);
     if (p.style == PS_DOT) pen.setStyle(Qt::DotLine);
     if (p.style == PS_USERSTYLE && p.dashes.size() >= 2) {
-        QVector<qreal> pattern;
-        const qreal w = p.width <= 1 ? 1.0 : p.width;
-        for (int d : p.dashes) pattern << (d <= 0 ? 0.0001 : d / w);
-        pen.setDashPattern(pattern);
+        bool gaps = false;
+        for (size_t i = 1; i < p.dashes.size(); i += 2) gaps = gaps || p.dashes[i] > 0;
+        if (gaps) {  // a pattern without gaps is a solid line
+            QVector<qreal> pattern;
+            const qreal w = p.width <= 1 ? 1.0 : p.width;
+            for (int d : p.dashes) pattern << (d <= 0 ? 1.0 : d) / w;
+            pen.setDashPattern(pattern);
+        }
     }
     m_p->setPen(pen);
 }
@@ -167,40 +172,59 @@ void CKestDC::Polyline(const QVector<QPoint>& points) {
 
 int CKestDC::DrawText(const QString& text, QRect rc, unsigned format) {
     const QFontMetrics fm(m_s.font);
-    QTextOption opt;
-    Qt::Alignment a;
-    a |= (format & DT_CENTER) ? Qt::AlignHCenter : (format & DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
-    if (format & DT_SINGLELINE) {
-        a |= (format & DT_VCENTER) ? Qt::AlignVCenter : (format & DT_BOTTOM) ? Qt::AlignBottom : Qt::AlignTop;
-        opt.setWrapMode(QTextOption::NoWrap);
-    } else {
-        a |= Qt::AlignTop;
-        opt.setWrapMode((format & DT_WORDBREAK) ? QTextOption::WordWrap : QTextOption::ManualWrap);
-    }
-    opt.setAlignment(a);
-    // Tab stops every eight average characters, as the system expands them.
-    opt.setTabStopDistance(8.0 * fm.averageCharWidth());
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (format & DT_SINGLELINE) shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (!(format & DT_NOPREFIX)) shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
-    if (format & DT_CALCRECT) {
-        const QRectF bound = fm.boundingRect(
-            rc, static_cast<int>(a) | ((format & DT_WORDBREAK) ? Qt::TextWordWrap : 0) | Qt::TextExpandTabs,
-            shown);
-        return static_cast<int>(bound.height());
+    shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
+
+    // Lay the text out in lines one cell height apart, as the system does.
+    QTextOption opt;
+    opt.setWrapMode((format & DT_WORDBREAK) && !(format & DT_SINGLELINE) ? QTextOption::WordWrap
+                                                                         : QTextOption::ManualWrap);
+    opt.setTabStopDistance(8.0 * fm.averageCharWidth());
+    const Qt::Alignment h = (format & DT_CENTER)  ? Qt::AlignHCenter
+                            : (format & DT_RIGHT) ? Qt::AlignRight
+                                                  : Qt::AlignLeft;
+    opt.setAlignment(h);
+    QTextLayout layout(shown, m_s.font);
+    layout.setTextOption(opt);
+    layout.beginLayout();
+    const int lineHeight = fm.height();
+    int lines = 0;
+    for (;;) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid()) break;
+        line.setLineWidth(rc.width());
+        line.setPosition(QPointF(0, lines * lineHeight));
+        ++lines;
+    }
+    layout.endLayout();
+    const int total = lines * lineHeight;
+    if (format & DT_CALCRECT) return total;
+
+    int top = rc.top();
+    if (format & DT_SINGLELINE) {
+        if (format & DT_VCENTER) top = rc.top() + (rc.height() - lineHeight) / 2;
+        if (format & DT_BOTTOM) top = rc.top() + rc.height() - lineHeight;
     }
     m_p->save();
-    m_p->setPen(m_s.textColor);
     if (!(format & DT_NOCLIP)) m_p->setClipRect(rc, Qt::IntersectClip);
     if (m_s.bkMode == OPAQUE) {
-        const QRectF bound = fm.boundingRect(rc, static_cast<int>(a) | Qt::TextExpandTabs, shown);
-        m_p->fillRect(bound, m_s.bkColor);
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            m_p->fillRect(QRectF(rc.left() + line.naturalTextRect().left(), top + line.y(),
+                                 line.naturalTextWidth(), lineHeight),
+                          m_s.bkColor);
+        }
     }
+    m_p->setPen(m_s.textColor);
     m_p->setBackgroundMode(Qt::TransparentMode);
-    m_p->drawText(QRectF(rc), shown, opt);
+    // The line box is the cell height; centre the font's own line in it.
+    const double offset = (lineHeight - (fm.ascent() + fm.descent())) / 2.0;
+    layout.draw(m_p, QPointF(rc.left(), top + offset));
     m_p->restore();
-    return fm.height();
+    return total;
 }
 
 void CKestDC::TextOut(int x, int y, const QString& text) {

@@ -86,10 +86,10 @@ const DlgTemplate kPgBarChart = {
     "Arial",
     9,
     {
-        {-1, K::Static, 8, 205, 58, 8, "각 영역의 색상 :", ST_NONE},
-        {IDC_ZONE_NORMAL, K::Static, 68, 204, 50, 10, "Normal load", ST_CENTER},
-        {IDC_ZONE_HIGH, K::Static, 122, 204, 50, 10, "High load", ST_CENTER},
-        {IDC_ZONE_OVER, K::Static, 176, 204, 50, 10, "Overload", ST_CENTER},
+        {-1, K::Static, 8, 187, 58, 8, "각 영역의 색상 :", ST_NONE},
+        {IDC_ZONE_NORMAL, K::Static, 68, 186, 46, 10, "Normal load", ST_CENTER},
+        {IDC_ZONE_HIGH, K::Static, 118, 186, 46, 10, "High load", ST_CENTER},
+        {IDC_ZONE_OVER, K::Static, 168, 186, 46, 10, "Overload", ST_CENTER},
     },
 };
 

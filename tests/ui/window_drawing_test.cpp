@@ -1,0 +1,179 @@
+// What the main window draws itself (result box, input table, mechanism
+// picture) and the clicks on the result pages that choose a robot.
+#include <QFile>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+
+#include "Colors.h"
+#include "DialogFixture.h"
+#include "DlgBuilder.h"
+#include "KestDC.h"
+#include "PathHelpers.h"
+#include "PgBarChart.h"
+#include "PgPayload.h"
+
+using namespace kest;
+using kesttest::MainDialog;
+
+namespace {
+
+QImage DrawResultBox(CDlgMain& dlg, int grey, int print) {
+    const QRect r(0, 0, 320, 72);
+    QImage img(r.size(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    CKestDC dc(&p);
+    dlg.DrawResult(0, dc, r, grey, print);
+    return img;
+}
+
+// Pixels of text drawn in `c` on white, with its anti-aliased edges.
+int CountTinted(const QImage& img, const QRect& area, const QColor& c) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor p = img.pixelColor(x, y);
+            if (p == CLR_WHITE) continue;
+            // On the line from white to c.
+            const double t = (255.0 - p.red()) / std::max(1, 255 - c.red());
+            const double tg = (255.0 - p.green()) / std::max(1, 255 - c.green());
+            const double tb = (255.0 - p.blue()) / std::max(1, 255 - c.blue());
+            n += std::abs(t - tg) < 0.15 && std::abs(t - tb) < 0.15 && t > 0.3;
+        }
+    }
+    return n;
+}
+
+int CountColour(const QImage& img, const QRect& area, const QColor& c) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) n += img.pixelColor(x, y) == c;
+    }
+    return n;
+}
+
+TEST_F(MainDialog, VerdictBandColours) {
+    const QImage empty = DrawResultBox(*dlg, 0, 0);  // no robot: only the frame
+    EXPECT_EQ(empty.pixelColor(0, 0), CLR_STEEL);
+    EXPECT_EQ(empty.pixelColor(160, 36), CLR_WHITE);
+    AddRobot(QStringLiteral("TK50-2100"));
+    const QPoint band(315, 12);  // right end of the verdict band, clear of its text
+    const struct {
+        int code;
+        QColor colour;
+    } cases[] = {{1, CLR_GREEN}, {2, CLR_YELLOW}, {3, CLR_RED}, {4, CLR_RED}, {0, CLR_RED}};
+    for (const auto& c : cases) {
+        dlg->m_nVerdict[0] = c.code;
+        dlg->m_strVerdict[0] = QStringLiteral("불합격 (지원되지 않음)");
+        const QImage img = DrawResultBox(*dlg, 0, 0);
+        EXPECT_EQ(img.pixelColor(band), c.colour) << c.code;
+        const int white = CountColour(img, QRect(100, 1, 200, 20), CLR_WHITE);
+        if (c.colour == CLR_RED)
+            EXPECT_GT(white, 20) << "white text on red";
+        else
+            EXPECT_EQ(white, 0) << c.code;
+    }
+    dlg->m_nVerdict[0] = 3;
+    const QImage grey = DrawResultBox(*dlg, 1, 1);
+    EXPECT_EQ(grey.pixelColor(band), CLR_WHITE);
+    EXPECT_EQ(grey.pixelColor(0, 0), CLR_BLACK);  // print frame
+    EXPECT_EQ(grey.pixelColor(5, 12), CLR_DARK);  // the name band stays dark
+}
+
+TEST_F(MainDialog, InputTableShowsTheEditTextAsTyped) {
+    TypeLoad(0, {"12", "12,5abc", "0", "0", "0", "0", "0"});
+    const QImage client = dlg->RenderClient();
+    const QRect cell = dlg->m_layInTable.Cell(2, 1);  // Lx of the tool
+    QImage expected = client.copy();
+    {
+        QPainter p(&expected);
+        CKestDC dc(&p);
+        dc.FillSolidRect(cell.adjusted(1, 1, -1, -1), CLR_WHITE);
+        dc.SelectFont(GdiFont(QStringLiteral("Arial"), 14, 400));
+        dc.SetBkMode(TRANSPARENT);
+        dc.DrawText(QStringLiteral("12,5abc"), cell.adjusted(0, 0, -3, 0),
+                    DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    }
+    int dark = 0;
+    for (int y = cell.top() + 1; y < cell.bottom(); ++y) {
+        for (int x = cell.left() + 1; x < cell.right(); ++x) {
+            ASSERT_EQ(client.pixelColor(x, y), expected.pixelColor(x, y)) << x << "," << y;
+            dark += client.pixelColor(x, y).lightness() < 128;
+        }
+    }
+    EXPECT_GT(dark, 20);  // the text is there
+    // Header row and label column in light grey, the rest white.
+    EXPECT_EQ(client.pixelColor(dlg->m_layInTable.Cell(0, 0).topLeft() + QPoint(2, 2)), CLR_LIGHTGRAY);
+    EXPECT_EQ(client.pixelColor(dlg->m_layInTable.Cell(0, 3).topLeft() + QPoint(2, 2)), CLR_LIGHTGRAY);
+    EXPECT_EQ(client.pixelColor(dlg->m_layInTable.Cell(4, 3).topLeft() + QPoint(2, 2)), CLR_WHITE);
+}
+
+TEST_F(MainDialog, MechanismPictureOrNoImage) {
+    const QRect box = dlg->m_rcImgMech.adjusted(4, 4, -4, -4);
+    list->setCurrentRow(0);
+    QImage img = dlg->RenderClient();
+    EXPECT_EQ(CountColour(img, box, CLR_GRAY), 0);
+    EXPECT_GT(CountColour(img, box, QColor(222, 230, 240)), 50);  // the arm's body colour
+    EXPECT_GT(CountTinted(img, box, CLR_BLUE), 20);               // the name under it
+
+    dlg->OnSelLegend(QStringLiteral("NOT-A-MECHANISM"));
+    img = dlg->RenderClient();
+    EXPECT_GT(CountTinted(img, box, CLR_GRAY), 40);  // "NO IMAGE"
+
+    // A mechanism whose picture file is missing.
+    QTemporaryDir dir;
+    for (const char* f : {"libTarn_Kest.so", "KestMechData.bin", "KestMechData_old.bin"}) {
+        QFile::copy(kesttest::BuildAppFolder() + QLatin1String(f), dir.filePath(QLatin1String(f)));
+    }
+    SetAppFolderOverride(dir.path());
+    dlg->OnSelLegend(QStringLiteral("TK50-2100"));
+    img = dlg->RenderClient();
+    SetAppFolderOverride(kesttest::BuildAppFolder());
+    EXPECT_GT(CountTinted(img, box, CLR_GRAY), 40);
+    EXPECT_GT(CountTinted(img, box, CLR_BLUE), 20);
+}
+
+TEST_F(MainDialog, ClickingALegendEntryChoosesTheRobotEverywhere) {
+    AddRobot(QStringLiteral("TK50-2100"));
+    AddRobot(QStringLiteral("TK20-1700"));
+    AddRobot(QStringLiteral("TK12-1450"));
+    list->setCurrentRow(3);
+    CPgPayload* payload = dlg->m_pPgPayload;
+    QTest::mouseClick(payload, Qt::LeftButton, {}, payload->Diagram().rcEntry[1].center());
+    EXPECT_EQ(dlg->m_pMngLegend->GetCur(), 1);
+    EXPECT_EQ(dlg->m_strSelMech, QStringLiteral("TK20-1700"));
+    EXPECT_EQ(list->currentRow(), -1);
+    QTest::mouseClick(payload, Qt::LeftButton, {}, QPoint(3, 3));  // outside: nothing changes
+    EXPECT_EQ(dlg->m_pMngLegend->GetCur(), 1);
+
+    dlg->m_tabResult->setCurrentIndex(1);
+    CPgBarChart* moment = dlg->m_pPgMomentChart;
+    ASSERT_TRUE(moment->isVisible());
+    moment->Render();  // the row labels are placed by drawing
+    QTest::mouseClick(moment, Qt::LeftButton, {}, moment->Chart().layTable.Cell(0, 3).center());
+    EXPECT_EQ(dlg->m_pMngLegend->GetCur(), 2);
+    EXPECT_EQ(dlg->m_strSelMech, QStringLiteral("TK12-1450"));
+    // The result box now shows that robot.
+    const QImage box = DrawResultBox(*dlg, 0, 0);
+    (void)box;
+    EXPECT_EQ(dlg->m_pMngLegend->Name(-1), QStringLiteral("TK12-1450"));
+}
+
+TEST_F(MainDialog, WithoutRobotsTheDiagramsShowEmptyAxes) {
+    const QImage payload = dlg->m_pPgPayload->Render();
+    const CDgmPayload& d = dlg->m_pPgPayload->Diagram();
+    EXPECT_EQ(d.dAxisMaxX, 400.0);
+    EXPECT_EQ(d.dAxisMaxY, 400.0);
+    EXPECT_EQ(payload.pixelColor(d.ptOrigin + QPoint(d.rcPlot.width() / 2, 0)), CLR_BLACK);  // the axis
+    EXPECT_EQ(payload.pixelColor(d.rcLegend.topLeft()), CLR_DARK);  // empty legend frame
+    const QImage chart = dlg->m_pPgMomentChart->Render();
+    EXPECT_EQ(dlg->m_pPgMomentChart->Chart().dAxisMaxY, 25.0);
+    EXPECT_EQ(chart.pixelColor(dlg->m_pPgMomentChart->Chart().layTable.Cell(3, 0).topLeft() + QPoint(2, 2)),
+              CLR_LIGHTGRAY);
+}
+
+}  // namespace

@@ -3,9 +3,9 @@
 //   kestload [PROJECT.kestload]
 //   kestload --smoke-test    open, analyse the first mechanism with its rated
 //                            load, print the verdict and close (for CI)
-//   kestload --quit-after-first-paint
-//                            close as soon as the window has painted (start-up
-//                            benchmark)
+//   kestload --quit-after-first-paint [PROJECT.kestload]
+//                            close as soon as the window has painted, printing
+//                            its position and title (start-up benchmark, tests)
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -56,14 +56,20 @@ class CFirstPaintQuit : public QObject {
 public:
     explicit CFirstPaintQuit(CDlgMain& dlg) : m_dlg(dlg) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_dlg.Client() && event->type() == QEvent::Paint) {
-            QTimer::singleShot(0, &m_dlg, [this] { m_dlg.done(1); });
+        if (watched == m_dlg.Client() && event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QTimer::singleShot(0, &m_dlg, [this] {
+                std::printf("window at %d,%d\ntitle: %s\n", m_dlg.pos().x(), m_dlg.pos().y(),
+                            qPrintable(m_dlg.windowTitle()));
+                m_dlg.done(1);
+            });
         }
         return false;
     }
 
 private:
     CDlgMain& m_dlg;
+    bool m_done = false;
 };
 
 }  // namespace
@@ -83,14 +89,16 @@ int main(int argc, char** argv) {
     const bool smoke = argc == 2 && std::strcmp(argv[1], "--smoke-test") == 0;
     CDlgMain dlg(nullptr);
     if (smoke) return RunSmokeTest(dlg);
+    const bool quitAfterPaint = argc >= 2 && std::strcmp(argv[1], "--quit-after-first-paint") == 0;
+    const int fileArg = quitAfterPaint ? 2 : 1;
+    if (argc > fileArg) dlg.SetPathName(QString::fromLocal8Bit(argv[fileArg]));
+    QPoint pos;
+    if (WindowPosFromEnvironment(pos)) dlg.move(pos);
     CFirstPaintQuit firstPaint(dlg);
-    if (argc == 2 && std::strcmp(argv[1], "--quit-after-first-paint") == 0) {
+    if (quitAfterPaint) {
         dlg.Client()->installEventFilter(&firstPaint);
         return dlg.exec() == 1 ? 0 : 1;
     }
-    if (argc >= 2) dlg.SetPathName(QString::fromLocal8Bit(argv[1]));
-    QPoint pos;
-    if (WindowPosFromEnvironment(pos)) dlg.move(pos);
     dlg.exec();
     return 0;
 }

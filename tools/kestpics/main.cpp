@@ -1,10 +1,13 @@
-// kestpics OUTDIR TABLE.xml...: draws Image/wrist.png, Image/wrist_g.png and
-// Image/Mech/<name>.png for every mechanism of the tables.
+// kestpics IMAGEDIR TABLE.xml...: draws the wrist, coordinate-system and
+// tool-calculator pictures, Mech/<name>.png for every mechanism of the tables,
+// and the document icon (KestLoadDt.ico and .png) beside IMAGEDIR.
 #include <QDir>
 #include <QGuiApplication>
 #include <QSet>
 #include <cstdio>
 
+#include "CrdSysPicture.h"
+#include "Icons.h"
 #include "MechGeometry.h"
 #include "MechPicture.h"
 #include "WristPicture.h"
@@ -21,7 +24,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     bool ok = DrawWristPicture(false).save(out.filePath(QStringLiteral("wrist.png"))) &&
-              DrawWristPicture(true).save(out.filePath(QStringLiteral("wrist_g.png")));
+              DrawWristPicture(true).save(out.filePath(QStringLiteral("wrist_g.png"))) &&
+              DrawCrdSysPicture(false).save(out.filePath(QStringLiteral("crdsys.png"))) &&
+              DrawCrdSysPicture(true).save(out.filePath(QStringLiteral("crdsys_g.png"))) &&
+              DrawToolCalcFramePicture().save(out.filePath(QStringLiteral("tc_crd.png")));
+    // The document icon beside the program: an .ico and a PNG copy for the desktop.
+    QDir appDir(out);
+    appDir.cdUp();
+    ok = kest::DrawKestIcon(kest::IconId::Document, 48)
+             .save(appDir.filePath(QStringLiteral("KestLoadDt.ico")), "ICO") &&
+         kest::DrawKestIcon(kest::IconId::Document, 256)
+             .save(appDir.filePath(QStringLiteral("KestLoadDt.png"))) &&
+         ok;
     QSet<QString> done;
     for (int i = 2; i < argc; ++i) {
         QVector<MechGeometry> mechs;

@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "DesktopIntegration.h"
 #include "DlgBuilder.h"
 #include "Icons.h"
 #include "MessageBox.h"
@@ -138,12 +139,8 @@ void CDlgMain::BuildMenu() {
     for (const auto& i : icons) {
         if (QAction* a = CommandAction(i.id)) a->setIcon(KestIcon(i.icon));
     }
-    // Commands that come with later parts of the program stay disabled until then.
-    for (int id :
-         {ID_FILE_NEW_PRJ, ID_FILE_OPEN_PRJ, ID_FILE_SAVE_PRJ, ID_FILE_SAVE_AS_PRJ, ID_FILE_PROPERTIES,
-          ID_FILE_PRINT, ID_WINDOW_NEW, ID_HELP_CRDSYS, ID_HELP_MANUAL, ID_HELP_ABOUT}) {
-        if (QAction* a = CommandAction(id)) a->setEnabled(false);
-    }
+    // Printing comes with the report; until then its command stays off.
+    if (QAction* a = CommandAction(ID_FILE_PRINT)) a->setEnabled(false);
 }
 
 void CDlgMain::CreateToolBar() {
@@ -166,7 +163,16 @@ void CDlgMain::CreateToolBar() {
 
 void CDlgMain::OnCommand(int id) {
     switch (id) {
+        case ID_FILE_NEW_PRJ: OnFileNewPrj(); break;
+        case ID_FILE_OPEN_PRJ: OnFileOpenPrj(); break;
+        case ID_FILE_SAVE_PRJ: OnFileSavePrj(); break;
+        case ID_FILE_SAVE_AS_PRJ: OnFileSaveAsPrj(); break;
+        case ID_FILE_PROPERTIES: OnFileProperties(); break;
         case ID_FILE_EXIT: OnFileExit(); break;
+        case ID_WINDOW_NEW: OnWindowNewWindow(); break;
+        case ID_HELP_CRDSYS: OnHelpCrdSys(); break;
+        case ID_HELP_MANUAL: OnHelpManual(); break;
+        case ID_HELP_ABOUT: OnHelpAbout(); break;
         case ID_VIEW_INERTIA_SHOW:
         case ID_VIEW_INERTIA_HIDE: OnHelpInertia(); break;
         case ID_HELP_VER_NEW:
@@ -215,6 +221,9 @@ void CDlgMain::showEvent(QShowEvent* event) {
 
 int CDlgMain::OnInitDialog() {
     qApp->installEventFilter(this);
+    // The desktop opens .kestload files with this program (failures ignored).
+    RegisterOpenCommand(QCoreApplication::applicationFilePath());
+    RegisterDefaultIcon();
     if (LoadModule() < 0) {
         DisableEngineCommands();
         return 1;
@@ -277,6 +286,7 @@ int CDlgMain::OnInitDialog() {
     m_rcResult = GetDlgItem(m_pClient, IDC_RESULT_BOX)->geometry();
     m_rcImgMech = GetDlgItem(m_pClient, IDC_IMG_MECH)->geometry();
 
+    const QString handedOver = m_strPathName;  // a project the host asked to open
     const struct {
         int id;
         IconId icon;
@@ -290,7 +300,12 @@ int CDlgMain::OnInitDialog() {
             btn->setIconSize(QSize(16, 16));
         }
     }
+    setAcceptDrops(true);
     Init();
+    if (!handedOver.isEmpty()) {
+        m_strPathName = handedOver;
+        DoOpenPrj();
+    }
     return 1;
 }
 
@@ -311,7 +326,9 @@ void CDlgMain::DisableEngineCommands() {
     }
     for (QAction* a : std::as_const(m_actions)) {
         const int id = a->data().toInt();
-        if (id != ID_FILE_EXIT) a->setEnabled(false);
+        if (id != ID_FILE_EXIT && id != ID_WINDOW_NEW && id != ID_HELP_MANUAL && id != ID_HELP_CRDSYS) {
+            a->setEnabled(false);
+        }
     }
 }
 
@@ -441,8 +458,6 @@ void CDlgMain::OnHelpInertia() {
     DoAnalyse();
     m_pClient->update(m_rcResult);
 }
-
-void CDlgMain::OnFileExit() { done(1); }
 
 void CDlgMain::RelayoutResultPages() {
     if (m_pPgPayload) m_pPgPayload->Relayout();

@@ -8,6 +8,8 @@
 #include <QString>
 
 #include "DataExchange.h"
+#include "DlgLoadCalc.h"
+#include "DlgToolCalc.h"
 #include "Img.h"
 #include "KestLoadLibExport.h"
 #include "PrmLoadSub.h"
@@ -41,6 +43,28 @@ public:
     void SetPathName(const QString& path) { m_strPathName = path; }
     void OnChangeGeneralInfo();
     void OnBnClickedDefault();
+    QString GetPathName() const { return m_strPathName; }
+
+    // Project files and file commands.
+    int SavePrj(const QString& path);
+    int OpenPrj(const QString& path);
+    // Opens m_strPathName and refreshes the window; when that fails the window
+    // keeps its project and goes back to `shownPath`.
+    int DoOpenPrj(const QString& shownPath = QString());
+    void OnFileNewPrj();
+    void OnFileOpenPrj();
+    void OnFileSavePrj();
+    void OnFileSaveAsPrj();
+    void OnFileProperties();
+    void OnWindowNewWindow();
+    void OnHelpManual();
+    void OnHelpCrdSys();
+    void OnHelpAbout();
+    void OnDropFiles(const QStringList& paths);
+    // The save-changes question: false when the user cancels.
+    bool AskSaveChanges();
+    // Where a new window is placed: 80 pixels right of and below this one.
+    QPoint NewWindowPosition() const;
 
     // Engine binding and analysis.
     int LoadModule();
@@ -89,7 +113,9 @@ public:
     // The widget on which the main window draws (client area below the menu).
     QWidget* Client() const { return m_pClient; }
 
-    // Project data.
+    // Project data (the calculators' inputs are saved with it).
+    CDlgLoadCalc m_dlgLoadCalc;
+    CDlgToolCalc m_dlgToolCalc;
     QString m_strCompany, m_strProject, m_strApplication, m_strLine, m_strRobotNum, m_strEngineer,
         m_strComment;
     int m_bShowInertia = 1;
@@ -123,6 +149,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -135,7 +164,12 @@ private:
     void RelayoutResultPages();
     void WriteDefaultLoad(int page, int kind);
 
+    struct CProjectData CaptureProject();
+    void ApplyProject(const struct CProjectData& project);
+    void ReportSaveFailure(const QString& path);
+
     QWidget* m_pClient = nullptr;
+    QString m_strSaveError;  // the system's reason for the last failed save
     QMap<int, QAction*> m_actions;
     bool m_bInitDone = false;
     int m_nExchanging = 0;  // >0 while values are written into the controls

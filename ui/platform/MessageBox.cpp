@@ -1,10 +1,14 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStringList>
+#include <QUrl>
+#include <cstdio>
 
 namespace kest {
 namespace {
@@ -84,9 +88,14 @@ QString AppName() {
 
 int KestMessageBox(const QString& text, unsigned flags) {
     if (BoxHandler()) return BoxHandler()(text, AppName(), flags);
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        qWarning("%s", qPrintable(text));
-        return (flags & 0x0Fu) == KEST_MB_OK ? IDOK : IDCANCEL;
+    // Without a display (or a user) a modal box would wait forever: write the
+    // text and take "No" for a question, "OK" otherwise.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr ||
+        QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(AppName()), qPrintable(text));
+        const unsigned buttons = flags & 0x0Fu;
+        if (buttons == KEST_MB_YESNO || buttons == KEST_MB_YESNOCANCEL) return IDNO;
+        return buttons == KEST_MB_OK ? IDOK : IDCANCEL;
     }
     return ShowRealMessageBox(text, AppName(), flags);
 }
@@ -95,7 +104,45 @@ void SetFileDialogHandler(FileDialogHandler handler) { DialogHandler() = std::mo
 
 QString KestFileDialog(QWidget* parent, const FileDialogRequest& request) {
     if (DialogHandler()) return DialogHandler()(parent, request);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return QString();  // nobody to choose
     return ShowRealFileDialog(parent, request);
+}
+
+namespace {
+
+UrlOpener& Opener() {
+    static UrlOpener opener;
+    return opener;
+}
+
+ProcessStarter& Starter() {
+    static ProcessStarter starter;
+    return starter;
+}
+
+}  // namespace
+
+void SetUrlOpener(UrlOpener opener) { Opener() = std::move(opener); }
+
+bool KestOpenDocument(const QString& path) {
+    if (Opener()) return Opener()(path);
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void SetProcessStarter(ProcessStarter starter) { Starter() = std::move(starter); }
+
+bool KestStartProcess(const QString& program, const QStringList& arguments, const QStringList& environment) {
+    if (Starter()) return Starter()(program, arguments, environment);
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& kv : environment) {
+        const int eq = kv.indexOf(QLatin1Char('='));
+        if (eq > 0) env.insert(kv.left(eq), kv.mid(eq + 1));
+    }
+    process.setProcessEnvironment(env);
+    return process.startDetached();
 }
 
 }  // namespace kest

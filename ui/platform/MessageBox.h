@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "KestLoadLibExport.h"
@@ -36,6 +37,18 @@ struct FileDialogRequest {
 using FileDialogHandler = std::function<QString(QWidget* parent, const FileDialogRequest& request)>;
 KESTLOADLIB_API void SetFileDialogHandler(FileDialogHandler handler);
 KESTLOADLIB_API QString KestFileDialog(QWidget* parent, const FileDialogRequest& request);
+
+// Opening a document with the desktop's viewer (the manual); false on failure.
+using UrlOpener = std::function<bool(const QString& path)>;
+KESTLOADLIB_API void SetUrlOpener(UrlOpener opener);
+KESTLOADLIB_API bool KestOpenDocument(const QString& path);
+
+// Starting a program as a new process with extra environment variables.
+using ProcessStarter =
+    std::function<bool(const QString& program, const QStringList& arguments, const QStringList& environment)>;
+KESTLOADLIB_API void SetProcessStarter(ProcessStarter starter);
+KESTLOADLIB_API bool KestStartProcess(const QString& program, const QStringList& arguments,
+                                      const QStringList& environment);
 
 }  // namespace kest
 

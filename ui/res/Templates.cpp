@@ -93,6 +93,45 @@ const DlgTemplate kPgBarChart = {
     },
 };
 
+const DlgTemplate kAbout = {
+    IDD_ABOUT,
+    "KestLoad에 대하여",
+    307,
+    127,
+    "Arial",
+    9,
+    {
+        {-1, K::Icon, 11, 13, 21, 20, "", ST_NONE},
+        {IDC_ABOUT_APP, K::Static, 42, 7, 201, 10, "", ST_NONE},
+        {IDC_ABOUT_VERSION, K::Static, 42, 21, 129, 10, "", ST_NONE},
+        {IDC_ABOUT_MECH_VERSION, K::Static, 42, 32, 129, 10, "", ST_NONE},
+        {-1, K::Static, 42, 51, 201, 22,
+         "로봇 툴과 부가중량이 손목축과 주축의 허용 부하를 넘지 않는지 확인하는 도구입니다.", ST_NONE},
+        {-1, K::EtchedLine, 7, 77, 292, 1, "", ST_NONE},
+        {-1, K::Static, 42, 87, 201, 41,
+         "결과는 입력한 부하와 메커니즘 데이터에 따른 계산값입니다. 로봇을 설치하기 전에 실제 사용조건(속도, "
+         "가속도, 자세)을 함께 검토하십시오.",
+         ST_NONE},
+        {IDOK_BUTTON, K::PushButton, 250, 106, 50, 14, "확인", ST_DEFAULT},
+    },
+};
+
+const DlgTemplate kCrdSys = {IDD_CRDSYS, "좌표계", 314, 259, "Arial", 9, {}};
+
+const DlgTemplate kFileProp = {
+    IDD_FILE_PROP,
+    "파일 속성",
+    260,
+    58,
+    "Arial",
+    9,
+    {
+        {-1, K::Static, 7, 9, 60, 8, "프로젝트 파일 :", ST_NONE},
+        {IDC_FILE_PATH, K::Edit, 7, 20, 246, 14, "", ST_READONLY | ST_AUTOHSCROLL | ST_BORDER},
+        {IDOK_BUTTON, K::PushButton, 203, 38, 50, 14, "확인", ST_DEFAULT},
+    },
+};
+
 const MenuTemplate kMainMenu = {
     IDR_MAIN_MENU,
     {
@@ -157,6 +196,9 @@ const DlgTemplate* FindDlgTemplate(int id) {
         {IDD_PG_PAYLOAD, &kPgPayload},
         {IDD_PG_ADDLOAD, &kPgAddLoad},
         {IDD_PG_BARCHART, &kPgBarChart},
+        {IDD_ABOUT, &kAbout},
+        {IDD_CRDSYS, &kCrdSys},
+        {IDD_FILE_PROP, &kFileProp},
     };
     const auto it = kAll.find(id);
     return it == kAll.end() ? nullptr : it->second;

@@ -13,6 +13,9 @@ enum ResourceId : int {
     IDD_PG_ADDLOAD = 13002,
     IDD_PG_BARCHART = 13003,
     IDR_MAIN_MENU = 13005,
+    IDD_ABOUT = 13006,
+    IDD_CRDSYS = 13010,
+    IDD_FILE_PROP = 13021,
     IDR_MAIN_TOOLBAR = 13008,
 };
 
@@ -67,6 +70,12 @@ enum ControlId : int {
     IDC_IXX = 13007,
     IDC_IYY = 13008,
     IDC_IZZ = 13009,
+    // about box and file properties
+    IDC_ABOUT_APP = 13022,
+    IDC_ABOUT_VERSION = 13023,
+    IDC_ABOUT_MECH_VERSION = 13024,
+    IDC_FILE_PATH = 13109,
+    IDOK_BUTTON = 1,
     // bar-chart page
     IDC_ZONE_NORMAL = 13021,
     IDC_ZONE_HIGH = 13022,

@@ -1,0 +1,388 @@
+// The window's project on disk and on the desktop: saving exactly, opening all
+// or nothing, the save-changes question, the title, dropped files, a new
+// window, the manual and the help windows.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "DesktopIntegration.h"
+#include "DialogFixture.h"
+#include "DlgCrdSys.h"
+#include "MessageBox.h"
+#include "PathHelpers.h"
+
+using namespace kest;
+using kesttest::MainDialog;
+using kesttest::Messages;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString Golden(const char* name) {
+    return QStringLiteral(KEST_SOURCE_DIR "tests/data/") + QLatin1String(name);
+}
+
+class ProjectWindow : public MainDialog {
+protected:
+    // The project of the three-robot golden file, entered through the window.
+    void EnterThreeRobotProject() {
+        QWidget* c = dlg->Client();
+        SetDlgItemText(c, IDC_COMPANY, QStringLiteral("A&B \"Robo\" <Kor>"));
+        SetDlgItemText(c, IDC_PROJECT, QStringLiteral("용접 라인 3"));
+        SetDlgItemText(c, IDC_APPLICATION, QStringLiteral("스폿 용접"));
+        SetDlgItemText(c, IDC_LINE, QStringLiteral("라인 3"));
+        SetDlgItemText(c, IDC_ROBOT_NUM, QStringLiteral("#12"));
+        SetDlgItemText(c, IDC_ENGINEER, QStringLiteral("김 엔지니어"));
+        DlgItem<QPlainTextEdit>(c, IDC_COMMENT)->setPlainText(QStringLiteral("first line\nsecond line"));
+        AddRobot(QStringLiteral("TK20-1700"));
+        AddRobot(QStringLiteral("TK12-1450"));
+        AddRobot(QStringLiteral("TK6-1400"));
+        TypeLoad(0, {"-1.5", "-12.3456", "0", "85.5", "0.125", "0.125", "0.5"});
+        TypeLoad(1, {"12", "350", "0", "200", "0.24", "0.4", "0.36"});
+        TypeLoad(2, {"5", "100", "0", "300", "0", "0.5", "0"});
+        TypeLoad(3, {"20", "300", "400", "0", "0", "0", "0.6"});
+        CLoad valve, cable, bare;
+        valve.Name = QStringLiteral("밸브 박스");
+        valve.prm.Set(4.2, 0.120, -0.035, 0.060, 0.01, 0.02, 0.015);
+        cable.Name = QStringLiteral("Cable & hose");
+        cable.prm.Set(2, 0.3, 0, 0.08, 0, 0, 0);
+        bare.prm.Mass = 0.5;
+        dlg->m_dlgLoadCalc.m_arrLoad[1] = {valve, cable, bare};
+        CDlgToolCalc& t = dlg->m_dlgToolCalc;
+        t.MassHnd = 8, t.MassWk = 4.5, t.ComHndZ = 60, t.ComWkZ = 140;
+        t.SizeHndX = 120, t.SizeHndY = 80, t.SizeHndZ = 100, t.SizeWkX = 100, t.SizeWkY = 100, t.SizeWkZ = 60;
+        t.MiHndX = 0.015, t.MiHndY = 0.02, t.MiHndZ = 0.017, t.MiWkX = 0.0051, t.MiWkY = 0.0051,
+        t.MiWkZ = 0.0075;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(ProjectWindow, SavedFileMatchesTheHandWrittenOne) {
+    EnterThreeRobotProject();
+    const QString path = dir.filePath(QStringLiteral("three.kestload"));
+    Messages().chosenFiles.push_back(path);
+    dlg->CommandAction(ID_FILE_SAVE_PRJ)->trigger();  // never saved: asks for a name
+    EXPECT_EQ(ReadAll(path), ReadAll(Golden("golden_three_robots.kestload")));
+    EXPECT_EQ(dlg->IsModified(), 0);
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("three - KestLoad 1.0.0"));
+    EXPECT_TRUE(Messages().shown.empty());
+}
+
+TEST_F(ProjectWindow, OpeningShowsTheFileAndAnalysesIt) {
+    dlg->SetModifiedFlag(1);
+    Messages().answers.push_back(IDNO);
+    Messages().chosenFiles.push_back(Golden("golden_three_robots.kestload"));
+    dlg->CommandAction(ID_FILE_OPEN_PRJ)->trigger();
+    EXPECT_EQ(GetDlgItemText(dlg->Client(), IDC_COMPANY), QStringLiteral("A&B \"Robo\" <Kor>"));
+    EXPECT_EQ(DlgItem<QPlainTextEdit>(dlg->Client(), IDC_COMMENT)->toPlainText(),
+              QStringLiteral("first line\nsecond line"));
+    EXPECT_EQ(PageText(0, IDC_LX), QStringLiteral("-12.3456"));
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 3);
+    EXPECT_EQ(dlg->m_strSelMech, QStringLiteral("TK20-1700"));
+    EXPECT_NE(dlg->m_nVerdict[2], 0);  // analysed
+    EXPECT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[1].size(), 3);
+    EXPECT_EQ(dlg->m_dlgToolCalc.MiWkZ, 0.0075);
+    EXPECT_EQ(dlg->IsModified(), 1);  // opening leaves the flag as it was
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("golden_three_robots* - KestLoad 1.0.0"));
+}
+
+TEST_F(ProjectWindow, AFileThatCannotBeOpenedChangesNothing) {
+    EnterThreeRobotProject();
+    const QString shown = dir.filePath(QStringLiteral("shown.kestload"));
+    ASSERT_EQ(dlg->SavePrj(shown), 0);
+    dlg->m_strPathName = shown;
+    dlg->UpdateTitle();
+    const QByteArray before = ReadAll(shown);
+    const QString title = dlg->windowTitle();
+    const struct {
+        const char* name;
+        QByteArray content;
+    } bad[] = {
+        {"notxml.kestload", "<KestLoadProject"},
+        {"other.kestload", "<Other/>"},
+        {"notool.kestload",
+         "<KestLoadProject Company=\"X\" MechName0=\"TK6-1400\"><AddLoad-V/></KestLoadProject>"},
+        {"nos.kestload",
+         "<KestLoadProject Company=\"X\"><Tool Mass=\"1\"/><AddLoad-V/><AddLoad-H/></KestLoadProject>"},
+    };
+    for (const auto& b : bad) {
+        const QString path = dir.filePath(QLatin1String(b.name));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(b.content);
+        f.close();
+        Messages().Reset();
+        dlg->OnDropFiles({path});
+        ASSERT_EQ(Messages().shown.size(), 1u) << b.name;
+        EXPECT_EQ(Messages().shown[0].text,
+                  QStringLiteral("프로젝트 파일을 여는데 실패했습니다.\r\n") + path);
+        EXPECT_EQ(Messages().shown[0].flags, static_cast<unsigned>(KEST_MB_ICONSTOP));
+        EXPECT_EQ(dlg->GetPathName(), shown);
+        EXPECT_EQ(dlg->windowTitle(), title);
+        EXPECT_EQ(dlg->m_strCompany, QStringLiteral("A&B \"Robo\" <Kor>"));
+        EXPECT_EQ(dlg->m_pMngLegend->Count(), 3);
+        ASSERT_EQ(dlg->SavePrj(shown), 0);
+        EXPECT_EQ(ReadAll(shown), before) << b.name;  // the project is exactly as it was
+    }
+    EXPECT_EQ(dlg->OpenPrj(dir.filePath(QStringLiteral("missing.kestload"))), -2);
+}
+
+TEST_F(ProjectWindow, DroppingSeveralFilesOpensTheFirst) {
+    dlg->OnDropFiles({Golden("golden_one_robot.kestload"), Golden("golden_three_robots.kestload"),
+                      QStringLiteral("/nonexistent.kestload")});
+    EXPECT_EQ(dlg->GetPathName(), Golden("golden_one_robot.kestload"));
+    EXPECT_EQ(dlg->m_strCompany, QStringLiteral("Kest Robotics"));
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 1);
+    EXPECT_TRUE(Messages().shown.empty());
+}
+
+TEST_F(ProjectWindow, FailedSaveIsReportedAndTheProjectStaysModified) {
+    dlg->SetModifiedFlag(1);
+    const QString path = dir.filePath(QStringLiteral("no/such/folder/p.kestload"));
+    dlg->m_strPathName = path;
+    dlg->CommandAction(ID_FILE_SAVE_PRJ)->trigger();
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_TRUE(Messages().shown[0].text.contains(path));
+    EXPECT_TRUE(Messages().shown[0].text.contains(QStringLiteral("No such file or directory")));
+    EXPECT_EQ(Messages().shown[0].flags, static_cast<unsigned>(KEST_MB_ICONSTOP));
+    EXPECT_EQ(dlg->IsModified(), 1);
+}
+
+TEST_F(ProjectWindow, NewKeepsTheCalculatorsInputs) {
+    CLoad part;
+    part.Name = QStringLiteral("bracket");
+    dlg->m_dlgLoadCalc.m_arrLoad[0] = {part};
+    dlg->m_dlgToolCalc.MassWk = 3.5;
+    SetDlgItemText(dlg->Client(), IDC_COMPANY, QStringLiteral("X"));
+    Messages().answers = {IDNO};
+    dlg->OnFileNewPrj();
+    EXPECT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(GetDlgItemText(dlg->Client(), IDC_COMPANY), QString());
+    const QString path = dir.filePath(QStringLiteral("new.kestload"));
+    ASSERT_EQ(dlg->SavePrj(path), 0);
+    const QByteArray saved = ReadAll(path);
+    EXPECT_TRUE(saved.contains("\t\t\t\tName=\"bracket\"\r\n"));
+    EXPECT_TRUE(saved.contains("\t\tMassWk=\"3.5000\"\r\n"));
+}
+
+TEST_F(ProjectWindow, SaveChangesQuestionOnEveryCommand) {
+    const QString savedPath = dir.filePath(QStringLiteral("answer.kestload"));
+    auto modify = [&] {
+        Messages().Reset();
+        QTest::keyClicks(DlgItem<QLineEdit>(dlg->Client(), IDC_COMPANY), QStringLiteral("Z"));
+        ASSERT_EQ(dlg->IsModified(), 1);
+    };
+    // New: Cancel keeps everything; No resets; Yes with the file dialog cancelled resets anyway.
+    modify();
+    Messages().answers = {IDCANCEL};
+    dlg->OnFileNewPrj();
+    EXPECT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(Messages().shown[0].text, QStringLiteral("프로젝트가 수정되었습니다. 저장하시겠습니까?"));
+    EXPECT_EQ(Messages().shown[0].flags, static_cast<unsigned>(KEST_MB_YESNOCANCEL | KEST_MB_ICONQUESTION));
+    EXPECT_EQ(dlg->IsModified(), 1);
+    Messages().answers = {IDNO};
+    dlg->OnFileNewPrj();
+    EXPECT_EQ(dlg->IsModified(), 0);
+    EXPECT_EQ(dlg->m_strCompany, QString());
+    modify();
+    Messages().answers = {IDYES};  // no file chosen
+    dlg->OnFileNewPrj();
+    EXPECT_EQ(dlg->IsModified(), 0);
+    EXPECT_FALSE(QFile::exists(savedPath));
+    // Yes with a file chosen saves first.
+    modify();
+    Messages().answers = {IDYES};
+    Messages().chosenFiles = {savedPath};
+    dlg->OnFileNewPrj();
+    EXPECT_TRUE(ReadAll(savedPath).contains("Company=\"Z\""));
+
+    // Open: Cancel shows no file dialog.
+    modify();
+    Messages().answers = {IDCANCEL};
+    Messages().chosenFiles = {Golden("golden_one_robot.kestload")};
+    dlg->OnFileOpenPrj();
+    EXPECT_EQ(GetDlgItemText(dlg->Client(), IDC_COMPANY), QStringLiteral("Z"));
+    EXPECT_EQ(Messages().chosenFiles.size(), 1u);
+    Messages().answers = {IDNO};
+    dlg->OnFileOpenPrj();
+    EXPECT_EQ(dlg->m_strCompany, QStringLiteral("Kest Robotics"));
+
+    // Drop: the question first as well.
+    modify();
+    Messages().answers = {IDCANCEL};
+    dlg->OnDropFiles({Golden("golden_three_robots.kestload")});
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 1);
+    Messages().answers = {IDNO};
+    dlg->OnDropFiles({Golden("golden_three_robots.kestload")});
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 3);
+
+    // Exit and the close box: Cancel keeps the window; Yes saves and ends it.
+    modify();
+    Messages().answers = {IDCANCEL};
+    dlg->CommandAction(ID_FILE_EXIT)->trigger();
+    EXPECT_TRUE(dlg->isVisible());
+    Messages().answers = {IDCANCEL};
+    dlg->close();
+    EXPECT_TRUE(dlg->isVisible());
+    dlg->m_strPathName = savedPath;
+    Messages().answers = {IDYES};
+    dlg->CommandAction(ID_FILE_EXIT)->trigger();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), 1);
+    EXPECT_TRUE(ReadAll(savedPath).contains("MechName2=\"TK6-1400\""));
+}
+
+TEST_F(ProjectWindow, CloseBoxWithNoDiscards) {
+    QTest::keyClicks(DlgItem<QLineEdit>(dlg->Client(), IDC_COMPANY), QStringLiteral("Z"));
+    Messages().answers = {IDNO};
+    dlg->close();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(Messages().shown.size(), 1u);
+}
+
+TEST_F(ProjectWindow, TitleRules) {
+    dlg->SetPathName(QStringLiteral("/work/cells/line 3.kestload"));
+    dlg->UpdateTitle();
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("line 3 - KestLoad 1.0.0"));
+    dlg->SetModifiedFlag(1);
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("line 3* - KestLoad 1.0.0"));
+    dlg->SetModifiedFlag(0);
+    dlg->SetPathName(QStringLiteral("/work/cells/"));
+    dlg->UpdateTitle();
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("cells - KestLoad 1.0.0"));
+    dlg->SetPathName(QStringLiteral("/work/cells/draft."));
+    dlg->UpdateTitle();
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral(" - KestLoad 1.0.0"));
+    dlg->m_nProdVer[0] = 1, dlg->m_nProdVer[1] = 2, dlg->m_nProdVer[2] = 30;
+    dlg->SetPathName(QString());
+    dlg->UpdateTitle();
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Noname - KestLoad 1.2.30"));
+}
+
+TEST_F(ProjectWindow, DesktopKnowsTheFileType) {
+    const QString home = DesktopDataHome();
+    ASSERT_TRUE(home.startsWith(QDir::tempPath())) << home.toStdString();  // the tests' own data home
+    const QByteArray entry = ReadAll(home + QStringLiteral("/applications/kestload.desktop"));
+    EXPECT_TRUE(entry.contains("Exec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\" %f\n"));
+    EXPECT_TRUE(entry.contains("MimeType=application/x-kestload;\n"));
+    const QByteArray mime = ReadAll(home + QStringLiteral("/mime/packages/kestload.xml"));
+    EXPECT_TRUE(mime.contains("<glob pattern=\"*.kestload\"/>"));
+    EXPECT_TRUE(
+        QFile::exists(home + QStringLiteral("/icons/hicolor/256x256/mimetypes/application-x-kestload.png")));
+    // Paths with blanks, quotes, dollars, backslashes and percent signs stay one argument.
+    EXPECT_EQ(DesktopExecLine(QStringLiteral("/opt/Kest Load/kestload")),
+              QStringLiteral("\"/opt/Kest Load/kestload\" %f"));
+    EXPECT_EQ(DesktopExecLine(QStringLiteral("/a\"b$c`d\\e%f")),
+              QStringLiteral("\"/a\\\\\"b\\\\$c\\\\`d\\\\\\\\e%%f\" %f"));
+}
+
+TEST_F(ProjectWindow, RelativeDataHomeIsIgnored) {
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "relative/share");
+    EXPECT_EQ(DesktopDataHome(), QDir::homePath() + QStringLiteral("/.local/share"));
+    qputenv("XDG_DATA_HOME", saved);
+}
+
+TEST_F(ProjectWindow, NewWindowStartsTheProgramOffset) {
+    QString program;
+    QStringList args, env;
+    SetProcessStarter([&](const QString& p, const QStringList& a, const QStringList& e) {
+        program = p, args = a, env = e;
+        return true;
+    });
+    dlg->move(200, 150);
+    const QPoint expected = dlg->frameGeometry().topLeft() + QPoint(80, 80);
+    dlg->CommandAction(ID_WINDOW_NEW)->trigger();
+    SetProcessStarter(nullptr);
+    EXPECT_EQ(program, QCoreApplication::applicationFilePath());
+    EXPECT_TRUE(args.isEmpty());
+    EXPECT_EQ(env,
+              QStringList{QStringLiteral("KESTLOAD_WINDOW_POS=%1,%2").arg(expected.x()).arg(expected.y())});
+}
+
+TEST_F(ProjectWindow, ManualOpensOrReportsItsPath) {
+    QString opened;
+    SetUrlOpener([&](const QString& path) {
+        opened = path;
+        return true;
+    });
+    dlg->CommandAction(ID_HELP_MANUAL)->trigger();
+    EXPECT_EQ(opened, AppFolder() + QStringLiteral("manual/Manual_KestLoad_ko.pdf"));
+    EXPECT_TRUE(Messages().shown.empty());
+    QTemporaryDir empty;
+    SetAppFolderOverride(empty.path());
+    dlg->CommandAction(ID_HELP_MANUAL)->trigger();
+    SetAppFolderOverride(kesttest::BuildAppFolder());
+    SetUrlOpener(nullptr);
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(Messages().shown[0].text, QStringLiteral("아래 파일을 여는데 실패했습니다. :\r\n") +
+                                            empty.path() + QStringLiteral("/manual/Manual_KestLoad_ko.pdf"));
+}
+
+// Runs `check` on the modal dialog that `open` shows, then closes it.
+void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& check) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        check(modal);
+        seen = true;
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    open();
+    EXPECT_TRUE(seen);
+}
+
+TEST_F(ProjectWindow, PropertiesAndAboutBox) {
+    dlg->SetPathName(QStringLiteral("/work/cells/line 3.kestload"));
+    WithModal([&] { dlg->CommandAction(ID_FILE_PROPERTIES)->trigger(); },
+              [](QWidget* w) {
+                  EXPECT_EQ(w->windowTitle(), QStringLiteral("파일 속성"));
+                  EXPECT_EQ(GetDlgItemText(w, 13109), QStringLiteral("/work/cells/line 3.kestload"));
+                  EXPECT_TRUE(DlgItem<QLineEdit>(w, 13109)->isReadOnly());
+              });
+    dlg->m_nProdVer[0] = 1, dlg->m_nProdVer[1] = 2, dlg->m_nProdVer[2] = 30;
+    WithModal([&] { dlg->CommandAction(ID_HELP_ABOUT)->trigger(); },
+              [](QWidget* w) {
+                  EXPECT_EQ(w->windowTitle(), QStringLiteral("KestLoad에 대하여"));
+                  EXPECT_EQ(GetDlgItemText(w, 13022), QStringLiteral("KestLoad"));
+                  EXPECT_EQ(GetDlgItemText(w, 13023), QStringLiteral("Application Version : 1.2.30"));
+                  EXPECT_EQ(GetDlgItemText(w, 13024), QStringLiteral("Mech.Data Version : 24 (2026-11-20)"));
+              });
+}
+
+TEST_F(ProjectWindow, CoordinateSystemWindowsAreIndependent) {
+    auto windows = [] {
+        QList<CDlgCrdSys*> found;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* c = qobject_cast<CDlgCrdSys*>(w); c && c->isVisible()) found << c;
+        }
+        return found;
+    };
+    dlg->CommandAction(ID_HELP_CRDSYS)->trigger();
+    dlg->CommandAction(ID_HELP_CRDSYS)->trigger();
+    auto open = windows();
+    ASSERT_EQ(open.size(), 2);
+    EXPECT_EQ(open[0]->size(), QImage(AppFolder() + QStringLiteral("Image/crdsys.png")).size());
+    QPointer<CDlgCrdSys> first = open[0];
+    first->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());  // it deleted itself
+    EXPECT_EQ(windows().size(), 1);
+    windows()[0]->close();
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+// Project files: byte-exact writing against hand-made golden files, the
+// reader's rules, round trips, and files that cannot be read or written.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <array>
+
+#include "ProjectData.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QString Golden(const char* name) {
+    return QStringLiteral(KEST_SOURCE_DIR "tests/data/") + QLatin1String(name);
+}
+
+CProjectData OneRobot() {
+    CProjectData p;
+    p.Company = QStringLiteral("Kest Robotics");
+    p.Project = QStringLiteral("Cell 7");
+    p.Application = QStringLiteral("Handling");
+    p.Line = QStringLiteral("L2");
+    p.RobotNum = QStringLiteral("R-03");
+    p.Engineer = QStringLiteral("J. Park");
+    p.MechNames = QStringList{QStringLiteral("TK50-2100")};
+    p.Tool.Set(12.5, 0.0125, -0.0304, 0.150, 0.05, 0.06, 0.025);
+    return p;
+}
+
+TEST(ProjectFile, WrittenByteForByteAsTheFormatLaysItOut) {
+    EXPECT_EQ(WriteProjectText(OneRobot()), ReadAll(Golden("golden_one_robot.kestload")));
+}
+
+TEST(ProjectFile, ReadBackGivesTheSameProject) {
+    CProjectData p;
+    ASSERT_EQ(ReadProjectFile(Golden("golden_three_robots.kestload"), p), 0);
+    EXPECT_EQ(p.Company, QStringLiteral("A&B \"Robo\" <Kor>"));
+    EXPECT_EQ(p.Comment, QStringLiteral("first line\nsecond line"));  // the line break survives
+    EXPECT_EQ(p.Engineer, QStringLiteral("김 엔지니어"));
+    EXPECT_EQ(p.MechNames.size(), 3);
+    EXPECT_EQ(p.Tool.Mass, -1.5);
+    EXPECT_DOUBLE_EQ(p.Tool.Lx, -0.0123456);
+    EXPECT_EQ(p.LoadCalc.m_arrLoad[1].size(), 3);
+    EXPECT_EQ(p.LoadCalc.m_arrLoad[1][0].Name, QStringLiteral("밸브 박스"));
+    EXPECT_EQ(p.LoadCalc.m_arrLoad[1][1].Name, QStringLiteral("Cable & hose"));
+    EXPECT_EQ(p.LoadCalc.m_arrLoad[1][2].Name, QString());
+    EXPECT_DOUBLE_EQ(p.LoadCalc.m_arrLoad[1][0].prm.Ly, -0.035);
+    EXPECT_EQ(p.ToolCalc.ComWkZ, 140.0);  // no unit conversion
+    EXPECT_EQ(p.ToolCalc.MiWkX, 0.0051);
+    // Saving what was read gives the file again.
+    EXPECT_EQ(WriteProjectText(p), ReadAll(Golden("golden_three_robots.kestload")));
+}
+
+TEST(ProjectFile, RandomProjectsRoundTrip) {
+    QRandomGenerator rng(20261207);
+    QTemporaryDir dir;
+    auto number = [&rng] { return (rng.bounded(2000000) - 1000000) / 1000.0; };
+    auto text = [&rng] {
+        static const QString pieces[] = {QStringLiteral("a"),  QStringLiteral("&"),    QStringLiteral("<"),
+                                         QStringLiteral("\""), QStringLiteral("용접"), QStringLiteral("\t"),
+                                         QStringLiteral("\n"), QStringLiteral(" "),    QStringLiteral(">"),
+                                         QStringLiteral("'")};
+        QString s;
+        const int n = rng.bounded(8);
+        for (int i = 0; i < n; ++i) s += pieces[rng.bounded(10)];
+        return s.trimmed().isEmpty() ? QStringLiteral("x") + s : s;
+    };
+    for (int round = 0; round < 25; ++round) {
+        CProjectData p;
+        p.Company = text();
+        p.Comment = text();
+        p.Line = text();
+        for (int i = 0; i < rng.bounded(4); ++i) p.MechNames << QStringLiteral("TK%1").arg(rng.bounded(900));
+        for (CPrmLoadSub* l : {&p.Tool, &p.AddLoadV, &p.AddLoadH, &p.AddLoadS}) {
+            l->FromDisplay(
+                std::array<double, 7>{number(), number(), number(), number(), number(), number(), number()}
+                    .data());
+        }
+        for (auto& list : p.LoadCalc.m_arrLoad) {
+            for (int i = 0; i < rng.bounded(4); ++i) {
+                CLoad load;
+                load.Name = text();
+                load.prm.Set(number(), number() / 1000, 0, number() / 1000, number(), 0, 1);
+                list.append(load);
+            }
+        }
+        p.ToolCalc.MiWkZ = number();
+        const QString path = dir.filePath(QStringLiteral("r%1.kestload").arg(round));
+        ASSERT_EQ(WriteProjectFile(path, p), 0);
+        CProjectData back;
+        ASSERT_EQ(ReadProjectFile(path, back), 0);
+        EXPECT_EQ(back.Company, p.Company);
+        EXPECT_EQ(back.Comment, p.Comment);
+        EXPECT_EQ(back.MechNames, p.MechNames);
+        EXPECT_EQ(WriteProjectText(back), ReadAll(path)) << round;
+    }
+}
+
+// A small file with the root and the four loads, and what else `extra` adds.
+QByteArray Minimal(const QByteArray& rootAttrs, const QByteArray& body) {
+    return "<KestLoadProject " + rootAttrs + ">" + body + "</KestLoadProject>";
+}
+const QByteArray kLoads = "<Tool Mass=\"3\"/><AddLoad-V/><AddLoad-H/><AddLoad-S/>";
+
+TEST(ProjectFile, ReaderRules) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.kestload"));
+    CProjectData p;
+    p.Company = QStringLiteral("kept");
+    p.Tool.Lx = 0.111;
+    p.LoadCalc.m_arrLoad[2].append(CLoad());
+    p.ToolCalc.MassHnd = 7;
+    WriteAll(path, Minimal("SchemaHi=\"99\" Project=\" padded \" MechName0=\" TK6-1400 \" MechName1=\"   \" "
+                           "MechName2=\"TK20-1700\"",
+                           "<Tool Ly=\"250\" Lz=\"12.5mm\" Mass=\"abc\"/><AddLoad-V/><AddLoad-H/><AddLoad-S/>"
+                           "<Load-Calculator><Tool><Load/><Load Name=\"b\" Lx=\"1000\"/></Tool>"
+                           "<AddLoad-V></AddLoad-V></Load-Calculator>"));
+    ASSERT_EQ(ReadProjectFile(path, p), 0);
+    EXPECT_EQ(p.Company, QStringLiteral("kept"));      // absent: kept
+    EXPECT_EQ(p.Project, QStringLiteral(" padded "));  // not trimmed
+    EXPECT_EQ(p.MechNames, (QStringList{QStringLiteral("TK6-1400"), QStringLiteral("TK20-1700")}));
+    EXPECT_EQ(p.Tool.Lx, 0.111);   // absent Lx keeps its metres
+    EXPECT_EQ(p.Tool.Ly, 0.25);    // 250 mm
+    EXPECT_EQ(p.Tool.Lz, 0.0125);  // leading number of the text
+    EXPECT_EQ(p.Tool.Mass, 0.0);   // no number: 0
+    ASSERT_EQ(p.LoadCalc.m_arrLoad[0].size(), 2);
+    EXPECT_EQ(p.LoadCalc.m_arrLoad[0][0].Name, QString());  // a Load without attributes
+    EXPECT_EQ(p.LoadCalc.m_arrLoad[0][0].prm, CPrmLoadSub());
+    EXPECT_EQ(p.LoadCalc.m_arrLoad[0][1].prm.Lx, 1.0);
+    EXPECT_TRUE(p.LoadCalc.m_arrLoad[1].isEmpty());  // present but empty: emptied
+    EXPECT_EQ(p.LoadCalc.m_arrLoad[2].size(), 1);    // missing list: kept
+    EXPECT_EQ(p.ToolCalc.MassHnd, 7.0);              // no Tool-Calculator: kept
+
+    // Without MechName attributes at all the legend is empty.
+    WriteAll(path, Minimal("", kLoads));
+    ASSERT_EQ(ReadProjectFile(path, p), 0);
+    EXPECT_TRUE(p.MechNames.isEmpty());
+}
+
+TEST(ProjectFile, ErrorCodes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bad.kestload"));
+    CProjectData p;
+    EXPECT_EQ(ReadProjectFile(dir.filePath(QStringLiteral("missing.kestload")), p), -2);
+    WriteAll(path, "<KestLoadProject><Tool></KestLoadProject>");
+    EXPECT_EQ(ReadProjectFile(path, p), -2);
+    WriteAll(path, "");
+    EXPECT_EQ(ReadProjectFile(path, p), -2);
+    WriteAll(path, "<Other/>");
+    EXPECT_EQ(ReadProjectFile(path, p), -3);
+    WriteAll(path, Minimal("", "<AddLoad-V/><AddLoad-H/><AddLoad-S/>"));
+    EXPECT_EQ(ReadProjectFile(path, p), -4);
+    WriteAll(path, Minimal("", "<Tool/><AddLoad-H/><AddLoad-S/>"));
+    EXPECT_EQ(ReadProjectFile(path, p), -5);
+    WriteAll(path, Minimal("", "<Tool/><AddLoad-V/><AddLoad-S/>"));
+    EXPECT_EQ(ReadProjectFile(path, p), -6);
+    WriteAll(path, Minimal("", "<Tool/><AddLoad-V/><AddLoad-H/>"));
+    EXPECT_EQ(ReadProjectFile(path, p), -7);
+}
+
+TEST(ProjectFile, FailedWriteLeavesThePreviousFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.kestload"));
+    ASSERT_EQ(WriteProjectFile(path, OneRobot()), 0);
+    const QByteArray before = ReadAll(path);
+    // Files may not grow beyond 100 bytes: the write fails even for root.
+    struct sigaction ignore {
+    }, old{};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignore, &old);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    CProjectData bigger = OneRobot();
+    bigger.Comment = QStringLiteral("longer text");
+    QString error;
+    const int rc = WriteProjectFile(path, bigger, &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    sigaction(SIGXFSZ, &old, nullptr);
+    EXPECT_EQ(rc, -1);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(ReadAll(path), before);
+    EXPECT_EQ(WriteProjectFile(dir.filePath(QStringLiteral("no/such/folder/x.kestload")), OneRobot(), &error),
+              -1);
+}
+
+}  // namespace

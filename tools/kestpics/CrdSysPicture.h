@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QImage>
+
+// The robot's base frame and the flange frame with their X, Y, Z arrows, the
+// tool's centre of gravity and its offsets Lx, Ly, Lz from the flange.
+QImage DrawCrdSysPicture(bool grey);
+// Hand and workpiece on the flange, each with its own centre of gravity, for
+// the tool calculator.
+QImage DrawToolCalcFramePicture();

@@ -1,0 +1,19 @@
+// The coordinate-system picture in a window of its own, at the picture's size.
+// Modeless; each window deletes itself when closed.
+#pragma once
+
+#include <QDialog>
+
+#include "Img.h"
+#include "KestLoadLibExport.h"
+
+class KESTLOADLIB_API CDlgCrdSys : public QDialog {
+    Q_OBJECT
+public:
+    CDlgCrdSys(QWidget* parent, const QString& fileName);
+    QString m_strFileName;
+    CImg m_img;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

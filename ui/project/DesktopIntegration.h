@@ -1,0 +1,18 @@
+// The association of .kestload files with this program on the desktop: a
+// desktop entry, a shared-mime-info package and the icons, all under the user's
+// data home ($XDG_DATA_HOME, by default ~/.local/share). Written at every start;
+// failures are ignored by the caller.
+#pragma once
+
+#include <QString>
+
+#include "KestLoadLibExport.h"
+
+// The user's data home, or empty text when there is none.
+KESTLOADLIB_API QString DesktopDataHome();
+// The desktop entry that opens project files with `executable`: 0, or -20.
+KESTLOADLIB_API int RegisterOpenCommand(const QString& executable);
+// The MIME type of *.kestload with the document icon: 0, or -20.
+KESTLOADLIB_API int RegisterDefaultIcon();
+// The Exec value of a desktop entry for `executable` with one file argument.
+KESTLOADLIB_API QString DesktopExecLine(const QString& executable);

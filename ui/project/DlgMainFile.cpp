@@ -1,0 +1,236 @@
+// Projects on disk: save and open, the File menu, closing, dropped files, a new
+// window, the manual and the help windows.
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include "DlgAbout.h"
+#include "DlgCrdSys.h"
+#include "DlgFileProp.h"
+#include "DlgMain.h"
+#include "MessageBox.h"
+#include "MngLegend.h"
+#include "PathHelpers.h"
+#include "PgBarChart.h"
+#include "PgPayload.h"
+#include "ProjectData.h"
+#include "Strings.h"
+#include "Tarn_Kest.h"
+#include "Templates.h"
+
+using namespace kest;
+
+namespace {
+
+FileDialogRequest ProjectFileRequest(bool save) {
+    return FileDialogRequest{
+        save, QStringLiteral("KestLoad Project Files (*.kestload)|*.kestload|All Files (*.*)|*.*||"),
+        QStringLiteral("kestload"), QStringLiteral("Noname")};
+}
+
+}  // namespace
+
+CProjectData CDlgMain::CaptureProject() {
+    CProjectData p;
+    p.Company = m_strCompany;
+    p.Project = m_strProject;
+    p.Application = m_strApplication;
+    p.Line = m_strLine;
+    p.RobotNum = m_strRobotNum;
+    p.Engineer = m_strEngineer;
+    p.Comment = m_strComment;
+    if (m_pMngLegend) {
+        for (int i = 0; i < m_pMngLegend->Count() && i < 3; ++i) p.MechNames << m_pMngLegend->Name(i);
+    }
+    p.Tool = m_prmTool;
+    p.AddLoadV = m_prmAddLoadV;
+    p.AddLoadH = m_prmAddLoadH;
+    p.AddLoadS = m_prmAddLoadS;
+    p.LoadCalc = m_dlgLoadCalc;
+    p.ToolCalc = m_dlgToolCalc;
+    return p;
+}
+
+void CDlgMain::ApplyProject(const CProjectData& p) {
+    m_strCompany = p.Company;
+    m_strProject = p.Project;
+    m_strApplication = p.Application;
+    m_strLine = p.Line;
+    m_strRobotNum = p.RobotNum;
+    m_strEngineer = p.Engineer;
+    m_strComment = p.Comment;
+    if (m_pMngLegend) {
+        m_pMngLegend->Clear();
+        for (const QString& name : p.MechNames) m_pMngLegend->Add(name);
+    }
+    m_prmTool = p.Tool;
+    m_prmAddLoadV = p.AddLoadV;
+    m_prmAddLoadH = p.AddLoadH;
+    m_prmAddLoadS = p.AddLoadS;
+    m_dlgLoadCalc = p.LoadCalc;
+    m_dlgToolCalc = p.ToolCalc;
+}
+
+int CDlgMain::SavePrj(const QString& path) {
+    UpdateData(true);  // what is on screen is what is written
+    if (WriteProjectFile(path, CaptureProject(), &m_strSaveError) < 0) return -1;
+    SetModifiedFlag(0);
+    return 0;
+}
+
+int CDlgMain::OpenPrj(const QString& path) {
+    // All or nothing: the file is read into a copy that replaces the project
+    // only when the whole file could be read.
+    CProjectData project = CaptureProject();
+    const int rc = ReadProjectFile(path, project);
+    if (rc < 0) return rc;
+    ApplyProject(project);
+    return 0;
+}
+
+int CDlgMain::DoOpenPrj(const QString& shownPath) {
+    if (OpenPrj(m_strPathName) < 0) {
+        KestMessageBox(LoadKestString(IDS_OPEN_PROJECT_FAILED) + QStringLiteral("\r\n") + m_strPathName,
+                       KEST_MB_OK | KEST_MB_ICONSTOP);
+        m_strPathName = shownPath;
+        UpdateTitle();
+        return 0;
+    }
+    UpdateTitle();
+    UpdateData(false);
+    m_strSelMech = m_pMngLegend ? m_pMngLegend->Name(-1) : QString();
+    DoAnalyse();
+    if (m_pPgPayload) m_pPgPayload->update();
+    if (m_pPgInertiaChart) m_pPgInertiaChart->update();
+    update();
+    m_pClient->update();
+    return 0;
+}
+
+bool CDlgMain::AskSaveChanges() {
+    if (!IsModified()) return true;
+    const int answer =
+        KestMessageBox(LoadKestString(IDS_SAVE_CHANGES), KEST_MB_YESNOCANCEL | KEST_MB_ICONQUESTION);
+    if (answer == IDCANCEL) return false;
+    if (answer == IDYES) OnFileSavePrj();  // the command goes on whatever the save did
+    return true;
+}
+
+void CDlgMain::OnFileNewPrj() {
+    if (!AskSaveChanges()) return;
+    Init();
+}
+
+void CDlgMain::OnFileOpenPrj() {
+    if (!AskSaveChanges()) return;
+    const QString path = KestFileDialog(this, ProjectFileRequest(false));
+    if (path.isEmpty()) return;
+    const QString shown = m_strPathName;
+    m_strPathName = path;
+    DoOpenPrj(shown);
+}
+
+void CDlgMain::ReportSaveFailure(const QString& path) {
+    KestMessageBox(QStringLiteral("%1 :\r\n%2\r\n%3")
+                       .arg(QStringLiteral("프로젝트를 저장하지 못했습니다."), path, m_strSaveError),
+                   KEST_MB_OK | KEST_MB_ICONSTOP);
+}
+
+void CDlgMain::OnFileSavePrj() {
+    if (m_strPathName.isEmpty()) {
+        OnFileSaveAsPrj();
+        return;
+    }
+    if (SavePrj(m_strPathName) < 0) ReportSaveFailure(m_strPathName);
+}
+
+void CDlgMain::OnFileSaveAsPrj() {
+    const QString path = KestFileDialog(this, ProjectFileRequest(true));
+    if (path.isEmpty()) return;
+    m_strPathName = path;
+    if (SavePrj(m_strPathName) < 0) ReportSaveFailure(m_strPathName);
+    UpdateTitle();
+}
+
+void CDlgMain::closeEvent(QCloseEvent* event) {
+    // Closing the window asks about unsaved work first.
+    if (!AskSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CDlgMain::OnFileExit() {
+    if (!AskSaveChanges()) return;
+    done(1);
+}
+
+void CDlgMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && !event->mimeData()->urls().isEmpty() &&
+        event->mimeData()->urls().first().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CDlgMain::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    }
+    event->acceptProposedAction();
+    OnDropFiles(paths);
+}
+
+void CDlgMain::OnDropFiles(const QStringList& paths) {
+    if (paths.isEmpty() || !AskSaveChanges()) return;
+    const QString shown = m_strPathName;
+    m_strPathName = paths.first();  // only the first file is opened
+    DoOpenPrj(shown);
+}
+
+void CDlgMain::OnFileProperties() {
+    CDlgFileProp dlg(this);
+    dlg.m_strPathName = m_strPathName;
+    dlg.exec();
+}
+
+QPoint CDlgMain::NewWindowPosition() const { return frameGeometry().topLeft() + QPoint(80, 80); }
+
+void CDlgMain::OnWindowNewWindow() {
+    // The new process places its window itself (window systems do not let one
+    // program move another's window).
+    const QPoint pos = NewWindowPosition();
+    KestStartProcess(QCoreApplication::applicationFilePath(), {},
+                     {QStringLiteral("KESTLOAD_WINDOW_POS=%1,%2").arg(pos.x()).arg(pos.y())});
+}
+
+void CDlgMain::OnHelpManual() {
+    const QString path = AppFolder() + QStringLiteral("manual/Manual_KestLoad_") +
+                         LoadKestString(IDS_LANGUAGE) + QStringLiteral(".pdf");
+    if (PathExists(path) && KestOpenDocument(path)) return;
+    KestMessageBox(QStringLiteral("%1 :\r\n%2").arg(LoadKestString(IDS_OPEN_FILE_FAILED), path),
+                   KEST_MB_OK | KEST_MB_ICONSTOP);
+}
+
+void CDlgMain::OnHelpCrdSys() {
+    auto* dlg = new CDlgCrdSys(this, QStringLiteral("crdsys.png"));
+    dlg->show();
+}
+
+void CDlgMain::OnHelpAbout() {
+    CDlgAbout dlg(nullptr);
+    dlg.m_strAppName = AppName();
+    dlg.m_strVersion = QStringLiteral("Application Version : %1.%2.%3")
+                           .arg(m_nProdVer[0])
+                           .arg(m_nProdVer[1])
+                           .arg(m_nProdVer[2]);
+    char16_t version[50] = {};
+    if (m_pEngine) m_pEngine->GetMechDataVer(version, 50);
+    dlg.m_strMechVersion = QStringLiteral("Mech.Data Version : %1").arg(QString::fromUtf16(version));
+    dlg.exec();
+}

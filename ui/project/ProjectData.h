@@ -1,0 +1,31 @@
+// Everything a project file holds, as one value: what the window saves and what
+// an opened file replaces in one step.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "DlgLoadCalc.h"
+#include "DlgToolCalc.h"
+#include "KestLoadLibExport.h"
+#include "PrmLoadSub.h"
+
+struct KESTLOADLIB_API CProjectData {
+    QString Company, Project, Application, Line, RobotNum, Engineer, Comment;
+    QStringList MechNames;  // the legend list, at most three names
+    CPrmLoadSub Tool, AddLoadV, AddLoadH, AddLoadS;
+    CDlgLoadCalc LoadCalc;
+    CDlgToolCalc ToolCalc;
+};
+
+// The file's bytes: UTF-8 with byte-order mark, CR LF, TAB indentation,
+// numbers "%.4f" in the C locale, text values escaped.
+KESTLOADLIB_API QByteArray WriteProjectText(const CProjectData& project);
+// Writes the file atomically (a temporary file renamed over the target).
+// 0, or -1 with the system's reason in `error`.
+KESTLOADLIB_API int WriteProjectFile(const QString& path, const CProjectData& project,
+                                     QString* error = nullptr);
+// Reads a file into `project`, starting from the values it holds (what the file
+// lacks keeps its value). 0, or -2 unreadable or not XML, -3 no
+// KestLoadProject, -4 to -7 no Tool, AddLoad-V, AddLoad-H, AddLoad-S.
+KESTLOADLIB_API int ReadProjectFile(const QString& path, CProjectData& project);

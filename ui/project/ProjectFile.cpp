@@ -1,0 +1,197 @@
+// The project file (.kestload): written line by line exactly as earlier
+// releases wrote it, read back through XPath queries.
+#include <QFile>
+#include <pugixml.hpp>
+#include <string>
+
+#include "AtomicFile.h"
+#include "DataExchange.h"
+#include "NumText.h"
+#include "ProjectData.h"
+
+namespace {
+
+const char* const kLoadAttrs[7] = {"Mass", "Lx", "Ly", "Lz", "Ixx", "Iyy", "Izz"};
+const char* const kListNames[4] = {"Tool", "AddLoad-V", "AddLoad-H", "AddLoad-S"};
+
+// Text between double quotes: the XML entities and the line-break and tab
+// characters as references, so that any text survives a round trip.
+QByteArray Escape(const QString& text) {
+    QByteArray out;
+    for (const char c : text.toUtf8()) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\t': out += "&#9;"; break;
+            case '\n': out += "&#10;"; break;
+            case '\r': out += "&#13;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+class CWriter {
+public:
+    void Line(int level, const QByteArray& text) {
+        m_out += QByteArray(level, '\t');
+        m_out += text;
+        m_out += "\r\n";
+    }
+    void Empty() { m_out += "\r\n"; }
+    void Attr(int level, const char* name, const QByteArray& value) {
+        Line(level, QByteArray(name) + "=\"" + value + "\"");
+    }
+    void Text(int level, const char* name, const QString& value) { Attr(level, name, Escape(value)); }
+    void Number(int level, const char* name, double value) {
+        Attr(level, name, QByteArray::fromStdString(kest::FormatC("%.4f", value)));
+    }
+    // Seven load attributes, positions in millimetres.
+    void Load(int level, const CPrmLoadSub& p) {
+        double d[7];
+        p.ToDisplay(d);
+        for (int i = 0; i < 7; ++i) Number(level, kLoadAttrs[i], d[i]);
+    }
+    QByteArray m_out;
+};
+
+// One load-calculator list: start tag, one Load group per load, end tag, empty line.
+int WriteLoadCalcIn(CWriter& w, const CLoadArray& list, const char* name, int level) {
+    w.Line(level, QByteArray("<") + name + ">");
+    for (const CLoad& load : list) {
+        w.Line(level + 1, "<Load");
+        w.Text(level + 2, "Name", load.Name);
+        w.Load(level + 2, load.prm);
+        w.Line(level + 1, "/>");
+    }
+    w.Line(level, QByteArray("</") + name + ">");
+    w.Empty();
+    return 0;
+}
+
+double ReadNumber(const pugi::xml_attribute& a) {
+    return kest::TextToDoublePrefix(QString::fromUtf8(a.value()));
+}
+
+// The seven load attributes that the node has; positions from mm to m.
+int ReadPrmLoadSub(CPrmLoadSub& target, const pugi::xml_node& node) {
+    double* fields[7] = {&target.Mass, &target.Lx,  &target.Ly, &target.Lz,
+                         &target.Ixx,  &target.Iyy, &target.Izz};
+    for (int i = 0; i < 7; ++i) {
+        const pugi::xml_attribute a = node.attribute(kLoadAttrs[i]);
+        if (!a) continue;
+        *fields[i] = ReadNumber(a);
+        if (i >= 1 && i <= 3) *fields[i] /= 1000.0;
+    }
+    return 0;
+}
+
+int ReadLoadCalcIn(CLoadArray& list, const pugi::xml_node& node) {
+    list.clear();
+    for (const pugi::xpath_node& item : node.select_nodes("Load")) {
+        CLoad load;
+        if (const pugi::xml_attribute name = item.node().attribute("Name"))
+            load.Name = QString::fromUtf8(name.value());
+        ReadPrmLoadSub(load.prm, item.node());
+        list.append(load);
+    }
+    return 0;
+}
+
+int ReadToolCalcIn(CDlgToolCalc& calc, const pugi::xml_node& node) {
+    int count = 0;
+    const CDlgToolCalc::Field* fields = CDlgToolCalc::SavedFields(&count);
+    for (int i = 0; i < count; ++i) {
+        if (const pugi::xml_attribute a = node.attribute(fields[i].name))
+            calc.*(fields[i].member) = ReadNumber(a);
+    }
+    return 0;
+}
+
+}  // namespace
+
+QByteArray WriteProjectText(const CProjectData& p) {
+    CWriter w;
+    w.m_out = "\xEF\xBB\xBF";
+    w.Line(0, "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>");
+    w.Line(0, "<KestLoadProject");
+    w.Attr(1, "SchemaHi", "2");
+    w.Attr(1, "SchemaLo", "1");
+    w.Text(1, "Company", p.Company);
+    w.Text(1, "Project", p.Project);
+    w.Text(1, "Application", p.Application);
+    w.Text(1, "Line", p.Line);
+    w.Text(1, "RobotNum", p.RobotNum);
+    w.Text(1, "Engineer", p.Engineer);
+    w.Text(1, "Comment", p.Comment);
+    w.Text(1, "MechName0", p.MechNames.value(0));
+    w.Text(1, "MechName1", p.MechNames.value(1));
+    w.Text(1, "MechName2", p.MechNames.value(2));
+    w.Line(1, ">");
+    w.Empty();
+    const CPrmLoadSub* loads[4] = {&p.Tool, &p.AddLoadV, &p.AddLoadH, &p.AddLoadS};
+    for (int i = 0; i < 4; ++i) {
+        w.Line(1, QByteArray("<") + kListNames[i]);
+        w.Load(2, *loads[i]);
+        w.Line(2, "/>");
+        w.Empty();
+    }
+    w.Line(1, "<Load-Calculator>");
+    for (int i = 0; i < 4; ++i) WriteLoadCalcIn(w, p.LoadCalc.m_arrLoad[i], kListNames[i], 2);
+    w.Line(1, "</Load-Calculator>");
+    w.Empty();
+    w.Line(1, "<Tool-Calculator");
+    int count = 0;
+    const CDlgToolCalc::Field* fields = CDlgToolCalc::SavedFields(&count);
+    for (int i = 0; i < count; ++i) w.Number(2, fields[i].name, p.ToolCalc.*(fields[i].member));
+    w.Line(2, "/>");
+    w.Empty();
+    w.Line(0, "</KestLoadProject>");
+    return w.m_out;
+}
+
+int WriteProjectFile(const QString& path, const CProjectData& project, QString* error) {
+    return WriteFileAtomically(path, WriteProjectText(project), error) ? 0 : -1;
+}
+
+int ReadProjectFile(const QString& path, CProjectData& p) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -2;
+    const QByteArray bytes = file.readAll();
+    pugi::xml_document doc;
+    if (!doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()))) return -2;
+    const pugi::xml_node root = doc.select_node("//KestLoadProject").node();
+    if (!root) return -3;
+
+    QString* texts[7] = {&p.Company,  &p.Project,  &p.Application, &p.Line,
+                         &p.RobotNum, &p.Engineer, &p.Comment};
+    const char* names[7] = {"Company", "Project", "Application", "Line", "RobotNum", "Engineer", "Comment"};
+    for (int i = 0; i < 7; ++i) {
+        if (const pugi::xml_attribute a = root.attribute(names[i])) *texts[i] = QString::fromUtf8(a.value());
+    }
+    p.MechNames.clear();
+    for (int d = 0; d < 3; ++d) {
+        const std::string attr = "MechName" + std::to_string(d);
+        const QString name = QString::fromUtf8(root.attribute(attr.c_str()).value()).trimmed();
+        if (!name.isEmpty()) p.MechNames.append(name);
+    }
+    CPrmLoadSub* loads[4] = {&p.Tool, &p.AddLoadV, &p.AddLoadH, &p.AddLoadS};
+    for (int i = 0; i < 4; ++i) {
+        const std::string query = std::string("//KestLoadProject") + "/" + kListNames[i];
+        const pugi::xml_node node = doc.select_node(query.c_str()).node();
+        if (!node) return -4 - i;
+        ReadPrmLoadSub(*loads[i], node);
+    }
+    if (const pugi::xml_node calc = doc.select_node("//KestLoadProject/Load-Calculator").node()) {
+        for (int i = 0; i < 4; ++i) {
+            if (const pugi::xml_node list = calc.child(kListNames[i]))
+                ReadLoadCalcIn(p.LoadCalc.m_arrLoad[i], list);
+        }
+    }
+    if (const pugi::xml_node tool = doc.select_node("//KestLoadProject/Tool-Calculator").node()) {
+        ReadToolCalcIn(p.ToolCalc, tool);
+    }
+    return 0;
+}

@@ -311,6 +311,7 @@ TEST(MainDialogWithoutEngine, MissingLibraryOrData) {
         EXPECT_TRUE(dlg.isVisible());
         EXPECT_EQ(dlg.m_pEngine, nullptr);
         EXPECT_EQ(dlg.m_pPgPayload, nullptr);
+        EXPECT_FALSE(dlg.RenderClient().isNull());  // draws what exists
         EXPECT_FALSE(GetDlgItem(dlg.Client(), IDC_ANALYSE)->isEnabled());
         EXPECT_FALSE(dlg.CommandAction(ID_HELP_VER_OLD)->isEnabled());
         EXPECT_TRUE(dlg.CommandAction(ID_FILE_EXIT)->isEnabled());

@@ -385,4 +385,16 @@ TEST_F(ProjectWindow, CoordinateSystemWindowsAreIndependent) {
     windows()[0]->close();
 }
 
+// A window that was never shown opens a file and saves it unchanged.
+TEST(ProjectFileThroughTheWindow, OpenAndSaveBeforeShowing) {
+    QTemporaryDir dir;
+    for (const char* name : {"golden_one_robot.kestload", "golden_three_robots.kestload"}) {
+        CDlgMain dlg;
+        ASSERT_EQ(dlg.OpenPrj(Golden(name)), 0);
+        const QString path = dir.filePath(QLatin1String(name));
+        ASSERT_EQ(dlg.SavePrj(path), 0);
+        EXPECT_EQ(ReadAll(path), ReadAll(Golden(name))) << name;
+    }
+}
+
 }  // namespace

@@ -88,6 +88,9 @@ CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
         tab->setUsesScrollButtons(false);
     }
     ConnectControls();
+    // The legend list exists from the start, so that a project can be opened
+    // and saved before the window is shown.
+    m_pMngLegend = new CMngLegend;
     UpdateTitle();
 }
 
@@ -267,7 +270,6 @@ int CDlgMain::OnInitDialog() {
     }
     ShowPgResult(0);
 
-    m_pMngLegend = new CMngLegend;
     m_pPgPayload->Diagram().SetLegend(m_pMngLegend);
     m_pPgInertiaChart->Chart().SetLegend(m_pMngLegend);
     m_pPgMomentChart->Chart().SetLegend(m_pMngLegend);

@@ -23,7 +23,7 @@ QImage CDlgMain::RenderClient() {
     dc.FillSolidRect(buffer.rect(), m_pClient->palette().color(QPalette::Button));
     DrawNotice(dc, 0, 0);
     // Without the engine there are no pages, legend or pictures to draw.
-    if (m_pMngLegend != nullptr) {
+    if (m_pPgPayload != nullptr) {
         DrawInputTable(dc, m_rcInTable, 0, 0);
         DrawResult(m_pMngLegend->GetCur(), dc, m_rcResult, 0, 0);
         DrawImgMech(dc);

@@ -89,6 +89,7 @@ int CDlgMain::OpenPrj(const QString& path) {
     const int rc = ReadProjectFile(path, project);
     if (rc < 0) return rc;
     ApplyProject(project);
+    UpdateData(false);  // the controls show what was read, so a save writes it back
     return 0;
 }
 

@@ -83,21 +83,10 @@ QImage DrawCrdSysPicture(bool grey) {
                               << QPointF(82, 300));
     p.setBrush(st.body());
     p.drawRoundedRect(QRectF(78, 272, 90, 30), 4, 4);
-    auto link = [&](QPointF a, QPointF b, double w, const QColor& fill) {
-        QPainterPathStroker s;
-        s.setWidth(w);
-        s.setCapStyle(Qt::RoundCap);
-        QPainterPath c;
-        c.moveTo(a);
-        c.lineTo(b);
-        p.setPen(st.outline());
-        p.setBrush(fill);
-        p.drawPath(s.createStroke(c).simplified());
-    };
-    link(H, V, 30, st.body());
-    link(V, elbow, 34, st.bodyDark());
-    link(elbow, B, 24, st.body());
-    link(B, F - QPointF(4, 0), 16, st.bodyDark());
+    DrawLink(p, H, V, 30, st.body(), st);
+    DrawLink(p, V, elbow, 34, st.bodyDark(), st);
+    DrawLink(p, elbow, B, 24, st.body(), st);
+    DrawLink(p, B, F - QPointF(4, 0), 16, st.bodyDark(), st);
     p.setBrush(st.accent());
     p.drawRect(QRectF(F.x() - 5, F.y() - 16, 5, 32));
 

@@ -9,19 +9,6 @@
 
 namespace {
 
-// A link between two joints as a rounded bar of the given width.
-void DrawLink(QPainter& p, QPointF a, QPointF b, double width, const QColor& fill, const PictureStyle& st) {
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    QPainterPath centre;
-    centre.moveTo(a);
-    centre.lineTo(b);
-    p.setPen(st.outline());
-    p.setBrush(fill);
-    p.drawPath(stroker.createStroke(centre).simplified());
-}
-
 void DrawJoint(QPainter& p, QPointF c, double r, const PictureStyle& st) {
     p.setPen(st.outline(1.6));
     p.setBrush(Qt::white);

@@ -6,6 +6,9 @@
 #include <QFont>
 #include <QPen>
 
+class QPainter;
+class QPointF;
+
 struct PictureStyle {
     bool grey = false;
     QColor ink() const { return grey ? QColor(40, 40, 40) : QColor(38, 50, 66); }
@@ -25,3 +28,6 @@ struct PictureStyle {
         return f;
     }
 };
+
+// A link between two joints: a rounded bar of the given width.
+void DrawLink(QPainter& p, QPointF a, QPointF b, double width, const QColor& fill, const PictureStyle& st);

@@ -95,14 +95,7 @@ void CDgmBarChart::Layout(const QRect& A) {
 }
 
 int CDgmBarChart::HitTest(const QPoint& pt) {
-    const int n = RobotCount();
-    for (int i = 0; i < n; ++i) {
-        if (rcEntry[i].contains(pt)) {
-            pMngLegend->SetCur(i);
-            return i;
-        }
-    }
-    return -1;
+    return pMngLegend ? pMngLegend->SelectAt(rcEntry, RobotCount(), pt) : -1;
 }
 
 void CDgmBarChart::Draw(CKestDC& dc, bool grey, bool print, int kind) {

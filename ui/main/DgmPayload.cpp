@@ -139,14 +139,7 @@ void CDgmPayload::Layout(const QRect& A) {
 }
 
 int CDgmPayload::HitTest(const QPoint& pt) {
-    const int n = RobotCount();
-    for (int i = 0; i < n; ++i) {
-        if (rcEntry[i].contains(pt)) {
-            pMngLegend->SetCur(i);
-            return i;
-        }
-    }
-    return -1;
+    return pMngLegend ? pMngLegend->SelectAt(rcEntry, RobotCount(), pt) : -1;
 }
 
 namespace {

@@ -28,3 +28,13 @@ QString CMngLegend::Name(int index) const {
     if (i < 0 || i >= Count()) return QString();
     return m_names[i];
 }
+
+int CMngLegend::SelectAt(const QRect* entries, int count, const QPoint& pt) {
+    for (int i = 0; i < count && i < Count(); ++i) {
+        if (entries[i].contains(pt)) {
+            nCur = i;
+            return i;
+        }
+    }
+    return -1;
+}

@@ -2,6 +2,8 @@
 // entry. The main dialog's buttons keep it at three entries at most.
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,9 @@ public:
     int GetCur() const { return nCur; }
     void SetCur(int index) { nCur = index; }
     void Clear() { m_names.clear(); }
+    // The first of the first `count` entry rectangles (one per robot) holding
+    // the point makes its robot the current one: its index, or -1.
+    int SelectAt(const QRect* entries, int count, const QPoint& pt);
 
 private:
     QStringList m_names;

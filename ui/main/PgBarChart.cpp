@@ -1,19 +1,15 @@
 #include "PgBarChart.h"
 
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 
 #include "DlgBuilder.h"
-#include "DlgMain.h"
 #include "KestDC.h"
 #include "MngLegend.h"
 #include "Templates.h"
 
 using namespace kest;
 
-CPgBarChart::CPgBarChart(CDlgMain* owner, QWidget* parent)
-    : CDlgPg(IDD_PG_BARCHART, parent), m_pOwner(owner) {
+CPgBarChart::CPgBarChart(CDlgMain* owner, QWidget* parent) : CPgResult(IDD_PG_BARCHART, owner, parent) {
     // The zone key: each static on its zone's colour.
     const struct {
         int id;
@@ -32,38 +28,11 @@ CPgBarChart::CPgBarChart(CDlgMain* owner, QWidget* parent)
     }
 }
 
-void CPgBarChart::Relayout() {
-    m_chart.Layout(rect());
-    update();
-}
+void CPgBarChart::LayoutDrawing(const QRect& page) { m_chart.Layout(page); }
 
-void CPgBarChart::resizeEvent(QResizeEvent* event) {
-    CDlgPg::resizeEvent(event);
-    Relayout();
-}
+void CPgBarChart::DrawDrawing(CKestDC& dc) const { m_chart.Draw(dc, false, false, m_nKind); }
 
-QImage CPgBarChart::Render() const {
-    QImage buffer(size(), QImage::Format_RGB32);
-    buffer.fill(Qt::white);
-    QPainter p(&buffer);
-    CKestDC dc(&p);
-    m_chart.Draw(dc, false, false, m_nKind);
-    return buffer;
-}
-
-void CPgBarChart::paintEvent(QPaintEvent*) {
-    const QImage buffer = Render();
-    QPainter p(this);
-    p.drawImage(0, 0, buffer);
-}
-
-void CPgBarChart::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        const int hit = m_chart.HitTest(event->position().toPoint());
-        if (hit >= 0) {
-            if (m_pOwner) m_pOwner->OnSelLegend(m_chart.pMngLegend->Name(hit));
-            update();
-        }
-    }
-    CDlgPg::mousePressEvent(event);
+QString CPgBarChart::HitDrawing(const QPoint& pt) {
+    const int hit = m_chart.HitTest(pt);
+    return hit >= 0 ? m_chart.pMngLegend->Name(hit) : QString();
 }

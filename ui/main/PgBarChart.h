@@ -3,12 +3,10 @@
 #pragma once
 
 #include "DgmBarChart.h"
-#include "DlgPg.h"
 #include "KestLoadLibExport.h"
+#include "PgResult.h"
 
-class CDlgMain;
-
-class KESTLOADLIB_API CPgBarChart : public CDlgPg {
+class KESTLOADLIB_API CPgBarChart : public CPgResult {
     Q_OBJECT
 public:
     CPgBarChart(CDlgMain* owner, QWidget* parent);
@@ -16,16 +14,13 @@ public:
     int GetKind() const { return m_nKind; }
     CDgmBarChart& Chart() { return m_chart; }
     const CDgmBarChart& Chart() const { return m_chart; }
-    void Relayout();
-    QImage Render() const;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void LayoutDrawing(const QRect& page) override;
+    void DrawDrawing(kest::CKestDC& dc) const override;
+    QString HitDrawing(const QPoint& pt) override;
 
 private:
-    CDlgMain* m_pOwner;
     mutable CDgmBarChart m_chart;
     int m_nKind = CDgmBarChart::KIND_MOMENT;
 };

@@ -2,28 +2,21 @@
 #pragma once
 
 #include "DgmPayload.h"
-#include "DlgPg.h"
 #include "KestLoadLibExport.h"
+#include "PgResult.h"
 
-class CDlgMain;
-
-class KESTLOADLIB_API CPgPayload : public CDlgPg {
+class KESTLOADLIB_API CPgPayload : public CPgResult {
     Q_OBJECT
 public:
     CPgPayload(CDlgMain* owner, QWidget* parent);
     CDgmPayload& Diagram() { return m_dgm; }
     const CDgmPayload& Diagram() const { return m_dgm; }
-    // Lays the diagram out in the page (after a resize or new values) and repaints.
-    void Relayout();
-    // The page as it paints itself.
-    QImage Render() const;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void LayoutDrawing(const QRect& page) override;
+    void DrawDrawing(kest::CKestDC& dc) const override;
+    QString HitDrawing(const QPoint& pt) override;
 
 private:
-    CDlgMain* m_pOwner;
     mutable CDgmPayload m_dgm;
 };

@@ -40,7 +40,7 @@ bool WriteIcon(const QString& path, const QImage& image) {
 }  // namespace
 
 QString DesktopDataHome() {
-    // A relative XDG_DATA_HOME is invalid and ignored, as the specification says.
+    // A relative XDG_DATA_HOME is invalid and ignored, as the base-directory rules say.
     const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
     if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) return QDir::cleanPath(xdg);
     const QString home = QDir::homePath();
@@ -49,7 +49,7 @@ QString DesktopDataHome() {
 }
 
 QString DesktopExecLine(const QString& executable) {
-    // Quoted as the desktop entry specification requires: inside the quotes
+    // Quoted as desktop entries require: inside the quotes
     // `"`, `` ` ``, `$` and `\` are escaped with `\`; then, as for every string
     // value, `\` itself is written `\\`, and `%` is written `%%`.
     QString quoted;

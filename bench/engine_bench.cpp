@@ -1,44 +1,30 @@
 // One complete check through the shipped engine library: select, four loads,
 // calculate and every getter, as the analysis does per mechanism.
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "EngineLib.h"
 #include "Tarn_Kest.h"
 #include "Utf16.h"
 
 namespace {
 
 struct Engine {
-    void* handle = nullptr;
-    PFN_Tarn_DeleteInstance remove = nullptr;
+    CEngineLib lib;
     ITarn* t = nullptr;
     Engine() {
-        handle = dlopen(KEST_APP_DIR "libTarn_Kest.so", RTLD_NOW | RTLD_LOCAL);
-        if (!handle) std::abort();
-        auto create = reinterpret_cast<PFN_Tarn_CreateInstance>(dlsym(handle, TARN_CREATE_INSTANCE_NAME));
-        remove = reinterpret_cast<PFN_Tarn_DeleteInstance>(dlsym(handle, TARN_DELETE_INSTANCE_NAME));
-        t = create();
-        // The decryption trace would mix with the benchmark's table.
-        std::fflush(stdout);
-        const int saved = dup(STDOUT_FILENO);
-        const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, STDOUT_FILENO);
-        const int rc = t->Init(kest::Utf8ToUtf16(KEST_APP_DIR).c_str());
-        std::fflush(stdout);
-        dup2(saved, STDOUT_FILENO);
-        close(devNull);
-        close(saved);
+        std::string error;
+        if (!lib.Open(KEST_APP_DIR, error) || (t = lib.CreateInstance()) == nullptr) std::abort();
+        int rc;
+        {
+            CQuietStdout quiet(true);  // the decryption trace would mix with the table
+            rc = t->Init(kest::Utf8ToUtf16(KEST_APP_DIR).c_str());
+        }
         if (rc != 0) std::abort();
     }
-    ~Engine() {
-        remove(t);
-        dlclose(handle);
-    }
+    ~Engine() { lib.DeleteInstance(t); }
 };
 
 void BM_CompleteCheck(benchmark::State& state) {

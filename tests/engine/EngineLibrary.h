@@ -3,28 +3,18 @@
 // message hook the engine looks up).
 #pragma once
 
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "EngineLib.h"
 #include "Tarn_Kest.h"
 
 namespace kesttest {
 
-class EngineLibrary {
+// The build's application folder's engine; a failure to load fails the test.
+class EngineLibrary : public CEngineLib {
 public:
     EngineLibrary();
-    ~EngineLibrary();
-    EngineLibrary(const EngineLibrary&) = delete;
-    EngineLibrary& operator=(const EngineLibrary&) = delete;
-
-    PFN_Tarn_CreateInstance create = nullptr;
-    PFN_Tarn_DeleteInstance remove = nullptr;
-    PFN_EncryptMechData encrypt = nullptr;
-    PFN_DecryptMechData decrypt = nullptr;
-
-private:
-    void* m_handle = nullptr;
 };
 
 struct RecordedMessage {

@@ -1,9 +1,9 @@
 // The shipped libTarn_Kest.so, loaded by name from the application folder and
 // driven only through its four exports, as the user interface drives it.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -40,7 +40,7 @@ TEST(EngineExports, CreateDriveDelete) {
     kesttest::EngineLibrary lib;
     TempDir dir;
     kesttest::WriteTables(dir, kesttest::HandTableXml());
-    ITarn* t = lib.create();
+    ITarn* t = lib.CreateInstance();
     ASSERT_NE(t, nullptr);
     const std::u16string folder = U(dir.path());
     ASSERT_EQ(t->Init(folder.c_str()), 0);
@@ -57,8 +57,8 @@ TEST(EngineExports, CreateDriveDelete) {
     EXPECT_NEAR(m.v[5], 20.0, 1e-9);  // 0.1 m * 5 kg * 9.8 / 24.5 N·m
     EXPECT_NEAR(t->GetLimitR(), 500.0, 1e-9);
     EXPECT_EQ(t->IsInEnvelope(), 1);
-    EXPECT_EQ(lib.remove(t), 0);
-    EXPECT_EQ(lib.remove(nullptr), 0);
+    EXPECT_EQ(lib.DeleteInstance(t), 0);
+    EXPECT_EQ(lib.DeleteInstance(nullptr), 0);
 }
 
 TEST(EngineExports, FileConversionsRoundTrip) {
@@ -69,17 +69,17 @@ TEST(EngineExports, FileConversionsRoundTrip) {
     const std::u16string src = U(dir.file("plain.xml"));
     const std::u16string enc = U(dir.file("enc.bin"));
     const std::u16string back = U(dir.file("back.xml"));
-    ASSERT_EQ(lib.encrypt(src.c_str(), enc.c_str()), 0);
+    ASSERT_EQ(lib.EncryptMechData(src.c_str(), enc.c_str()), 0);
     EXPECT_EQ(kesttest::ReadBytes(dir.file("enc.bin")).size(), plain.size() + 16);
-    ASSERT_EQ(lib.decrypt(enc.c_str(), back.c_str()), 0);
+    ASSERT_EQ(lib.DecryptMechData(enc.c_str(), back.c_str()), 0);
     EXPECT_EQ(kesttest::ReadBytes(dir.file("back.xml")), plain);  // no trailing zero byte
 
     // An empty file becomes the 16 bytes of its encrypted digest and comes back empty.
     kesttest::WriteBytes(dir.file("empty"), "");
     const std::u16string empty = U(dir.file("empty"));
-    ASSERT_EQ(lib.encrypt(empty.c_str(), enc.c_str()), 0);
+    ASSERT_EQ(lib.EncryptMechData(empty.c_str(), enc.c_str()), 0);
     EXPECT_EQ(kesttest::ReadBytes(dir.file("enc.bin")).size(), 16u);
-    ASSERT_EQ(lib.decrypt(enc.c_str(), back.c_str()), 0);
+    ASSERT_EQ(lib.DecryptMechData(enc.c_str(), back.c_str()), 0);
     EXPECT_EQ(kesttest::ReadBytes(dir.file("back.xml")), "");
     EXPECT_TRUE(kesttest::Messages().empty());
 }
@@ -90,7 +90,7 @@ TEST(EngineExports, FileConversionFailuresAreReported) {
     kesttest::Messages().clear();
     const std::u16string missing = U(dir.file("missing.xml"));
     const std::u16string out = U(dir.file("out.bin"));
-    EXPECT_EQ(lib.encrypt(missing.c_str(), out.c_str()), -1);
+    EXPECT_EQ(lib.EncryptMechData(missing.c_str(), out.c_str()), -1);
     ASSERT_EQ(kesttest::Messages().size(), 1u);
     EXPECT_EQ(kesttest::Messages()[0].text,
               u"Failed in opening the mechanism data file.(source) :\n" + missing);
@@ -99,12 +99,12 @@ TEST(EngineExports, FileConversionFailuresAreReported) {
     kesttest::WriteBytes(dir.file("plain.xml"), "<MechTable/>");
     const std::u16string plain = U(dir.file("plain.xml"));
     const std::u16string unwritable = U(dir.file("no/such/folder/out.bin"));
-    EXPECT_EQ(lib.encrypt(plain.c_str(), unwritable.c_str()), -3);
+    EXPECT_EQ(lib.EncryptMechData(plain.c_str(), unwritable.c_str()), -3);
     EXPECT_EQ(kesttest::Messages().back().text,
               u"Failed in opening the mechanism data file.(destination) :\n" + unwritable);
 
     // A plain (or tampered) file does not decrypt, and nothing is written.
-    EXPECT_EQ(lib.decrypt(plain.c_str(), out.c_str()), -2);
+    EXPECT_EQ(lib.DecryptMechData(plain.c_str(), out.c_str()), -2);
     EXPECT_EQ(kesttest::Messages().back().text, u"Failed in decrypting the mechanism data file.\ncode=-8");
     EXPECT_FALSE(std::ifstream(dir.file("out.bin")).good());
     EXPECT_EQ(kesttest::Messages().size(), 3u);
@@ -113,12 +113,12 @@ TEST(EngineExports, FileConversionFailuresAreReported) {
 TEST(EngineExports, MissingTableIsShownThroughTheHook) {
     kesttest::EngineLibrary lib;
     kesttest::Messages().clear();
-    ITarn* t = lib.create();
+    ITarn* t = lib.CreateInstance();
     EXPECT_EQ(t->Init(u"/nonexistent-kest/"), TARN_ERR_OPEN);
     ASSERT_EQ(kesttest::Messages().size(), 1u);
     EXPECT_EQ(kesttest::Messages()[0].text, u"Can't find mechfile :\r\n/nonexistent-kest/KestMechData.bin");
     EXPECT_EQ(kesttest::Messages()[0].flags, static_cast<unsigned>(KEST_MB_ICONSTOP));
-    lib.remove(t);
+    lib.DeleteInstance(t);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST(BundledMechData, OlderGenerationDiffers) {
 TEST(BundledMechData, RatedLoadIsExactlyFull) {
     kesttest::EngineLibrary lib;
     for (int current : {1, 0}) {
-        ITarn* t = lib.create();
+        ITarn* t = lib.CreateInstance();
         ASSERT_NE(t, nullptr);
         ASSERT_EQ(t->LoadMechData(kesttest::U(KEST_APP_DIR).c_str(), current), 0);
         char16_t name[24];
@@ -128,7 +128,7 @@ TEST(BundledMechData, RatedLoadIsExactlyFull) {
             EXPECT_NEAR(inertia.v[3], 100.0, 1e-9);
         }
         EXPECT_GE(count, current ? 12 : 8);
-        lib.remove(t);
+        lib.DeleteInstance(t);
     }
 }
 

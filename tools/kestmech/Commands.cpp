@@ -1,8 +1,5 @@
 #include "Commands.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -10,26 +7,6 @@
 #include "Utf16.h"
 
 bool g_showTrace = false;
-
-CQuietStdout::CQuietStdout(bool quiet) {
-    if (!quiet) return;
-    std::fflush(stdout);
-    m_saved = dup(STDOUT_FILENO);
-    const int devNull = open("/dev/null", O_WRONLY);
-    if (m_saved < 0 || devNull < 0) {
-        if (devNull >= 0) close(devNull);
-        return;
-    }
-    dup2(devNull, STDOUT_FILENO);
-    close(devNull);
-}
-
-CQuietStdout::~CQuietStdout() {
-    if (m_saved < 0) return;
-    std::fflush(stdout);
-    dup2(m_saved, STDOUT_FILENO);
-    close(m_saved);
-}
 
 namespace {
 

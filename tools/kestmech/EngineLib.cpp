@@ -1,9 +1,11 @@
 #include "EngineLib.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 
 CEngineLib::~CEngineLib() {
     if (m_handle != nullptr) dlclose(m_handle);
@@ -35,4 +37,24 @@ std::string ExecutableFolder() {
     std::string path(buf, static_cast<size_t>(n));
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+CQuietStdout::CQuietStdout(bool quiet) {
+    if (!quiet) return;
+    std::fflush(stdout);
+    m_saved = dup(STDOUT_FILENO);
+    const int devNull = open("/dev/null", O_WRONLY);
+    if (m_saved < 0 || devNull < 0) {
+        if (devNull >= 0) close(devNull);
+        return;
+    }
+    dup2(devNull, STDOUT_FILENO);
+    close(devNull);
+}
+
+CQuietStdout::~CQuietStdout() {
+    if (m_saved < 0) return;
+    std::fflush(stdout);
+    dup2(m_saved, STDOUT_FILENO);
+    close(m_saved);
 }

@@ -1,5 +1,5 @@
-// The engine library loaded from the executable's own folder and its four
-// exports bound by name.
+// The engine library loaded from a folder and its four exports bound by name,
+// as kestmech, the engine tests and the benchmark use it.
 #pragma once
 
 #include <string>
@@ -27,3 +27,16 @@ private:
 
 // The folder of the running executable, with a trailing '/'.
 std::string ExecutableFolder();
+
+// While alive, the engine's decryption trace lines on standard output are
+// discarded so that the command's own output stays readable.
+class CQuietStdout {
+public:
+    explicit CQuietStdout(bool quiet);
+    ~CQuietStdout();
+    CQuietStdout(const CQuietStdout&) = delete;
+    CQuietStdout& operator=(const CQuietStdout&) = delete;
+
+private:
+    int m_saved = -1;
+};

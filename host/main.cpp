@@ -7,12 +7,14 @@
 //                            close as soon as the window has painted, printing
 //                            its position and title (start-up benchmark, tests)
 #include <QApplication>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
 
+#include "DesktopIntegration.h"
 #include "DlgBuilder.h"
 #include "DlgMain.h"
 #include "Icons.h"
@@ -91,7 +93,14 @@ int main(int argc, char** argv) {
     if (smoke) return RunSmokeTest(dlg);
     const bool quitAfterPaint = argc >= 2 && std::strcmp(argv[1], "--quit-after-first-paint") == 0;
     const int fileArg = quitAfterPaint ? 2 : 1;
-    if (argc > fileArg) dlg.SetPathName(QString::fromLocal8Bit(argv[fileArg]));
+    // A relative path is made absolute here: the title, Properties and Save use it.
+    if (argc > fileArg) dlg.SetPathName(QFileInfo(QFile::decodeName(argv[fileArg])).absoluteFilePath());
+    if (!quitAfterPaint) {
+        // The desktop opens .kestload files with this program, and only with it:
+        // tools and tests that show the main window never register (failures ignored).
+        RegisterOpenCommand(QCoreApplication::applicationFilePath());
+        RegisterDefaultIcon();
+    }
     QPoint pos;
     if (WindowPosFromEnvironment(pos)) dlg.move(pos);
     CFirstPaintQuit firstPaint(dlg);

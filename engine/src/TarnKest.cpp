@@ -44,8 +44,9 @@ int CTarn_Kest::LoadTable(const char16_t* folder, const char16_t* fileName) {
     m_level = 0;
     try {
         std::u16string path = FromCallerText(folder);
-        // The folder normally ends with its separator; add one when it does not.
-        if (!path.empty() && path.back() != u'/' && path.back() != u'\\') path += u'/';
+        // The folder normally ends with its separator; add one when it does not
+        // ('\\' is an ordinary character of a file name here).
+        if (!path.empty() && path.back() != u'/') path += u'/';
         path += fileName;
         const int rc = m_table.Load(path, true);
         return rc < 0 ? rc : 0;

@@ -39,3 +39,7 @@ MessageLog& Messages();
 QString BuildAppFolder();
 
 }  // namespace kesttest
+
+// QStrings in test failures as readable text.
+#include <ostream>
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

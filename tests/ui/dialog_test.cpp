@@ -10,8 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "Colors.h"
 #include "DgmPayload.h"
 #include "DialogFixture.h"
+#include "MessageBox.h"
 #include "PathHelpers.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
@@ -24,6 +26,9 @@ using kesttest::MainDialog;
 using kesttest::Messages;
 
 namespace {
+
+// The tab strip of the load pages.
+QTabWidget* LoadTabs(CDlgMain& dlg) { return DlgItem<QTabWidget>(dlg.Client(), IDC_TAB_ADDLOAD); }
 
 const QString kMech = QStringLiteral("TK50-2100");  // 50 kg; R1 73.5 N·m, R2/B 161.7 N·m, L_B 150 mm
 
@@ -93,34 +98,71 @@ TEST_F(MainDialog, VerdictsFromTheEngineLevels) {
     EXPECT_FALSE(dlg->m_strDetail[0].contains(QStringLiteral("이너셔")));
 }
 
-TEST_F(MainDialog, UnknownMechanismKeepsItsPreviousVerdict) {
+TEST_F(MainDialog, UnknownRobotHasNoResultAndNothingStale) {
     AddRobot(kMech);
-    dlg->m_pMngLegend->Add(QStringLiteral("NOT-IN-TABLE"));
     AddRobot(QStringLiteral("TK20-1700"));
-    dlg->m_nVerdict[1] = 9;
-    dlg->m_strVerdict[1] = QStringLiteral("previous");
-    dlg->m_strDetail[1] = QStringLiteral("previous detail");
     TypeLoad(0, {"10", "0", "0", "50", "0", "0", "0"});
+    ASSERT_EQ(dlg->DoAnalyse(), 0);
+    ASSERT_EQ(dlg->m_nVerdict[1], 1);
+    // The second slot now names a robot that the data does not have: nothing of
+    // the robot analysed there before may stay.
+    dlg->m_pMngLegend->Clear();
+    dlg->m_pMngLegend->Add(kMech);
+    dlg->m_pMngLegend->Add(QStringLiteral("NOT-IN-TABLE"));
+    dlg->m_pMngLegend->Add(QStringLiteral("TK20-1700"));
     ASSERT_EQ(dlg->DoAnalyse(), 0);
     EXPECT_EQ(dlg->m_nVerdict[0], 1);
     EXPECT_EQ(dlg->m_nVerdict[2], 1);
-    EXPECT_EQ(dlg->m_nVerdict[1], 9);
-    EXPECT_EQ(dlg->m_strVerdict[1], QStringLiteral("previous"));
-    EXPECT_EQ(dlg->m_strDetail[1], QStringLiteral("previous detail"));
-    // The payload page got robots 0 and 2: the same tool, two different limits.
+    EXPECT_EQ(dlg->m_nVerdict[1], 0);
+    EXPECT_EQ(dlg->m_strVerdict[1], QStringLiteral("데이터 없음"));
+    EXPECT_TRUE(dlg->m_strDetail[1].contains(QStringLiteral("기구 데이터에")));
     const CDgmPayload& d = dlg->m_pPgPayload->Diagram();
-    EXPECT_DOUBLE_EQ(d.dLoadY, 0.0);
+    EXPECT_TRUE(d.bHasData[0]);
+    EXPECT_FALSE(d.bHasData[1]);
+    EXPECT_TRUE(d.bHasData[2]);
+    EXPECT_EQ(d.dLimY[1], 0.0);
     EXPECT_NEAR(d.dLoadR[0], 200.0, 1e-4);  // z 50 mm + L_B 150 mm (single precision)
     EXPECT_NEAR(d.dLimY[0], 73.5 / 10 / 9.8 * 1000, 1e-4);
-    EXPECT_EQ(d.dLimY[1], 0.0);
-    EXPECT_GT(d.dLimY[2], 0.0);
     EXPECT_NE(d.dLimY[2], d.dLimY[0]);
+    EXPECT_FALSE(dlg->m_pPgMomentChart->Chart().bHasData[1]);
+    EXPECT_FALSE(dlg->m_pPgInertiaChart->Chart().bHasData[1]);
+    EXPECT_EQ(dlg->m_pPgMomentChart->Chart().dRatio[1][5], 0.0);
     // Charts: inertia kind on the first page, moment kind on the second; R2/B twice.
     EXPECT_EQ(dlg->m_pPgInertiaChart->GetKind(), 1);
     EXPECT_EQ(dlg->m_pPgMomentChart->GetKind(), 0);
     const auto& m = dlg->m_pPgMomentChart->Chart().dRatio[0];
     EXPECT_EQ(m[3], m[4]);
     EXPECT_EQ(m[0], 0.0);  // S has no moment
+
+    // The verdict box of the unknown robot: its name on a neutral grey band.
+    dlg->m_pMngLegend->SetCur(1);
+    const QImage client = dlg->RenderClient();
+    const QRect& R = dlg->m_rcResult;
+    const QColor band = client.pixelColor(R.right() - 4, R.top() + 4);
+    EXPECT_EQ(band, CLR_LIGHTGRAY) << band.name().toStdString();
+
+    // The generation switch back analyses it normally again: here the older
+    // data lacks TK50-2100, which then loses its result.
+    Messages().answers = {IDNO};
+    dlg->m_pMngLegend->Clear();
+    dlg->m_pMngLegend->Add(kMech);
+    dlg->SetModifiedFlag(0);
+    dlg->CommandAction(ID_HELP_VER_OLD)->trigger();
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 0);  // the switch starts a new project
+}
+
+TEST_F(MainDialog, EmptyListShowsEmptyPagesWithInitialAxes) {
+    AddRobot(QStringLiteral("TK700-3000"));
+    TypeLoad(0, {"600", "0", "0", "900", "0", "0", "0"});
+    ASSERT_EQ(dlg->DoAnalyse(), 0);
+    ASSERT_GT(dlg->m_pPgPayload->Diagram().dAxisMaxX, 400.0);
+    dlg->OnBnClickedSubLeg();  // the last robot goes
+    EXPECT_EQ(dlg->m_nVerdict[0], 0);
+    EXPECT_TRUE(dlg->m_strVerdict[0].isEmpty());
+    EXPECT_EQ(dlg->m_pPgPayload->Diagram().dAxisMaxX, 400.0);
+    EXPECT_EQ(dlg->m_pPgPayload->Diagram().dAxisMaxY, 400.0);
+    EXPECT_FALSE(dlg->m_pPgPayload->Diagram().bHasData[0]);
+    EXPECT_EQ(dlg->m_pPgMomentChart->Chart().dAxisMaxY, 25.0);
 }
 
 TEST_F(MainDialog, LegendButtons) {
@@ -189,10 +231,78 @@ TEST_F(MainDialog, EditsMarkTheProjectAndBadNumbersAreReported) {
     EXPECT_EQ(dlg->IsModified(), 0);
     EXPECT_EQ(company->text(), QString());
     AddRobot(kMech);
-    TypeLoad(0, {"10", "x1", "0", "0", "0", "0", "0"});
+    ASSERT_EQ(dlg->m_nVerdict[0], 1);
+    // A bad number on a page in the back: reported once (not per robot) with
+    // the field's name, its page in front, the field focused and selected, and
+    // no result left on screen.
+    LoadTabs(*dlg)->setCurrentIndex(0);
+    TypeLoad(2, {"10", "x1", "0", "0", "0", "0", "0"});
     Messages().Reset();
+    dlg->activateWindow();
     dlg->OnBnClickedAnalyse();
-    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Enter a number.")});  // once, not per robot
+    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("부가중량 H Lx: Enter a number.")});
+    EXPECT_EQ(LoadTabs(*dlg)->currentIndex(), 2);
+    EXPECT_TRUE(dlg->m_pPgAddLoad[2]->isVisible());
+    auto* lx = DlgItem<QLineEdit>(dlg->m_pPgAddLoad[2], IDC_LX);
+    EXPECT_EQ(lx->selectedText(), QStringLiteral("x1"));
+    EXPECT_EQ(dlg->m_nVerdict[0], 0);
+    EXPECT_FALSE(dlg->m_pPgPayload->Diagram().bHasData[0]);
+    // Non-finite text is refused the same way.
+    Messages().Reset();
+    TypeLoad(2, {"10", "0", "0", "0", "0", "0", "0"});
+    SetDlgItemText(dlg->m_pPgAddLoad[0], IDC_MASS, QStringLiteral("1e400"));
+    dlg->OnBnClickedAnalyse();
+    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Tool 중량: Enter a number.")});
+    EXPECT_EQ(LoadTabs(*dlg)->currentIndex(), 0);
+}
+
+TEST_F(MainDialog, NewResetsInertiaViewAndCurrentRobot) {
+    AddRobot(kMech);
+    AddRobot(QStringLiteral("TK20-1700"));
+    dlg->m_pMngLegend->SetCur(1);
+    dlg->CommandAction(ID_VIEW_INERTIA_HIDE)->trigger();
+    ASSERT_EQ(dlg->m_bShowInertia, 0);
+    auto* tabs = DlgItem<QTabWidget>(dlg->Client(), IDC_TAB_RESULT);
+    ASSERT_EQ(tabs->count(), 2);
+    Messages().answers = {IDNO};
+    dlg->OnFileNewPrj();
+    EXPECT_EQ(dlg->m_bShowInertia, 1);
+    EXPECT_TRUE(dlg->CommandAction(ID_VIEW_INERTIA_SHOW)->isChecked());
+    EXPECT_FALSE(dlg->CommandAction(ID_VIEW_INERTIA_HIDE)->isChecked());
+    EXPECT_EQ(tabs->count(), 3);
+    // The first robot added after New is the current one.
+    AddRobot(QStringLiteral("TK20-1700"));
+    EXPECT_EQ(dlg->m_pMngLegend->GetCur(), 0);
+    dlg->OnBnClickedSubLeg();
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 0);
+
+    // The same after a generation switch.
+    dlg->CommandAction(ID_VIEW_INERTIA_HIDE)->trigger();
+    dlg->SetModifiedFlag(0);
+    dlg->CommandAction(ID_HELP_VER_OLD)->trigger();
+    EXPECT_TRUE(dlg->CommandAction(ID_HELP_VER_OLD)->isChecked());
+    EXPECT_TRUE(dlg->CommandAction(ID_VIEW_INERTIA_SHOW)->isChecked());
+    EXPECT_EQ(tabs->count(), 3);
+}
+
+TEST_F(MainDialog, GenerationSwitchAsksToSaveFirst) {
+    AddRobot(kMech);
+    ASSERT_EQ(dlg->IsModified(), 1);
+    Messages().answers = {IDCANCEL};
+    dlg->CommandAction(ID_HELP_VER_OLD)->trigger();
+    EXPECT_TRUE(dlg->CommandAction(ID_HELP_VER_NEW)->isChecked());  // kept
+    EXPECT_FALSE(dlg->CommandAction(ID_HELP_VER_OLD)->isChecked());
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 1);
+    EXPECT_EQ(dlg->IsModified(), 1);
+    // Yes and a cancelled Save As: the switch does not happen either.
+    Messages().answers = {IDYES};
+    Messages().chosenFiles = {QString()};
+    dlg->CommandAction(ID_HELP_VER_OLD)->trigger();
+    EXPECT_TRUE(dlg->CommandAction(ID_HELP_VER_NEW)->isChecked());
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 1);
+    EXPECT_EQ(dlg->IsModified(), 1);
+    ASSERT_EQ(Messages().shown.size(), 2u);
+    EXPECT_EQ(Messages().shown[0].text, QStringLiteral("프로젝트가 수정되었습니다. 저장하시겠습니까?"));
 }
 
 TEST_F(MainDialog, AnalyseWithoutRobotsAsksForOne) {

@@ -14,11 +14,17 @@
 #include <QTimer>
 #include <functional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+
 #include "DesktopIntegration.h"
 #include "DialogFixture.h"
 #include "DlgCrdSys.h"
 #include "MessageBox.h"
 #include "PathHelpers.h"
+#include "ProjectData.h"
 
 using namespace kest;
 using kesttest::MainDialog;
@@ -31,8 +37,15 @@ QByteArray ReadAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A fresh copy of a golden file at a fixed temporary path: a window that saves
+// back to the file it opened can never change the source tree.
 QString Golden(const char* name) {
-    return QStringLiteral(KEST_SOURCE_DIR "tests/data/") + QLatin1String(name);
+    static QTemporaryDir copies;
+    const QString copy = copies.filePath(QLatin1String(name));
+    QFile::remove(copy);
+    QFile::copy(QStringLiteral(KEST_SOURCE_DIR "tests/data/") + QLatin1String(name), copy);
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    return copy;
 }
 
 class ProjectWindow : public MainDialog {
@@ -117,6 +130,17 @@ TEST_F(ProjectWindow, AFileThatCannotBeOpenedChangesNothing) {
          "<KestLoadProject Company=\"X\" MechName0=\"TK6-1400\"><AddLoad-V/></KestLoadProject>"},
         {"nos.kestload",
          "<KestLoadProject Company=\"X\"><Tool Mass=\"1\"/><AddLoad-V/><AddLoad-H/></KestLoadProject>"},
+        {"nan.kestload",
+         "<KestLoadProject Company=\"X\" MechName0=\"TK6-1400\"><Tool Mass=\"1\" Ly=\"nan\"/>"
+         "<AddLoad-V/><AddLoad-H/><AddLoad-S/></KestLoadProject>"},
+        {"inflist.kestload",
+         "<KestLoadProject Company=\"X\"><Tool/><AddLoad-V/><AddLoad-H/><AddLoad-S/>"
+         "<Load-Calculator><AddLoad-H><Load Name=\"a\" Izz=\"-inf\"/></AddLoad-H></Load-Calculator>"
+         "</KestLoadProject>"},
+        {"hugetool.kestload",
+         "<KestLoadProject><Tool/><AddLoad-V/><AddLoad-H/><AddLoad-S/>"
+         "<Tool-Calculator MassHnd=\"1e400\"/></KestLoadProject>"},
+        {"empty.kestload", ""},
     };
     for (const auto& b : bad) {
         const QString path = dir.filePath(QLatin1String(b.name));
@@ -127,8 +151,10 @@ TEST_F(ProjectWindow, AFileThatCannotBeOpenedChangesNothing) {
         Messages().Reset();
         dlg->OnDropFiles({path});
         ASSERT_EQ(Messages().shown.size(), 1u) << b.name;
-        EXPECT_EQ(Messages().shown[0].text,
-                  QStringLiteral("프로젝트 파일을 여는데 실패했습니다.\r\n") + path);
+        // The message names the file and then the reason.
+        EXPECT_TRUE(Messages().shown[0].text.startsWith(
+            QStringLiteral("프로젝트 파일을 여는데 실패했습니다.\r\n") + path + QStringLiteral("\r\n")))
+            << b.name;
         EXPECT_EQ(Messages().shown[0].flags, static_cast<unsigned>(KEST_MB_ICONSTOP));
         EXPECT_EQ(dlg->GetPathName(), shown);
         EXPECT_EQ(dlg->windowTitle(), title);
@@ -138,6 +164,83 @@ TEST_F(ProjectWindow, AFileThatCannotBeOpenedChangesNothing) {
         EXPECT_EQ(ReadAll(shown), before) << b.name;  // the project is exactly as it was
     }
     EXPECT_EQ(dlg->OpenPrj(dir.filePath(QStringLiteral("missing.kestload"))), -2);
+    // Non-finite numbers name the element and the attribute.
+    Messages().Reset();
+    dlg->OnDropFiles({dir.filePath(QStringLiteral("nan.kestload"))});
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_TRUE(Messages().shown[0].text.endsWith(
+        QStringLiteral("Tool 요소의 Ly 값 \"nan\"은(는) 유한한 숫자가 아닙니다.")));
+    Messages().Reset();
+    dlg->OnDropFiles({dir.filePath(QStringLiteral("inflist.kestload"))});
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_TRUE(Messages().shown[0].text.contains(QStringLiteral("Load 요소의 Izz 값 \"-inf\"")));
+}
+
+// Files that are not regular files, or are too large, take the ordinary
+// "cannot open" path at once: nothing hangs and the project stays.
+TEST_F(ProjectWindow, OnlyRegularFilesAreOpened) {
+    EnterThreeRobotProject();
+    dlg->SetModifiedFlag(0);
+    const QString fifo = dir.filePath(QStringLiteral("pipe.kestload"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString big = dir.filePath(QStringLiteral("big.kestload"));
+    ASSERT_EQ(truncate(QFile::encodeName(big).constData(), 0), -1);  // not there yet
+    {
+        QFile f(big);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(kMaxProjectFileBytes + 1));  // sparse: no disk used
+    }
+    const struct {
+        QString path;
+        const char* reason;
+    } cases[] = {{fifo, "일반 파일이 아닙니다."},
+                 {QStringLiteral("/dev/zero"), "일반 파일이 아닙니다."},
+                 {dir.path(), "일반 파일이 아닙니다."},
+                 {big, "파일이 너무 큽니다 (최대 64 MB)."}};
+    for (const auto& c : cases) {
+        Messages().Reset();
+        dlg->OnDropFiles({c.path});
+        ASSERT_EQ(Messages().shown.size(), 1u) << c.path.toStdString();
+        EXPECT_EQ(Messages().shown[0].text, QStringLiteral("프로젝트 파일을 여는데 실패했습니다.\r\n") +
+                                                c.path + QStringLiteral("\r\n") +
+                                                QString::fromUtf8(c.reason));
+        EXPECT_EQ(dlg->m_pMngLegend->Count(), 3);
+        EXPECT_EQ(dlg->m_strCompany, QStringLiteral("A&B \"Robo\" <Kor>"));
+    }
+}
+
+// An attribute that a file lacks comes from a new project, never from the
+// project that was open before: the same file gives the same result.
+TEST_F(ProjectWindow, APartialFileOpensTheSameOverAnyProject) {
+    const QString partial = dir.filePath(QStringLiteral("partial.kestload"));
+    {
+        QFile f(partial);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(
+            "<KestLoadProject MechName0=\"TK50-2100\"><Tool Mass=\"10\" Lz=\"50\"/>"
+            "<AddLoad-V/><AddLoad-H/><AddLoad-S/></KestLoadProject>");
+    }
+    QByteArray saved[2];
+    int verdict[2] = {};
+    for (int round = 0; round < 2; ++round) {
+        dlg->SetModifiedFlag(0);
+        dlg->OnDropFiles({Golden(round == 0 ? "golden_one_robot.kestload" : "golden_three_robots.kestload")});
+        dlg->SetModifiedFlag(0);
+        dlg->OnDropFiles({partial});
+        dlg->m_strPathName.clear();
+        verdict[round] = dlg->m_nVerdict[0];
+        const QString out = dir.filePath(QStringLiteral("out%1.kestload").arg(round));
+        ASSERT_EQ(dlg->SavePrj(out), 0);
+        saved[round] = ReadAll(out);
+    }
+    // The calculators' lists live with the window and may differ; everything
+    // before them is the file's and a new project's.
+    const QByteArray calculators = "\t<Load-Calculator>";
+    ASSERT_GT(saved[0].indexOf(calculators), 0);
+    EXPECT_EQ(saved[0].left(saved[0].indexOf(calculators)), saved[1].left(saved[1].indexOf(calculators)));
+    EXPECT_EQ(verdict[0], verdict[1]);
+    EXPECT_TRUE(saved[0].contains("\tCompany=\"\"\r\n"));
+    EXPECT_TRUE(saved[0].contains("\t\tLx=\"0.0000\"\r\n"));
 }
 
 TEST_F(ProjectWindow, DroppingSeveralFilesOpensTheFirst) {
@@ -182,6 +285,7 @@ TEST_F(ProjectWindow, SaveChangesQuestionOnEveryCommand) {
     const QString savedPath = dir.filePath(QStringLiteral("answer.kestload"));
     auto modify = [&] {
         Messages().Reset();
+        DlgItem<QLineEdit>(dlg->Client(), IDC_COMPANY)->clear();
         QTest::keyClicks(DlgItem<QLineEdit>(dlg->Client(), IDC_COMPANY), QStringLiteral("Z"));
         ASSERT_EQ(dlg->IsModified(), 1);
     };
@@ -197,10 +301,12 @@ TEST_F(ProjectWindow, SaveChangesQuestionOnEveryCommand) {
     dlg->OnFileNewPrj();
     EXPECT_EQ(dlg->IsModified(), 0);
     EXPECT_EQ(dlg->m_strCompany, QString());
+    // Yes and the file dialog cancelled: nothing is saved and nothing is lost.
     modify();
     Messages().answers = {IDYES};  // no file chosen
     dlg->OnFileNewPrj();
-    EXPECT_EQ(dlg->IsModified(), 0);
+    EXPECT_EQ(dlg->IsModified(), 1);
+    EXPECT_EQ(dlg->m_strCompany, QStringLiteral("Z"));
     EXPECT_FALSE(QFile::exists(savedPath));
     // Yes with a file chosen saves first.
     modify();
@@ -216,6 +322,12 @@ TEST_F(ProjectWindow, SaveChangesQuestionOnEveryCommand) {
     dlg->OnFileOpenPrj();
     EXPECT_EQ(GetDlgItemText(dlg->Client(), IDC_COMPANY), QStringLiteral("Z"));
     EXPECT_EQ(Messages().chosenFiles.size(), 1u);
+    dlg->m_strPathName.clear();    // never saved: Yes asks for a name
+    Messages().answers = {IDYES};  // Save As cancelled: no file dialog for Open
+    Messages().chosenFiles = {QString(), Golden("golden_one_robot.kestload")};
+    dlg->OnFileOpenPrj();
+    EXPECT_EQ(dlg->m_strCompany, QStringLiteral("Z"));
+    EXPECT_EQ(Messages().chosenFiles.size(), 1u);
     Messages().answers = {IDNO};
     dlg->OnFileOpenPrj();
     EXPECT_EQ(dlg->m_strCompany, QStringLiteral("Kest Robotics"));
@@ -225,9 +337,15 @@ TEST_F(ProjectWindow, SaveChangesQuestionOnEveryCommand) {
     Messages().answers = {IDCANCEL};
     dlg->OnDropFiles({Golden("golden_three_robots.kestload")});
     EXPECT_EQ(dlg->m_pMngLegend->Count(), 1);
+    dlg->m_strPathName.clear();  // never the golden file the window came from
+    Messages().answers = {IDYES};
+    Messages().chosenFiles = {QString()};
+    dlg->OnDropFiles({Golden("golden_three_robots.kestload")});
+    EXPECT_EQ(dlg->m_pMngLegend->Count(), 1);
     Messages().answers = {IDNO};
     dlg->OnDropFiles({Golden("golden_three_robots.kestload")});
     EXPECT_EQ(dlg->m_pMngLegend->Count(), 3);
+    dlg->m_strPathName.clear();
 
     // Exit and the close box: Cancel keeps the window; Yes saves and ends it.
     modify();
@@ -237,6 +355,17 @@ TEST_F(ProjectWindow, SaveChangesQuestionOnEveryCommand) {
     Messages().answers = {IDCANCEL};
     dlg->close();
     EXPECT_TRUE(dlg->isVisible());
+    // Yes and a save that fails: the window stays with its work.
+    dlg->m_strPathName = dir.filePath(QStringLiteral("no/such/folder/x.kestload"));
+    Messages().answers = {IDYES};
+    dlg->close();
+    EXPECT_TRUE(dlg->isVisible());
+    Messages().answers = {IDYES};
+    Messages().chosenFiles = {QString()};
+    dlg->m_strPathName.clear();
+    dlg->CommandAction(ID_FILE_EXIT)->trigger();
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->IsModified(), 1);
     dlg->m_strPathName = savedPath;
     Messages().answers = {IDYES};
     dlg->CommandAction(ID_FILE_EXIT)->trigger();
@@ -272,16 +401,34 @@ TEST_F(ProjectWindow, TitleRules) {
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Noname - KestLoad 1.2.30"));
 }
 
-TEST_F(ProjectWindow, DesktopKnowsTheFileType) {
-    const QString home = DesktopDataHome();
-    ASSERT_TRUE(home.startsWith(QDir::tempPath())) << home.toStdString();  // the tests' own data home
-    const QByteArray entry = ReadAll(home + QStringLiteral("/applications/kestload.desktop"));
-    EXPECT_TRUE(entry.contains("Exec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\" %f\n"));
+TEST_F(ProjectWindow, DesktopKnowsTheFileTypeOnlyFromTheProgram) {
+    QTemporaryDir home;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    ASSERT_EQ(DesktopDataHome(), home.path());
+    // A window shown by anything but the program itself registers nothing.
+    {
+        CDlgMain other;
+        other.show();
+        other.OnFileExit();
+    }
+    EXPECT_TRUE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+
+    // A program path with a line break could add a second Exec line: refused.
+    EXPECT_EQ(RegisterOpenCommand(QStringLiteral("/opt/a\nExec=/bin/evil/kestload")), -20);
+    EXPECT_EQ(RegisterOpenCommand(QStringLiteral("/opt/a\tb/kestload")), -20);
+    EXPECT_FALSE(QFile::exists(home.path() + QStringLiteral("/applications/kestload.desktop")));
+
+    ASSERT_EQ(RegisterOpenCommand(QStringLiteral("/opt/kest\\load/kestload")), 0);
+    ASSERT_EQ(RegisterDefaultIcon(), 0);
+    const QByteArray entry = ReadAll(home.path() + QStringLiteral("/applications/kestload.desktop"));
+    EXPECT_TRUE(entry.contains("Exec=\"/opt/kest\\\\\\\\load/kestload\" %f\n"));
     EXPECT_TRUE(entry.contains("MimeType=application/x-kestload;\n"));
-    const QByteArray mime = ReadAll(home + QStringLiteral("/mime/packages/kestload.xml"));
+    const QByteArray mime = ReadAll(home.path() + QStringLiteral("/mime/packages/kestload.xml"));
     EXPECT_TRUE(mime.contains("<glob pattern=\"*.kestload\"/>"));
-    EXPECT_TRUE(
-        QFile::exists(home + QStringLiteral("/icons/hicolor/256x256/mimetypes/application-x-kestload.png")));
+    EXPECT_TRUE(QFile::exists(home.path() +
+                              QStringLiteral("/icons/hicolor/256x256/mimetypes/application-x-kestload.png")));
+    qputenv("XDG_DATA_HOME", saved);
     // Paths with blanks, quotes, dollars, backslashes and percent signs stay one argument.
     EXPECT_EQ(DesktopExecLine(QStringLiteral("/opt/Kest Load/kestload")),
               QStringLiteral("\"/opt/Kest Load/kestload\" %f"));

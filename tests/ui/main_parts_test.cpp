@@ -53,7 +53,7 @@ TEST(MngLegend, AddRemoveMoveAndNames) {
     l.SetCur(2);
     l.Clear();
     EXPECT_EQ(l.Count(), 0);
-    EXPECT_EQ(l.GetCur(), 2);  // Clear keeps the current index
+    EXPECT_EQ(l.GetCur(), 0);  // the first robot added afterwards is the current one
 }
 
 TEST(Img, LoadAndFit) {
@@ -138,7 +138,20 @@ TEST(PgAddLoad, ExchangeInMillimetres) {
     EXPECT_FALSE(page.UpdateData(true));
     EXPECT_EQ(load.Mass, 7.0);  // read before the bad field
     EXPECT_EQ(load.Lz, 0.0);    // not read after it
-    EXPECT_EQ(kesttest::Messages().Texts(), QStringList{QStringLiteral("Enter a number.")});
+    EXPECT_EQ(kesttest::Messages().Texts(), QStringList{QStringLiteral("Ly: Enter a number.")});
+
+    // Numbers that are not finite are not numbers, and the page names itself.
+    page.SetName(QStringLiteral("Tool"));
+    SetDlgItemText(&page, IDC_LY, QStringLiteral("0"));
+    for (const char* bad : {"nan", "inf", "-inf", "1e400", "-1e400", "NAN", "infinity"}) {
+        kesttest::Messages().Reset();
+        SetDlgItemText(&page, IDC_IXX, QString::fromLatin1(bad));
+        EXPECT_FALSE(page.UpdateData(true)) << bad;
+        EXPECT_EQ(kesttest::Messages().Texts(), QStringList{QStringLiteral("Tool Ixx: Enter a number.")})
+            << bad;
+    }
+    SetDlgItemText(&page, IDC_IXX, QStringLiteral("1e-400"));  // underflows to a finite 0
+    EXPECT_TRUE(page.UpdateData(true));
 }
 
 }  // namespace

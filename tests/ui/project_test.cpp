@@ -43,8 +43,12 @@ TEST(PathHelpers, NameFolderAndExtension) {
               QStringLiteral("line 3.kestload"));
     EXPECT_EQ(folder, QStringLiteral("/home/eng/cells/"));
     EXPECT_EQ(FileNameOfPath(QStringLiteral("/home/eng/cells//")), QStringLiteral("cells"));
-    EXPECT_EQ(FileNameOfPath(QStringLiteral("C:\\work\\a/b.kestload")),
-              QStringLiteral("a/b.kestload"));  // '\' first
+    // '\' is an ordinary character of a name: only '/' separates.
+    EXPECT_EQ(FileNameOfPath(QStringLiteral("/work/x\\y.kestload"), &folder),
+              QStringLiteral("x\\y.kestload"));
+    EXPECT_EQ(folder, QStringLiteral("/work/"));
+    EXPECT_EQ(StripExtension(FileNameOfPath(QStringLiteral("/w/x\\y.kestload"))), QStringLiteral("x\\y"));
+    EXPECT_EQ(FileNameOfPath(QStringLiteral("/work/a\\")), QStringLiteral("a\\"));
     EXPECT_EQ(FileNameOfPath(QStringLiteral("plain")), QStringLiteral("plain"));
     EXPECT_EQ(StripExtension(QStringLiteral("line 3.kestload")), QStringLiteral("line 3"));
     EXPECT_EQ(StripExtension(QStringLiteral("archive.tar.gz")), QStringLiteral("archive.tar"));

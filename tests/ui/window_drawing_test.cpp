@@ -65,7 +65,7 @@ TEST_F(MainDialog, VerdictBandColours) {
     const struct {
         int code;
         QColor colour;
-    } cases[] = {{1, CLR_GREEN}, {2, CLR_YELLOW}, {3, CLR_RED}, {4, CLR_RED}, {0, CLR_RED}};
+    } cases[] = {{1, CLR_GREEN}, {2, CLR_YELLOW}, {3, CLR_RED}, {4, CLR_RED}, {0, CLR_LIGHTGRAY}};
     for (const auto& c : cases) {
         dlg->m_nVerdict[0] = c.code;
         dlg->m_strVerdict[0] = QStringLiteral("불합격 (지원되지 않음)");

@@ -15,9 +15,7 @@ using namespace kest;
 CDgmBarChart::CDgmBarChart() { Reset(); }
 
 void CDgmBarChart::Reset() {
-    for (auto& robot : dRatio) {
-        for (double& v : robot) v = 0.0;
-    }
+    for (int i = 0; i < 3; ++i) ClearValues(i);
     dAxisMaxX = 6.0;
     dAxisMaxY = 25.0;
     nStepY = 20;
@@ -33,6 +31,13 @@ void CDgmBarChart::SetValues(int i, double r1, double r2b, double v, double h, d
     dRatio[i][3] = r2b;
     dRatio[i][4] = r2b;
     dRatio[i][5] = r1;
+    bHasData[i] = true;
+}
+
+void CDgmBarChart::ClearValues(int i) {
+    if (i < 0 || i >= 3) return;
+    for (double& v : dRatio[i]) v = 0.0;
+    bHasData[i] = false;
 }
 
 int CDgmBarChart::RobotCount() const {
@@ -64,6 +69,7 @@ void CDgmBarChart::Layout(const QRect& A) {
     // Ratios that are not finite do not scale the axis.
     double vmax = 0.0;
     for (int i = 0; i < RobotCount(); ++i) {
+        if (!bHasData[i]) continue;
         for (double v : dRatio[i]) {
             if (std::isfinite(v) && v > vmax) vmax = v;
         }
@@ -169,6 +175,7 @@ void CDgmBarChart::Draw(CKestDC& dc, bool grey, bool print, int kind) {
     dc.SetBkMode(OPAQUE);
     dc.SetBkColor(CLR_WHITE);
     for (int i = 0; i < n; ++i) {
+        if (!bHasData[i]) continue;
         for (int k = 0; k < 6; ++k) {
             const double v =
                 std::isfinite(dRatio[i][k]) ? dRatio[i][k] : dAxisMaxY;  // not finite: to the top
@@ -214,7 +221,7 @@ void CDgmBarChart::Draw(CKestDC& dc, bool grey, bool print, int kind) {
         }
         dc.DrawText(QStringLiteral(" ") + pMngLegend->Name(i), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         dc.SetTextColor(CLR_BLACK);
-        for (int k = 0; k < 6; ++k) {
+        for (int k = 0; k < 6 && bHasData[i]; ++k) {
             const QRect vc = layTable.Cell(k + 1, i + 1);
             const double v = dRatio[i][k];
             const int zone = Zone(v, kind);

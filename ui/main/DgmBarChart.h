@@ -23,6 +23,8 @@ public:
     void SetLegend(CMngLegend* legend) { pMngLegend = legend; }
     // Robot i: ratios in percent of R1, R2/B, V, H, S; R2/B fills groups R2 and B.
     void SetValues(int i, double r1, double r2b, double v, double h, double s);
+    // Robot i has no result: no bars, and its table row stays empty.
+    void ClearValues(int i);
 
     void Layout(const QRect& A);
     void Draw(kest::CKestDC& dc, bool grey, bool print, int kind);
@@ -47,4 +49,5 @@ public:
     CTblLayout layTable;
     QRect rcEntry[3];
     double dRatio[3][6] = {};
+    bool bHasData[3] = {};
 };

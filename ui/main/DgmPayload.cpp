@@ -25,10 +25,7 @@ CDgmPayload::CDgmPayload() : pImgWrist(std::make_unique<CImg>()), pImgWristGray(
 CDgmPayload::~CDgmPayload() = default;
 
 void CDgmPayload::Reset() {
-    for (int i = 0; i < 3; ++i) {
-        dLimY[i] = dLimR[i] = dArcR[i] = dLoadR[i] = dRatioR[i] = dRatioY[i] = 0.0;
-        nMassOver[i] = 0;
-    }
+    for (int i = 0; i < 3; ++i) ClearValues(i);
     dLoadY = 0.0;
     dAxisMaxX = dAxisMaxY = 400.0;
     nStepX = nStepY = 100;
@@ -58,6 +55,7 @@ void CDgmPayload::CopyDataFrom(const CDgmPayload& o) {
         dRatioR[i] = o.dRatioR[i];
         dRatioY[i] = o.dRatioY[i];
         nMassOver[i] = o.nMassOver[i];
+        bHasData[i] = o.bHasData[i];
     }
     dLoadY = o.dLoadY;
 }
@@ -71,6 +69,14 @@ void CDgmPayload::SetValues(int i, double y, double r, double limY, double limR)
     dArcR[i] = limR * limR > limY * limY ? std::sqrt(limR * limR - limY * limY) : 0.0;
     dRatioR[i] = std::sqrt(y * y + r * r) / limR * 100;
     dRatioY[i] = y / limY * 100;
+    bHasData[i] = true;
+}
+
+void CDgmPayload::ClearValues(int i) {
+    if (i < 0 || i >= 3) return;
+    dLimY[i] = dLimR[i] = dArcR[i] = dLoadR[i] = dRatioR[i] = dRatioY[i] = 0.0;
+    nMassOver[i] = 0;
+    bHasData[i] = false;
 }
 
 void CDgmPayload::SetMassOverload(int i, bool over) {
@@ -99,12 +105,15 @@ void CDgmPayload::Layout(const QRect& A) {
     // Data extent; allowable values that are not finite do not scale the axes.
     double maxR = 0.0, maxY = 0.0;
     const int n = RobotCount();
+    bool any = false;
     for (int i = 0; i < n; ++i) {
+        if (!bHasData[i]) continue;
+        any = true;
         if (std::isfinite(dLimR[i]) && dLimR[i] > maxR) maxR = dLimR[i];
         if (std::isfinite(dLoadR[i]) && dLoadR[i] > maxR) maxR = dLoadR[i];
         if (std::isfinite(dLimY[i]) && dLimY[i] > maxY) maxY = dLimY[i];
     }
-    if (n > 0 && std::isfinite(dLoadY) && dLoadY > maxY) maxY = dLoadY;
+    if (any && std::isfinite(dLoadY) && dLoadY > maxY) maxY = dLoadY;
 
     const double plotW = rcPlot.width();
     const double plotH = rcPlot.height();
@@ -235,6 +244,7 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     dc.SetBkMode(OPAQUE);
     dc.SetBkColor(CLR_WHITE);
     for (int i = 0; i < n; ++i) {
+        if (!bHasData[i]) continue;
         dc.SelectFont(print ? F0 : (i == cur ? F2 : F1));
         dc.SetTextColor(grey ? CLR_BLACK : LegendColor(i));
         const QString label =
@@ -263,6 +273,7 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
         return grey ? CKestPen::User(1, CLR_BLACK, LegendDash(i)) : CKestPen::Solid(width, c);
     };
     auto drawRobot = [&](int i) {
+        if (!bHasData[i]) return;
         const bool finite = std::isfinite(dLimY[i]) && std::isfinite(dLimR[i]) && std::isfinite(dArcR[i]);
         if (finite) {
             dc.SelectPen(robotPen(i, 3 * w, LegendColor(i)));

@@ -30,6 +30,9 @@ public:
     // Robot i: y = radial offset from the flange axis, r = distance along it from
     // the B axis, allowable y and allowable radius; all in mm.
     void SetValues(int i, double y, double r, double limY, double limR);
+    // Robot i has no result (not analysed, or not in the mechanism data): its
+    // envelope, load point and label are not drawn; its legend entry stays.
+    void ClearValues(int i);
     // Mass level 3 of robot i (set by the analysis).
     void SetMassOverload(int i, bool over);
 
@@ -59,4 +62,5 @@ public:
     double dLoadY = 0.0;
     double dRatioR[3] = {}, dRatioY[3] = {};
     int nMassOver[3] = {};
+    bool bHasData[3] = {};
 };

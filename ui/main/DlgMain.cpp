@@ -18,7 +18,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "DesktopIntegration.h"
 #include "DlgBuilder.h"
 #include "Icons.h"
 #include "MessageBox.h"
@@ -68,6 +67,9 @@ void AddTab(QTabWidget* tab, const QString& text, int index = -1) {
 }  // namespace
 
 CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
+    // A main window: title, system menu, minimise and close buttons.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(KestIcon(IconId::App));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -142,6 +144,20 @@ void CDlgMain::BuildMenu() {
     for (const auto& i : icons) {
         if (QAction* a = CommandAction(i.id)) a->setIcon(KestIcon(i.icon));
     }
+    // The usual shortcuts, shown beside the menu items.
+    const struct {
+        int id;
+        QKeySequence keys;
+    } shortcuts[] = {{ID_FILE_NEW_PRJ, QKeySequence(Qt::CTRL | Qt::Key_N)},
+                     {ID_FILE_OPEN_PRJ, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                     {ID_FILE_SAVE_PRJ, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                     {ID_FILE_PRINT, QKeySequence(Qt::CTRL | Qt::Key_P)}};
+    for (const auto& sc : shortcuts) {
+        if (QAction* a = CommandAction(sc.id)) {
+            a->setShortcut(sc.keys);
+            addAction(a);  // active wherever the focus is in the window
+        }
+    }
     // Printing comes with the report; until then its command stays off.
     if (QAction* a = CommandAction(ID_FILE_PRINT)) a->setEnabled(false);
 }
@@ -189,6 +205,12 @@ void CDlgMain::ConnectControls() {
         if (auto* b = DlgItem<QPushButton>(m_pClient, id)) connect(b, &QPushButton::clicked, this, handler);
     };
     button(IDC_ANALYSE, &CDlgMain::OnBnClickedAnalyse);
+    // F5 analyses from anywhere in the window.
+    auto* analyse = new QAction(this);
+    analyse->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(analyse, &QAction::triggered, this, &CDlgMain::OnBnClickedAnalyse);
+    addAction(analyse);
+    if (QWidget* b = GetDlgItem(m_pClient, IDC_ANALYSE)) b->setToolTip(QStringLiteral("F5"));
     button(IDC_DEFAULT, &CDlgMain::OnBnClickedDefault);
     button(IDC_ADD_LEG, &CDlgMain::OnBnClickedAddLeg);
     button(IDC_SUB_LEG, &CDlgMain::OnBnClickedSubLeg);
@@ -198,16 +220,22 @@ void CDlgMain::ConnectControls() {
     for (int id : {IDC_LOAD_CALC, IDC_TOOL_CALC}) {
         if (QWidget* w = GetDlgItem(m_pClient, id)) w->setEnabled(false);
     }
+    auto edited = [this](int id) {
+        return [this, id] {
+            if (m_nExchanging == 0) m_editedTexts.insert(id);
+            OnChangeGeneralInfo();
+        };
+    };
     for (int id : {IDC_COMPANY, IDC_PROJECT, IDC_LINE, IDC_ROBOT_NUM, IDC_ENGINEER}) {
         if (auto* e = DlgItem<QLineEdit>(m_pClient, id))
-            connect(e, &QLineEdit::textChanged, this, &CDlgMain::OnChangeGeneralInfo);
+            connect(e, &QLineEdit::textChanged, this, edited(id));
     }
     if (auto* e = DlgItem<QPlainTextEdit>(m_pClient, IDC_COMMENT)) {
-        connect(e, &QPlainTextEdit::textChanged, this, &CDlgMain::OnChangeGeneralInfo);
+        connect(e, &QPlainTextEdit::textChanged, this, edited(IDC_COMMENT));
     }
     if (auto* c = DlgItem<QComboBox>(m_pClient, IDC_APPLICATION)) {
-        connect(c, &QComboBox::activated, this, &CDlgMain::OnChangeGeneralInfo);
-        connect(c, &QComboBox::editTextChanged, this, &CDlgMain::OnChangeGeneralInfo);
+        connect(c, &QComboBox::activated, this, edited(IDC_APPLICATION));
+        connect(c, &QComboBox::editTextChanged, this, edited(IDC_APPLICATION));
     }
     connect(m_lbMech, &QListWidget::currentRowChanged, this, [this] { OnLbnSelchangeLbMech(); });
     connect(m_tabAddLoad, &QTabWidget::currentChanged, this, [this] { OnSelchangeTabAddLoad(); });
@@ -224,9 +252,6 @@ void CDlgMain::showEvent(QShowEvent* event) {
 
 int CDlgMain::OnInitDialog() {
     qApp->installEventFilter(this);
-    // The desktop opens .kestload files with this program (failures ignored).
-    RegisterOpenCommand(QCoreApplication::applicationFilePath());
-    RegisterDefaultIcon();
     if (LoadModule() < 0) {
         DisableEngineCommands();
         return 1;
@@ -252,6 +277,7 @@ int CDlgMain::OnInitDialog() {
     for (int i = 0; i < 4; ++i) {
         m_pPgAddLoad[i] = new CPgAddLoad(this, m_pClient, records[i]);
         m_pPgAddLoad[i]->setGeometry(addRect);
+        m_pPgAddLoad[i]->SetName(m_tabAddLoad->tabText(i).simplified());
     }
     // The calculator buttons lie on the load pages.
     for (int id : {IDC_LOAD_CALC, IDC_TOOL_CALC, IDC_DEFAULT}) {
@@ -335,13 +361,22 @@ void CDlgMain::DisableEngineCommands() {
 }
 
 void CDlgMain::DoDataExchange(CDataExchange* pDX) {
-    DDX_Text(pDX, IDC_COMPANY, m_strCompany);
-    DDX_Text(pDX, IDC_PROJECT, m_strProject);
-    DDX_Text(pDX, IDC_APPLICATION, m_strApplication);
-    DDX_Text(pDX, IDC_LINE, m_strLine);
-    DDX_Text(pDX, IDC_ROBOT_NUM, m_strRobotNum);
-    DDX_Text(pDX, IDC_ENGINEER, m_strEngineer);
-    DDX_Text(pDX, IDC_COMMENT, m_strComment);
+    // A text is taken from its control only when the user edited it, so an
+    // opened text comes back exactly as it was (CR LF in the description,
+    // characters an edit shows differently).
+    auto text = [this, pDX](int id, QString& member) {
+        QString value = member;
+        DDX_Text(pDX, id, value);
+        if (pDX->m_bSaveAndValidate && m_editedTexts.contains(id)) member = value;
+    };
+    text(IDC_COMPANY, m_strCompany);
+    text(IDC_PROJECT, m_strProject);
+    text(IDC_APPLICATION, m_strApplication);
+    text(IDC_LINE, m_strLine);
+    text(IDC_ROBOT_NUM, m_strRobotNum);
+    text(IDC_ENGINEER, m_strEngineer);
+    text(IDC_COMMENT, m_strComment);
+    if (!pDX->m_bSaveAndValidate) m_editedTexts.clear();
     for (CPgAddLoad* pg : m_pPgAddLoad) {
         if (pg == nullptr || pDX->m_bFailed) continue;
         if (!pg->UpdateData(pDX->m_bSaveAndValidate)) pDX->m_bFailed = true;
@@ -370,6 +405,14 @@ void CDlgMain::ShowPgResult(int page) {
     for (QWidget* pg : {static_cast<QWidget*>(m_pPgPayload), static_cast<QWidget*>(m_pPgMomentChart),
                         static_cast<QWidget*>(m_pPgInertiaChart)}) {
         if (pg) pg->setVisible(pg == shown);
+    }
+}
+
+void CDlgMain::ShowPgAddLoadOf(const CPgAddLoad* page) {
+    for (int i = 0; i < 4; ++i) {
+        if (m_pPgAddLoad[i] != page) continue;
+        m_tabAddLoad->setCurrentIndex(i);
+        ShowPgAddLoad(i);
     }
 }
 
@@ -433,32 +476,37 @@ void CDlgMain::OnHelpInertia() {
     if (show == nullptr || hide == nullptr) return;
     if (show->isChecked()) {
         if (hide->isChecked()) return;
-        show->setChecked(false);
-        hide->setChecked(true);
         m_bShowInertia = 0;
     } else {
-        show->setChecked(true);
-        hide->setChecked(false);
         m_bShowInertia = 1;
     }
-    if (m_pPgPayload != nullptr) {
-        if (m_bShowInertia == 1) {
-            if (m_tabResult->count() < 3) AddTab(m_tabResult, QString::fromLatin1(kResultTabs[2]), 2);
+    ApplyInertiaView(true);
+    DoAnalyse();
+}
+
+void CDlgMain::ApplyInertiaView(bool select) {
+    // The menu's check marks and the inertia tab follow the setting.
+    if (QAction* show = CommandAction(ID_VIEW_INERTIA_SHOW)) show->setChecked(m_bShowInertia == 1);
+    if (QAction* hide = CommandAction(ID_VIEW_INERTIA_HIDE)) hide->setChecked(m_bShowInertia != 1);
+    if (m_pPgPayload == nullptr) return;
+    if (m_bShowInertia == 1) {
+        if (m_tabResult->count() < 3) AddTab(m_tabResult, QString::fromLatin1(kResultTabs[2]), 2);
+        if (select) {
             m_tabResult->setCurrentIndex(2);
             ShowPgResult(2);
-        } else {
-            if (m_tabResult->count() > 2) {
-                QWidget* body = m_tabResult->widget(2);
-                m_tabResult->removeTab(2);
-                delete body;
-            }
+        }
+    } else {
+        if (m_tabResult->count() > 2) {
+            QWidget* body = m_tabResult->widget(2);
+            m_tabResult->removeTab(2);
+            delete body;
+        }
+        if (select) {
             m_tabResult->setCurrentIndex(0);
             ShowPgResult(1);
             ShowPgResult(0);
         }
     }
-    DoAnalyse();
-    m_pClient->update(m_rcResult);
 }
 
 void CDlgMain::RelayoutResultPages() {
@@ -496,6 +544,30 @@ bool CDlgMain::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void CDlgMain::EncryptMechTable() {
+    const QString src = AppFolder() + QStringLiteral("KestMechData.xml");
+    const QString dst = AppFolder() + QStringLiteral("KestMechData.bin");
+    const int rc = EngineEncryptMechData()
+                       ? EngineEncryptMechData()(src.toStdU16String().c_str(), dst.toStdU16String().c_str())
+                       : -4;
+    if (rc == 0) {
+        KestMessageBox(QStringLiteral("%1 :\n%2").arg(LoadKestString(IDS_FILE_CREATED), dst),
+                       KEST_MB_ICONINFORMATION);
+        return;
+    }
+    // The engine's codes: -1 the source cannot be read, -2 it cannot be
+    // encrypted, -3 the destination cannot be written.
+    const QString reason = rc == -1 ? QStringLiteral("Failed in opening the mechanism data file.(source)")
+                           : rc == -3
+                               ? QStringLiteral("Failed in opening the mechanism data file.(destination)")
+                           : rc == -4 ? QStringLiteral("The calculation engine is not loaded.")
+                                      : QStringLiteral("Failed in encrypting the mechanism data file.");
+    KestMessageBox(QStringLiteral("%1\n%2 -> %3\n%4 (code=%5)")
+                       .arg(LoadKestString(IDS_ENCRYPT_FAILED), src, dst, reason)
+                       .arg(rc),
+                   KEST_MB_OK | KEST_MB_ICONSTOP);
+}
+
 void CDlgMain::keyPressEvent(QKeyEvent* event) {
     if (PreTranslateMessage(event, this)) return;
     QDialog::keyPressEvent(event);
@@ -514,16 +586,7 @@ bool CDlgMain::PreTranslateMessage(QKeyEvent* event, QWidget* target) {
         case Qt::Key_Escape: return true;
         case Qt::Key_E:
             if (!ctrl) return false;
-            if (GetDlgItemText(m_pClient, IDC_ENGINEER) == QLatin1String(kServiceCode) &&
-                EngineEncryptMechData()) {
-                const QString src = AppFolder() + QStringLiteral("KestMechData.xml");
-                const QString dst = AppFolder() + QStringLiteral("KestMechData.bin");
-                if (EngineEncryptMechData()(src.toStdU16String().c_str(), dst.toStdU16String().c_str()) ==
-                    0) {
-                    KestMessageBox(QStringLiteral("%1 :\n%2").arg(LoadKestString(IDS_FILE_CREATED), dst),
-                                   KEST_MB_ICONINFORMATION);
-                }
-            }
+            if (GetDlgItemText(m_pClient, IDC_ENGINEER) == QLatin1String(kServiceCode)) EncryptMechTable();
             return true;
         default: return false;
     }

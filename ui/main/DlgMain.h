@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QMap>
 #include <QRect>
+#include <QSet>
 #include <QString>
 
 #include "DataExchange.h"
@@ -53,15 +54,18 @@ public:
     int DoOpenPrj(const QString& shownPath = QString());
     void OnFileNewPrj();
     void OnFileOpenPrj();
-    void OnFileSavePrj();
-    void OnFileSaveAsPrj();
+    // Both: true when the project was written (false: cancelled, a bad number
+    // on screen, or the save failed and was reported).
+    bool OnFileSavePrj();
+    bool OnFileSaveAsPrj();
     void OnFileProperties();
     void OnWindowNewWindow();
     void OnHelpManual();
     void OnHelpCrdSys();
     void OnHelpAbout();
     void OnDropFiles(const QStringList& paths);
-    // The save-changes question: false when the user cancels.
+    // The save-changes question: false when the command that asks must stop
+    // (Cancel, or Yes and the save did not happen).
     bool AskSaveChanges();
     // Where a new window is placed: 80 pixels right of and below this one.
     QPoint NewWindowPosition() const;
@@ -72,8 +76,12 @@ public:
     int UpdateVerInfo();
     void GetProdVer(unsigned int out[4]) const;
     int SelectCurMech(int index);
+    // 0, or -1 no engine or an empty list, -2 a bad number on screen; the
+    // result pages and the verdict box show the outcome in every case.
     int DoAnalyse();
     int DoAnalyseSub();
+    // Every robot without a result (verdicts, diagram and charts).
+    void ClearResults();
     void OnBnClickedAnalyse();
     void OnHelpVersion();
 
@@ -82,6 +90,8 @@ public:
     void DoDataExchange(kest::CDataExchange* pDX);
     bool UpdateData(bool saveAndValidate = true);
     void ShowPgAddLoad(int page);
+    // Brings the load page to the front (a bad value on it is being reported).
+    void ShowPgAddLoadOf(const CPgAddLoad* page);
     void ShowPgResult(int page);
     void OnSelchangeTabAddLoad();
     void OnSelchangeTabResult();
@@ -93,11 +103,17 @@ public:
     void OnBnClickedMoveUp();
     void OnBnClickedMoveDn();
     void OnHelpInertia();
+    // The menu's check marks and the inertia tab as m_bShowInertia says;
+    // `select` also brings the changed tab to the front.
+    void ApplyInertiaView(bool select);
     void OnFileExit();
     void OnDestroy();
     // Keyboard handling before the control `target` sees the key; true when consumed.
     bool PreTranslateMessage(QKeyEvent* event, QWidget* target);
     void UpdateTitle();
+    // The service command (Ctrl+E): encrypts KestMechData.xml of the
+    // application folder into KestMechData.bin; a failure names its reason.
+    void EncryptMechTable();
 
     // Drawing of the main window (into any drawing context).
     void OnPaint(QPainter& painter);
@@ -170,7 +186,9 @@ private:
 
     QWidget* m_pClient = nullptr;
     QString m_strSaveError;  // the system's reason for the last failed save
+    QString m_strOpenError;  // why the last project could not be opened
     QMap<int, QAction*> m_actions;
     bool m_bInitDone = false;
-    int m_nExchanging = 0;  // >0 while values are written into the controls
+    int m_nExchanging = 0;    // >0 while values are written into the controls
+    QSet<int> m_editedTexts;  // text controls the user changed since they were filled
 };

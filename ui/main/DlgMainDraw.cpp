@@ -109,7 +109,9 @@ int CDlgMain::DrawResult(int i, CKestDC& dc, const QRect& R, int grey, int print
 
     dc.SetTextColor(CLR_BLACK);
     QColor band = CLR_WHITE;
-    if (!grey) {
+    if (m_nVerdict[i] == 0) {
+        band = CLR_LIGHTGRAY;  // no result: not in the data, or nothing analysed
+    } else if (!grey) {
         if (m_nVerdict[i] == 1) {
             band = CLR_GREEN;
         } else if (m_nVerdict[i] == 2) {

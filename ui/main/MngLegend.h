@@ -21,7 +21,11 @@ public:
     QString Name(int index = -1) const;
     int GetCur() const { return nCur; }
     void SetCur(int index) { nCur = index; }
-    void Clear() { m_names.clear(); }
+    // Empties the list; the first robot added afterwards is the current one.
+    void Clear() {
+        m_names.clear();
+        nCur = 0;
+    }
     // The first of the first `count` entry rectangles (one per robot) holding
     // the point makes its robot the current one: its index, or -1.
     int SelectAt(const QRect* entries, int count, const QPoint& pt);

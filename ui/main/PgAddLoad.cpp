@@ -12,7 +12,9 @@ using namespace kest;
 
 namespace {
 const int kEdits[] = {IDC_MASS, IDC_LX, IDC_LY, IDC_LZ, IDC_IXX, IDC_IYY, IDC_IZZ};
-}
+// The fields' names as the page labels them.
+const char* const kLabels[] = {"중량", "Lx", "Ly", "Lz", "Ixx", "Iyy", "Izz"};
+}  // namespace
 
 CPgAddLoad::CPgAddLoad(CDlgMain* owner, QWidget* parent, CPrmLoadSub* load)
     : CDlgPg(IDD_PG_ADDLOAD, parent), m_pOwner(owner), m_pLoad(load) {
@@ -26,13 +28,18 @@ CPgAddLoad::CPgAddLoad(CDlgMain* owner, QWidget* parent, CPrmLoadSub* load)
 
 bool CPgAddLoad::UpdateData(bool saveAndValidate) {
     CDataExchange dx(this, saveAndValidate);
+    dx.m_strContext = m_strName;
+    // A bad value is reported with this page in front.
+    dx.m_onFail = [this](int) {
+        if (m_pOwner) m_pOwner->ShowPgAddLoadOf(this);
+    };
     double* fields[7] = {&m_pLoad->Mass, &m_pLoad->Lx,  &m_pLoad->Ly, &m_pLoad->Lz,
                          &m_pLoad->Ixx,  &m_pLoad->Iyy, &m_pLoad->Izz};
     for (int i = 0; i < 7; ++i) {
         // Positions are shown in millimetres and held in metres.
         const bool position = i >= 1 && i <= 3;
         double shown = position ? *fields[i] * 1000.0 : *fields[i];
-        DDX_Text(&dx, kEdits[i], shown);
+        DDX_Text(&dx, kEdits[i], shown, QString::fromUtf8(kLabels[i]));
         if (dx.m_bFailed) break;  // the fields after a bad one are not read
         if (saveAndValidate) *fields[i] = position ? shown / 1000.0 : shown;
     }

@@ -15,6 +15,8 @@ public:
     // true: edits -> record; false: record -> edits. False when a value could not be read.
     bool UpdateData(bool saveAndValidate);
     CPrmLoadSub* Load() const { return m_pLoad; }
+    // The page's name in messages about its fields ("Tool", "부가중량 V").
+    void SetName(const QString& name) { m_strName = name; }
 
 private:
     void OnEditChanged();
@@ -22,4 +24,5 @@ private:
 
     CDlgMain* m_pOwner;
     CPrmLoadSub* m_pLoad;  // not owned
+    QString m_strName;
 };

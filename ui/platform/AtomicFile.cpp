@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -17,11 +18,48 @@ bool Fail(QString* error, int err, int fd = -1, const QByteArray& temp = QByteAr
     return false;
 }
 
+QByteArray FolderOf(const QByteArray& path) {
+    const int slash = path.lastIndexOf('/');
+    if (slash < 0) return QByteArray(".");
+    if (slash == 0) return QByteArray("/");
+    return path.left(slash);
+}
+
+// The file that a save really replaces: a symbolic link is followed (also a
+// chain of them, and one whose target does not exist yet), so the link stays.
+bool ResolveLinks(QByteArray& path, int* err) {
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st;
+        if (lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        char buf[PATH_MAX];
+        const ssize_t n = readlink(path.constData(), buf, sizeof buf - 1);
+        if (n <= 0) {
+            *err = n < 0 ? errno : EINVAL;
+            return false;
+        }
+        const QByteArray target(buf, static_cast<int>(n));
+        path = target.startsWith('/') ? target : FolderOf(path) + '/' + target;
+    }
+    *err = ELOOP;
+    return false;
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    const QByteArray target = QFile::encodeName(path);
-    QByteArray temp = target + ".XXXXXX";
+    QByteArray target = QFile::encodeName(path);
+    int err = 0;
+    if (!ResolveLinks(target, &err)) return Fail(error, err);
+    // A file without write permission is not replaced, also for the superuser.
+    struct stat st;
+    const bool exists = stat(target.constData(), &st) == 0;
+    if (exists) {
+        if (S_ISDIR(st.st_mode)) return Fail(error, EISDIR);
+        if ((st.st_mode & 0222) == 0 || access(target.constData(), W_OK) != 0) return Fail(error, EACCES);
+    }
+    // A short temporary name beside the file, so that the longest legal file
+    // name can still be saved.
+    QByteArray temp = FolderOf(target) + "/.kl.XXXXXX";
     const int fd = mkstemp(temp.data());
     if (fd < 0) return Fail(error, errno);
     // Every byte is checked: a short write (full disk, size limit) is a failure.
@@ -33,10 +71,9 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         done += n;
     }
     // The new file keeps the old one's permissions (a new one gets the usual ones).
-    struct stat st;
     const mode_t umaskNow = umask(0);
     umask(umaskNow);
-    const mode_t mode = stat(target.constData(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~umaskNow);
+    const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~umaskNow);
     if (fchmod(fd, mode) != 0 || fsync(fd) != 0) return Fail(error, errno, fd, temp);
     if (close(fd) != 0) return Fail(error, errno, -1, temp);
     if (rename(temp.constData(), target.constData()) != 0) return Fail(error, errno, -1, temp);

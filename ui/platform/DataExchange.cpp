@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 #include <QWidget>
-#include <cstdlib>
+#include <cmath>
 
 #include "DlgBuilder.h"
 #include "MessageBox.h"
@@ -14,7 +14,10 @@ QString DoubleToText(double value) { return QString::fromStdString(FormatC("%.15
 
 bool TextToDouble(const QString& text, double& value) {
     const QByteArray utf8 = text.toUtf8();
-    return ParseDouble(utf8.constData(), value);
+    double read = 0.0;
+    if (!ParseDouble(utf8.constData(), read) || !std::isfinite(read)) return false;
+    value = read;
+    return true;
 }
 
 double TextToDoublePrefix(const QString& text) {
@@ -32,7 +35,7 @@ void DDX_Text(CDataExchange* pDX, int id, QString& value) {
     }
 }
 
-void DDX_Text(CDataExchange* pDX, int id, double& value) {
+void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label) {
     if (pDX->m_bFailed) return;
     if (!pDX->m_bSaveAndValidate) {
         SetDlgItemText(pDX->m_pDlgWnd, id, DoubleToText(value));
@@ -44,7 +47,11 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
         return;
     }
     pDX->m_bFailed = true;
-    KestMessageBox(QStringLiteral("Enter a number."), KEST_MB_OK | KEST_MB_ICONWARNING);
+    if (pDX->m_onFail) pDX->m_onFail(id);
+    const QString field = (pDX->m_strContext + QLatin1Char(' ') + label).trimmed();
+    const QString text = QStringLiteral("Enter a number.");
+    KestMessageBox(field.isEmpty() ? text : field + QStringLiteral(": ") + text,
+                   KEST_MB_OK | KEST_MB_ICONWARNING);
     if (QWidget* w = GetDlgItem(pDX->m_pDlgWnd, id)) {
         w->setFocus(Qt::OtherFocusReason);
         if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "KestLoadLibExport.h"
 
@@ -18,14 +19,22 @@ public:
     QWidget* m_pDlgWnd;
     bool m_bSaveAndValidate;  // true: controls -> members
     bool m_bFailed = false;   // a value could not be read; later exchanges are skipped
+    // Named in the message before the field's own label ("Tool" in "Tool Ly: ...").
+    QString m_strContext;
+    // Called before the message about a bad value, with the control's id (for
+    // example to bring the page holding it to the front).
+    std::function<void(int)> m_onFail;
 };
 
 KESTLOADLIB_API void DDX_Text(CDataExchange* pDX, int id, QString& value);
-KESTLOADLIB_API void DDX_Text(CDataExchange* pDX, int id, double& value);
+// A bad value shows "<context> <label>: Enter a number." (or just "Enter a
+// number." without either), then selects the edit.
+KESTLOADLIB_API void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label = QString());
 
 // A double as the exchange writes it: 15 significant digits ("%.15g").
 KESTLOADLIB_API QString DoubleToText(double value);
-// Reads a whole text as a number (white space around it allowed).
+// Reads a whole text as a finite number (white space around it allowed):
+// "nan", "inf" and "1e400" are not numbers.
 KESTLOADLIB_API bool TextToDouble(const QString& text, double& value);
 // The leading number of a text, 0.0 when there is none (like the C runtime's atof).
 KESTLOADLIB_API double TextToDoublePrefix(const QString& text);

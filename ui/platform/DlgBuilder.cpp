@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace kest {
 namespace {
@@ -98,6 +99,8 @@ QSize BuildDialogControls(QWidget* dialog, const DlgTemplate& t) {
                     w = e;
                 } else {
                     auto* e = new QLineEdit(text, dialog);
+                    // Texts of any length that a file brings (the default cuts at 32,767).
+                    e->setMaxLength(std::numeric_limits<int>::max());
                     e->setReadOnly(c.style & ST_READONLY);
                     if (c.style & ST_RIGHT) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                     w = e;
@@ -107,6 +110,7 @@ QSize BuildDialogControls(QWidget* dialog, const DlgTemplate& t) {
             case CtrlKind::ComboDropList: {
                 auto* cb = new QComboBox(dialog);
                 cb->setEditable(c.kind == CtrlKind::ComboDropDown);
+                if (cb->lineEdit()) cb->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
                 cb->setInsertPolicy(QComboBox::NoInsert);
                 w = cb;
                 break;

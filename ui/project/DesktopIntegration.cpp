@@ -69,6 +69,11 @@ QString DesktopExecLine(const QString& executable) {
 int RegisterOpenCommand(const QString& executable) {
     const QString home = DesktopDataHome();
     if (home.isEmpty() || executable.isEmpty()) return -20;
+    // A line break in the program's path would start a new key of the entry
+    // (a second Exec line): such a path is not registered at all.
+    for (const QChar c : executable) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) return -20;
+    }
     const QString entry = QStringLiteral(
                               "[Desktop Entry]\n"
                               "Type=Application\n"

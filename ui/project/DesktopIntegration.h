@@ -10,7 +10,9 @@
 
 // The user's data home, or empty text when there is none.
 KESTLOADLIB_API QString DesktopDataHome();
-// The desktop entry that opens project files with `executable`: 0, or -20.
+// The desktop entry that opens project files with `executable`: 0, or -20
+// (also for a path holding a control character). Only the program itself
+// registers, never a tool or test that shows the main window.
 KESTLOADLIB_API int RegisterOpenCommand(const QString& executable);
 // The MIME type of *.kestload with the document icon: 0, or -20.
 KESTLOADLIB_API int RegisterDefaultIcon();

@@ -15,7 +15,7 @@ QString& Override() {
 }
 
 QString StripTrailingSeparators(QString path) {
-    while (path.endsWith(QLatin1Char('\\')) || path.endsWith(QLatin1Char('/'))) path.chop(1);
+    while (path.endsWith(QLatin1Char('/'))) path.chop(1);
     return path;
 }
 
@@ -37,8 +37,7 @@ QString AppFolder() {
 
 QString FileNameOfPath(const QString& path, QString* folder) {
     const QString p = StripTrailingSeparators(path);
-    int sep = p.lastIndexOf(QLatin1Char('\\'));
-    if (sep < 0) sep = p.lastIndexOf(QLatin1Char('/'));
+    const int sep = p.lastIndexOf(QLatin1Char('/'));
     if (sep < 0) {
         if (folder) folder->clear();
         return p;

@@ -25,7 +25,12 @@ KESTLOADLIB_API QByteArray WriteProjectText(const CProjectData& project);
 // 0, or -1 with the system's reason in `error`.
 KESTLOADLIB_API int WriteProjectFile(const QString& path, const CProjectData& project,
                                      QString* error = nullptr);
+// The largest project file that is read.
+constexpr qint64 kMaxProjectFileBytes = 64LL * 1024 * 1024;
+
 // Reads a file into `project`, starting from the values it holds (what the file
-// lacks keeps its value). 0, or -2 unreadable or not XML, -3 no
-// KestLoadProject, -4 to -7 no Tool, AddLoad-V, AddLoad-H, AddLoad-S.
-KESTLOADLIB_API int ReadProjectFile(const QString& path, CProjectData& project);
+// lacks keeps its value). All or nothing: on failure `project` is unchanged.
+// 0, or -2 unreadable, not a regular file, too large or not XML, -3 no
+// KestLoadProject, -4 to -7 no Tool, AddLoad-V, AddLoad-H, AddLoad-S, -8 a
+// number that is not finite; the reason for the user in `error`.
+KESTLOADLIB_API int ReadProjectFile(const QString& path, CProjectData& project, QString* error = nullptr);

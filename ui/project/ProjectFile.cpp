@@ -1,24 +1,46 @@
 // The project file (.kestload): written line by line exactly as earlier
 // releases wrote it, read back through XPath queries.
-#include <QFile>
+#include <cmath>
 #include <pugixml.hpp>
 #include <string>
 
 #include "AtomicFile.h"
-#include "DataExchange.h"
 #include "NumText.h"
 #include "ProjectData.h"
+#include "RegularFile.h"
+#include "Strings.h"
 
 namespace {
 
 const char* const kLoadAttrs[7] = {"Mass", "Lx", "Ly", "Lz", "Ixx", "Iyy", "Izz"};
 const char* const kListNames[4] = {"Tool", "AddLoad-V", "AddLoad-H", "AddLoad-S"};
 
+// Whether XML 1.0 can hold the character (a code point, surrogates paired).
+bool IsXmlChar(char32_t c) {
+    if (c == 0x9 || c == 0xA || c == 0xD) return true;
+    if (c < 0x20) return false;
+    if (c >= 0xD800 && c <= 0xDFFF) return false;
+    return c != 0xFFFE && c != 0xFFFF && c <= 0x10FFFF;
+}
+
 // Text between double quotes: the XML entities and the line-break and tab
-// characters as references, so that any text survives a round trip.
+// characters as references, so that any text survives a round trip. What XML
+// cannot hold (control characters, unpaired surrogates) is left out, so every
+// file is well-formed for any parser.
 QByteArray Escape(const QString& text) {
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept += c;
+            kept += text[++i];
+        } else if (IsXmlChar(c.unicode())) {
+            kept += c;
+        }
+    }
     QByteArray out;
-    for (const char c : text.toUtf8()) {
+    for (const char c : kept.toUtf8()) {
         switch (c) {
             case '&': out += "&amp;"; break;
             case '<': out += "&lt;"; break;
@@ -71,44 +93,65 @@ int WriteLoadCalcIn(CWriter& w, const CLoadArray& list, const char* name, int le
     return 0;
 }
 
-double ReadNumber(const pugi::xml_attribute& a) {
-    return kest::TextToDoublePrefix(QString::fromUtf8(a.value()));
-}
+// A number read from a file: the leading number of the text (text without one
+// reads as 0), which must be finite.
+class CReader {
+public:
+    explicit CReader(QString* error) : m_error(error) {}
 
-// The seven load attributes that the node has; positions from mm to m.
-int ReadPrmLoadSub(CPrmLoadSub& target, const pugi::xml_node& node) {
-    double* fields[7] = {&target.Mass, &target.Lx,  &target.Ly, &target.Lz,
-                         &target.Ixx,  &target.Iyy, &target.Izz};
-    for (int i = 0; i < 7; ++i) {
-        const pugi::xml_attribute a = node.attribute(kLoadAttrs[i]);
-        if (!a) continue;
-        *fields[i] = ReadNumber(a);
-        if (i >= 1 && i <= 3) *fields[i] /= 1000.0;
+    bool Number(const pugi::xml_node& node, const pugi::xml_attribute& a, double& out) {
+        double value = 0.0;
+        kest::ScanDouble(a.value(), value);
+        if (!std::isfinite(value)) {
+            if (m_error) {
+                *m_error = kest::LoadKestString(kest::IDS_NOT_FINITE)
+                               .arg(QString::fromUtf8(node.name()), QString::fromUtf8(a.name()),
+                                    QString::fromUtf8(a.value()).left(40));
+            }
+            return false;
+        }
+        out = value;
+        return true;
     }
-    return 0;
-}
 
-int ReadLoadCalcIn(CLoadArray& list, const pugi::xml_node& node) {
-    list.clear();
-    for (const pugi::xpath_node& item : node.select_nodes("Load")) {
-        CLoad load;
-        if (const pugi::xml_attribute name = item.node().attribute("Name"))
-            load.Name = QString::fromUtf8(name.value());
-        ReadPrmLoadSub(load.prm, item.node());
-        list.append(load);
+    // The seven load attributes that the node has; positions from mm to m.
+    bool ReadPrmLoadSub(CPrmLoadSub& target, const pugi::xml_node& node) {
+        double* fields[7] = {&target.Mass, &target.Lx,  &target.Ly, &target.Lz,
+                             &target.Ixx,  &target.Iyy, &target.Izz};
+        for (int i = 0; i < 7; ++i) {
+            const pugi::xml_attribute a = node.attribute(kLoadAttrs[i]);
+            if (!a) continue;
+            if (!Number(node, a, *fields[i])) return false;
+            if (i >= 1 && i <= 3) *fields[i] /= 1000.0;
+        }
+        return true;
     }
-    return 0;
-}
 
-int ReadToolCalcIn(CDlgToolCalc& calc, const pugi::xml_node& node) {
-    int count = 0;
-    const CDlgToolCalc::Field* fields = CDlgToolCalc::SavedFields(&count);
-    for (int i = 0; i < count; ++i) {
-        if (const pugi::xml_attribute a = node.attribute(fields[i].name))
-            calc.*(fields[i].member) = ReadNumber(a);
+    bool ReadLoadCalcIn(CLoadArray& list, const pugi::xml_node& node) {
+        list.clear();
+        for (const pugi::xpath_node& item : node.select_nodes("Load")) {
+            CLoad load;
+            if (const pugi::xml_attribute name = item.node().attribute("Name"))
+                load.Name = QString::fromUtf8(name.value());
+            if (!ReadPrmLoadSub(load.prm, item.node())) return false;
+            list.append(load);
+        }
+        return true;
     }
-    return 0;
-}
+
+    bool ReadToolCalcIn(CDlgToolCalc& calc, const pugi::xml_node& node) {
+        int count = 0;
+        const CDlgToolCalc::Field* fields = CDlgToolCalc::SavedFields(&count);
+        for (int i = 0; i < count; ++i) {
+            const pugi::xml_attribute a = node.attribute(fields[i].name);
+            if (a && !Number(node, a, calc.*(fields[i].member))) return false;
+        }
+        return true;
+    }
+
+private:
+    QString* m_error;
+};
 
 }  // namespace
 
@@ -156,42 +199,60 @@ int WriteProjectFile(const QString& path, const CProjectData& project, QString* 
     return WriteFileAtomically(path, WriteProjectText(project), error) ? 0 : -1;
 }
 
-int ReadProjectFile(const QString& path, CProjectData& p) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -2;
-    const QByteArray bytes = file.readAll();
+int ReadProjectFile(const QString& path, CProjectData& p, QString* error) {
+    QByteArray bytes;
+    if (!ReadRegularFile(path, kMaxProjectFileBytes, bytes, error)) return -2;
+    auto fail = [error](int code, const QString& reason) {
+        if (error) *error = reason;
+        return code;
+    };
     pugi::xml_document doc;
-    if (!doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()))) return -2;
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (!parsed) {
+        return fail(
+            -2,
+            kest::LoadKestString(kest::IDS_NOT_XML) +
+                QStringLiteral(" (%1, %2).").arg(QString::fromUtf8(parsed.description())).arg(parsed.offset));
+    }
     const pugi::xml_node root = doc.select_node("//KestLoadProject").node();
-    if (!root) return -3;
+    if (!root)
+        return fail(-3, kest::LoadKestString(kest::IDS_NO_ELEMENT).arg(QStringLiteral("KestLoadProject")));
 
-    QString* texts[7] = {&p.Company,  &p.Project,  &p.Application, &p.Line,
-                         &p.RobotNum, &p.Engineer, &p.Comment};
+    // Everything is read into a copy, which replaces the caller's project only
+    // when the whole file could be read.
+    CProjectData read = p;
+    QString* texts[7] = {&read.Company,  &read.Project,  &read.Application, &read.Line,
+                         &read.RobotNum, &read.Engineer, &read.Comment};
     const char* names[7] = {"Company", "Project", "Application", "Line", "RobotNum", "Engineer", "Comment"};
     for (int i = 0; i < 7; ++i) {
         if (const pugi::xml_attribute a = root.attribute(names[i])) *texts[i] = QString::fromUtf8(a.value());
     }
-    p.MechNames.clear();
+    read.MechNames.clear();
     for (int d = 0; d < 3; ++d) {
         const std::string attr = "MechName" + std::to_string(d);
         const QString name = QString::fromUtf8(root.attribute(attr.c_str()).value()).trimmed();
-        if (!name.isEmpty()) p.MechNames.append(name);
+        if (!name.isEmpty()) read.MechNames.append(name);
     }
-    CPrmLoadSub* loads[4] = {&p.Tool, &p.AddLoadV, &p.AddLoadH, &p.AddLoadS};
+    CReader reader(error);
+    CPrmLoadSub* loads[4] = {&read.Tool, &read.AddLoadV, &read.AddLoadH, &read.AddLoadS};
     for (int i = 0; i < 4; ++i) {
         const std::string query = std::string("//KestLoadProject") + "/" + kListNames[i];
         const pugi::xml_node node = doc.select_node(query.c_str()).node();
-        if (!node) return -4 - i;
-        ReadPrmLoadSub(*loads[i], node);
+        if (!node)
+            return fail(-4 - i,
+                        kest::LoadKestString(kest::IDS_NO_ELEMENT).arg(QString::fromLatin1(kListNames[i])));
+        if (!reader.ReadPrmLoadSub(*loads[i], node)) return -8;
     }
     if (const pugi::xml_node calc = doc.select_node("//KestLoadProject/Load-Calculator").node()) {
         for (int i = 0; i < 4; ++i) {
-            if (const pugi::xml_node list = calc.child(kListNames[i]))
-                ReadLoadCalcIn(p.LoadCalc.m_arrLoad[i], list);
+            const pugi::xml_node list = calc.child(kListNames[i]);
+            if (list && !reader.ReadLoadCalcIn(read.LoadCalc.m_arrLoad[i], list)) return -8;
         }
     }
     if (const pugi::xml_node tool = doc.select_node("//KestLoadProject/Tool-Calculator").node()) {
-        ReadToolCalcIn(p.ToolCalc, tool);
+        if (!reader.ReadToolCalcIn(read.ToolCalc, tool)) return -8;
     }
+    p = read;
     return 0;
 }

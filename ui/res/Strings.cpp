@@ -52,6 +52,16 @@ QString LoadKestString(int id) {
         {IDS_OUTPUT_ORIGIN, "출력 좌표계 원점"},
         {IDS_ROBOT_MOUNT, "로봇\n마운트 위치"},
         {IDS_TOOL_MOUNT, "툴\n마운트 위치"},
+        {IDS_NO_MECH_DATA, "데이터 없음"},
+        {IDS_NOT_IN_MECH_DATA,
+         "선택한 제어기 버전의 기구 데이터에\r\n   없는 모델입니다. 결과를 계산하지 않았습니다."},
+        {IDS_NOT_REGULAR_FILE, "일반 파일이 아닙니다."},
+        {IDS_FILE_TOO_LARGE, "파일이 너무 큽니다 (최대 %1 MB)."},
+        {IDS_NOT_XML, "올바른 XML 파일이 아닙니다"},
+        {IDS_NO_ELEMENT, "%1 요소가 없습니다."},
+        {IDS_NOT_FINITE, "%1 요소의 %2 값 \"%3\"은(는) 유한한 숫자가 아닙니다."},
+        {IDS_SAVE_FAILED, "프로젝트를 저장하지 못했습니다."},
+        {IDS_ENCRYPT_FAILED, "기구 데이터 파일을 암호화하지 못했습니다."},
     };
     const auto it = kTable.find(id);
     return it == kTable.end() ? QString() : QString::fromUtf8(it->second);

@@ -55,6 +55,16 @@ enum StringId : int {
     IDS_OUTPUT_ORIGIN = 34002,
     IDS_ROBOT_MOUNT = 34003,
     IDS_TOOL_MOUNT = 34004,
+    // Texts of our own, beyond the numbers of earlier releases.
+    IDS_NO_MECH_DATA = 40001,
+    IDS_NOT_IN_MECH_DATA = 40002,
+    IDS_NOT_REGULAR_FILE = 40003,
+    IDS_FILE_TOO_LARGE = 40004,
+    IDS_NOT_XML = 40005,
+    IDS_NO_ELEMENT = 40006,
+    IDS_NOT_FINITE = 40007,
+    IDS_SAVE_FAILED = 40008,
+    IDS_ENCRYPT_FAILED = 40009,
 };
 
 // The text with this number, or empty text for an unknown number.

@@ -26,18 +26,14 @@ int CDlgMain::Init() {
     m_strEngineer.clear();
     m_strComment.clear();
     m_bShowInertia = 1;
-    for (int i = 0; i < 3; ++i) {
-        m_nVerdict[i] = 0;
-        m_strVerdict[i].clear();
-        m_strDetail[i].clear();
-    }
+    ApplyInertiaView(false);
     m_prmTool.Clear();
     m_prmAddLoadV.Clear();
     m_prmAddLoadH.Clear();
     m_prmAddLoadS.Clear();
     if (m_pMngLegend) m_pMngLegend->Clear();
     UpdateData(false);
-    DoAnalyse();
+    DoAnalyse();  // also clears every result and repaints the pages
     return 0;
 }
 

@@ -108,26 +108,44 @@ int CDlgMain::SelectCurMech(int index) {
     return m_pEngine->SelectMech(name.c_str());
 }
 
+void CDlgMain::ClearResults() {
+    for (int i = 0; i < 3; ++i) {
+        m_nVerdict[i] = 0;
+        m_strVerdict[i].clear();
+        m_strDetail[i].clear();
+        if (m_pPgPayload) m_pPgPayload->Diagram().ClearValues(i);
+        if (m_pPgMomentChart) m_pPgMomentChart->Chart().ClearValues(i);
+        if (m_pPgInertiaChart) m_pPgInertiaChart->Chart().ClearValues(i);
+    }
+}
+
 int CDlgMain::DoAnalyseSub() {
+    // Every entry starts without a result, so nothing of an earlier analysis
+    // (another robot, other loads) can stay on screen.
+    ClearResults();
     if (m_pEngine == nullptr || m_pMngLegend == nullptr) return -1;
     int n = m_pMngLegend->Count();
     if (n > 3) n = 3;
     if (n <= 0) return -1;
-    bool exchanged = false;
+    // One exchange serves every robot: a bad value is reported once, and then
+    // nothing is analysed.
+    if (!UpdateData(true)) return -2;
+    const CPrmLoadSub* loads[4] = {&m_prmTool, &m_prmAddLoadS, &m_prmAddLoadH, &m_prmAddLoadV};
     for (int i = 0; i < n; ++i) {
-        if (SelectCurMech(i) < 0) continue;  // keeps its previous verdict
-        if (!exchanged) {
-            // One exchange serves every robot: a bad value is reported once.
-            UpdateData(true);
-            exchanged = true;
+        if (SelectCurMech(i) < 0) {
+            // Not in the mechanism data of the selected controller generation.
+            m_strVerdict[i] = LoadKestString(IDS_NO_MECH_DATA);
+            m_strDetail[i] = QStringLiteral("   ") + LoadKestString(IDS_NOT_IN_MECH_DATA);
+            continue;
         }
-        const CPrmLoadSub* loads[4] = {&m_prmTool, &m_prmAddLoadS, &m_prmAddLoadH, &m_prmAddLoadV};
+        bool loaded = true;
         for (int kind = 0; kind < 4; ++kind) {
             double d[7];
             loads[kind]->ToDisplay(d);
             const LoadRec rec{d[0], d[1], d[2], d[3], d[4], d[5], d[6]};
-            m_pEngine->SetLoad(kind, &rec);
+            if (m_pEngine->SetLoad(kind, &rec) < 0) loaded = false;
         }
+        if (!loaded) continue;  // the engine refused a load: no result rather than a wrong one
         m_pEngine->Calculate();
         if (m_pPgPayload) {
             m_pPgPayload->Diagram().SetValues(i, m_pEngine->GetPayloadR(), m_pEngine->GetPayloadZ(),
@@ -159,10 +177,11 @@ int CDlgMain::DoAnalyseSub() {
 
 int CDlgMain::DoAnalyse() {
     const int rc = DoAnalyseSub();
-    if (rc < 0) return rc;
+    // Whatever the outcome, the pages and the verdict box show the state now:
+    // an empty list gives empty pages with their initial axes.
     RelayoutResultPages();
-    if (m_pClient) m_pClient->update(m_rcResult);
-    return 0;
+    if (m_pClient) m_pClient->update();
+    return rc;
 }
 
 void CDlgMain::OnBnClickedAnalyse() {
@@ -173,18 +192,13 @@ void CDlgMain::OnHelpVersion() {
     QAction* now = CommandAction(ID_HELP_VER_NEW);
     QAction* old = CommandAction(ID_HELP_VER_OLD);
     if (now == nullptr || old == nullptr || m_pEngine == nullptr) return;
+    // The switch starts a new project: unsaved work is offered for saving first.
+    if (!AskSaveChanges()) return;
     const std::u16string folder = AppFolder().toStdU16String();
-    int rc = 0;
-    if (!now->isChecked()) {
-        now->setChecked(true);
-        old->setChecked(false);
-        rc = m_pEngine->LoadMechData(folder.c_str(), 1);
-    } else if (!old->isChecked()) {
-        old->setChecked(true);
-        now->setChecked(false);
-        rc = m_pEngine->LoadMechData(folder.c_str(), 0);
-    }
-    if (rc < 0)
+    const bool toCurrent = !now->isChecked();
+    now->setChecked(toCurrent);
+    old->setChecked(!toCurrent);
+    if (m_pEngine->LoadMechData(folder.c_str(), toCurrent ? 1 : 0) < 0)
         KestMessageBox(QStringLiteral("Failed in initializing calculation object."), KEST_MB_ICONSTOP);
     // The list shows the mechanisms of the table now loaded.
     FillMechList();

@@ -76,17 +76,26 @@ void CDlgMain::ApplyProject(const CProjectData& p) {
 }
 
 int CDlgMain::SavePrj(const QString& path) {
-    UpdateData(true);  // what is on screen is what is written
+    // What is on screen is what is written: a field that does not hold a number
+    // stops the save before anything is written.
+    if (!UpdateData(true)) {
+        m_strSaveError.clear();
+        return -2;
+    }
     if (WriteProjectFile(path, CaptureProject(), &m_strSaveError) < 0) return -1;
     SetModifiedFlag(0);
     return 0;
 }
 
 int CDlgMain::OpenPrj(const QString& path) {
-    // All or nothing: the file is read into a copy that replaces the project
-    // only when the whole file could be read.
-    CProjectData project = CaptureProject();
-    const int rc = ReadProjectFile(path, project);
+    // A new project's general information, legend list and loads, then the
+    // file's values; the calculators' inputs live with the window and keep
+    // theirs where the file has none. All or nothing: the project changes only
+    // when the whole file could be read.
+    CProjectData project;
+    project.LoadCalc = m_dlgLoadCalc;
+    project.ToolCalc = m_dlgToolCalc;
+    const int rc = ReadProjectFile(path, project, &m_strOpenError);
     if (rc < 0) return rc;
     ApplyProject(project);
     UpdateData(false);  // the controls show what was read, so a save writes it back
@@ -95,20 +104,17 @@ int CDlgMain::OpenPrj(const QString& path) {
 
 int CDlgMain::DoOpenPrj(const QString& shownPath) {
     if (OpenPrj(m_strPathName) < 0) {
-        KestMessageBox(LoadKestString(IDS_OPEN_PROJECT_FAILED) + QStringLiteral("\r\n") + m_strPathName,
-                       KEST_MB_OK | KEST_MB_ICONSTOP);
+        QString text = LoadKestString(IDS_OPEN_PROJECT_FAILED) + QStringLiteral("\r\n") + m_strPathName;
+        if (!m_strOpenError.isEmpty()) text += QStringLiteral("\r\n") + m_strOpenError;
+        KestMessageBox(text, KEST_MB_OK | KEST_MB_ICONSTOP);
         m_strPathName = shownPath;
         UpdateTitle();
         return 0;
     }
     UpdateTitle();
-    UpdateData(false);
     m_strSelMech = m_pMngLegend ? m_pMngLegend->Name(-1) : QString();
     DoAnalyse();
-    if (m_pPgPayload) m_pPgPayload->update();
-    if (m_pPgInertiaChart) m_pPgInertiaChart->update();
     update();
-    m_pClient->update();
     return 0;
 }
 
@@ -117,7 +123,8 @@ bool CDlgMain::AskSaveChanges() {
     const int answer =
         KestMessageBox(LoadKestString(IDS_SAVE_CHANGES), KEST_MB_YESNOCANCEL | KEST_MB_ICONQUESTION);
     if (answer == IDCANCEL) return false;
-    if (answer == IDYES) OnFileSavePrj();  // the command goes on whatever the save did
+    // Yes goes on only when the project was really saved.
+    if (answer == IDYES) return OnFileSavePrj();
     return true;
 }
 
@@ -136,25 +143,28 @@ void CDlgMain::OnFileOpenPrj() {
 }
 
 void CDlgMain::ReportSaveFailure(const QString& path) {
-    KestMessageBox(QStringLiteral("%1 :\r\n%2\r\n%3")
-                       .arg(QStringLiteral("프로젝트를 저장하지 못했습니다."), path, m_strSaveError),
-                   KEST_MB_OK | KEST_MB_ICONSTOP);
+    KestMessageBox(
+        QStringLiteral("%1 :\r\n%2\r\n%3").arg(LoadKestString(IDS_SAVE_FAILED), path, m_strSaveError),
+        KEST_MB_OK | KEST_MB_ICONSTOP);
 }
 
-void CDlgMain::OnFileSavePrj() {
-    if (m_strPathName.isEmpty()) {
-        OnFileSaveAsPrj();
-        return;
-    }
-    if (SavePrj(m_strPathName) < 0) ReportSaveFailure(m_strPathName);
+bool CDlgMain::OnFileSavePrj() {
+    if (m_strPathName.isEmpty()) return OnFileSaveAsPrj();
+    const int rc = SavePrj(m_strPathName);
+    if (rc == -1) ReportSaveFailure(m_strPathName);  // -2: the bad number has been shown
+    return rc == 0;
 }
 
-void CDlgMain::OnFileSaveAsPrj() {
+bool CDlgMain::OnFileSaveAsPrj() {
+    // A bad number is reported before the file name is asked for.
+    if (!UpdateData(true)) return false;
     const QString path = KestFileDialog(this, ProjectFileRequest(true));
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     m_strPathName = path;
-    if (SavePrj(m_strPathName) < 0) ReportSaveFailure(m_strPathName);
+    const int rc = SavePrj(m_strPathName);
+    if (rc == -1) ReportSaveFailure(m_strPathName);
     UpdateTitle();
+    return rc == 0;
 }
 
 void CDlgMain::closeEvent(QCloseEvent* event) {

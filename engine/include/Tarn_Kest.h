@@ -42,6 +42,8 @@ enum TarnAxis : int {
 // buffer; `size` is the buffer's size in characters and is never exceeded (a
 // text that does not fit is cut and still terminated). Operations that need a
 // current mechanism return -1 (status) or 0.0 (value) when none is selected.
+// SetLoad returns -2 and stores nothing when a value of the load is NaN or
+// infinite. A ratio that is not a number counts as above every threshold.
 class ITarn {
 public:
     virtual int GetConstA() = 0;                                                // 0

@@ -52,14 +52,21 @@ void ApplyField(MechRec& rec, const char* name, const std::string& text) {
 int CTblMech::Load(const std::u16string& path, bool encrypted) {
     const std::string fileName = Utf16ToUtf8(path);
     std::vector<unsigned char> file;
-    if (!ReadWholeFile(fileName, file)) {
-        ShowEngineMessage(u"Can't find mechfile :\r\n" + path, KEST_MB_OK | KEST_MB_ICONSTOP);
-        return TARN_ERR_OPEN;
+    switch (ReadWholeFile(fileName, file, kMaxMechFileBytes)) {
+        case ReadFileResult::Ok: break;
+        case ReadFileResult::TooLarge:
+            ShowEngineMessage(u"The mechanism data file is larger than the limit of " +
+                                  std::u16string(kMaxMechFileText) + u" :\r\n" + path,
+                              KEST_MB_OK | KEST_MB_ICONSTOP);
+            return TARN_ERR_OPEN;
+        case ReadFileResult::CannotOpen:
+            ShowEngineMessage(u"Can't find mechfile :\r\n" + path, KEST_MB_OK | KEST_MB_ICONSTOP);
+            return TARN_ERR_OPEN;
     }
     if (!encrypted) {
         return LoadXml(reinterpret_cast<const char*>(file.data()), file.size());
     }
-    if (file.size() > 0x7FFFFFF0u) return TARN_ERR_DECRYPT;
+    static_assert(kMaxMechFileBytes < 0x7FFFFFF0u, "file lengths are passed to the cipher as int");
     CMemCrypt crypt;
     if (crypt.Prepare(file.data(), static_cast<int>(file.size()), kPassword) < 0) {
         return TARN_ERR_DECRYPT;

@@ -16,7 +16,8 @@ public:
 
     // Fills the table from a file (encrypted unless `encrypted` is false).
     // Returns 0 or a TARN_ERR_* code; on -1, -901, -902 and -903 the previous
-    // records remain, on -4 the table is left empty.
+    // records remain, on -4 the table is left empty. Only a regular file of at
+    // most kMaxMechFileBytes is read; anything else gives -901.
     int Load(const std::u16string& path, bool encrypted);
     // Same from the bytes of an already decrypted file.
     int LoadXml(const char* text, size_t length);

@@ -115,9 +115,10 @@ enum : unsigned int {
 
 // Codes returned when the mechanism table cannot be loaded.
 enum : int {
-    TARN_ERR_PARSER = -1,     // the XML parser object could not be created
-    TARN_ERR_NO_HEADER = -4,  // no //MechTable/FileHeader; the table is left empty
-    TARN_ERR_OPEN = -901,     // the mechanism-data file cannot be opened
-    TARN_ERR_DECRYPT = -902,  // decryption or its integrity check failed
-    TARN_ERR_XML = -903,      // the decrypted text is not well-formed XML
+    TARN_ERR_PARSER = -1,      // the XML parser object could not be created
+    TARN_ERR_NO_HEADER = -4,   // no //MechTable/FileHeader; the table is left empty
+    TARN_ERR_OPEN = -901,      // the mechanism-data file cannot be opened
+    TARN_ERR_DECRYPT = -902,   // decryption or its integrity check failed
+    TARN_ERR_XML = -903,       // the decrypted text is not well-formed XML
+    TARN_ERR_TOO_DEEP = -904,  // elements nest deeper than any mechanism table does
 };

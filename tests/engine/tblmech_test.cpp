@@ -22,6 +22,20 @@ namespace {
 
 int LoadText(CTblMech& t, const std::string& xml) { return t.LoadXml(xml.data(), xml.size()); }
 
+std::string Repeat(const std::string& part, int n) {
+    std::string s;
+    s.reserve(part.size() * static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) s += part;
+    return s;
+}
+
+// A table whose L_B value "0.5" sits inside `depth` further elements: the
+// deepest element is at level depth + 3 (MechTable, Mech, L_B).
+std::string NestedConstantXml(int depth) {
+    return "<MechTable><FileHeader/><Mech Name=\"Deep\"><L_B>" + Repeat("<x>", depth) + " 0.5 " +
+           Repeat("</x>", depth) + "</L_B></Mech></MechTable>";
+}
+
 void MakeSparseFile(const std::string& path, off_t size) {
     kesttest::WriteBytes(path, "");
     ASSERT_EQ(truncate(path.c_str(), size), 0) << path;
@@ -100,6 +114,44 @@ TEST(TblMech, DeclaredEncodingIsHonoured) {
     ASSERT_EQ(LoadText(t, "<MechTable><FileHeader/><Mech Name=\"\xEB\xA1\x9C\xEB\xB4\x87\"/></MechTable>"),
               0);
     EXPECT_EQ(t.GetNameAt(0), u"\uB85C\uBD07");
+}
+
+TEST(TblMech, NestedTextIsCutPerElement) {
+    CTblMech t;
+    // Each nested element's text loses its outer white space before it joins its
+    // parent's; comments add nothing and CDATA counts as text.
+    ASSERT_EQ(LoadText(t, R"(<MechTable><FileHeader/><Mech Name="A">
+          <Img> Image/<b> <c> Mech </c> </b>/<!-- c -->A.png </Img>
+          <L_B><![CDATA[ 0.]]><d>5</d></L_B>
+          <Tau_uR1><e>  </e>  7<f> 5 </f></Tau_uR1>
+        </Mech></MechTable>)"),
+              0);
+    const MechRec* m = t.FindMech(u"A");
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->picture, u"Image/Mech/A.png");
+    EXPECT_EQ(m->L_B, static_cast<double>(0.5f));
+    EXPECT_EQ(m->Tau_uR1, 75.0);  // "  7" joined with "5", not "7 5"
+}
+
+TEST(TblMech, DeepNestingIsRefusedBeforeQuerying) {
+    CTblMech t;
+    // 256 element levels are read, value and all; one more is refused.
+    ASSERT_EQ(LoadText(t, NestedConstantXml(253)), 0);
+    ASSERT_EQ(t.GetCount(), 1);
+    EXPECT_EQ(t.GetAt(0)->L_B, 0.5);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(LoadText(t, NestedConstantXml(254)), TARN_ERR_TOO_DEEP);
+    // 60,000 levels inside a constant once overflowed the stack.
+    EXPECT_EQ(LoadText(t, NestedConstantXml(60000)), TARN_ERR_TOO_DEEP);
+    // Mech elements nested in Img: every Img's text spans all deeper ones.
+    EXPECT_EQ(LoadText(t, "<MechTable><FileHeader/>" + Repeat("<Mech Name=\"M\"><Img>x", 60000) +
+                              Repeat("</Img></Mech>", 60000) + "</MechTable>"),
+              TARN_ERR_TOO_DEEP);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("deeper than 256 levels"), std::string::npos) << err;
+    // Refused before anything was replaced.
+    ASSERT_EQ(t.GetCount(), 1);
+    EXPECT_EQ(t.GetNameAt(0), u"Deep");
 }
 
 TEST(TblMech, OnlyRegularFilesAreRead) {

@@ -42,6 +42,8 @@ enum TarnAxis : int {
 // buffer; `size` is the buffer's size in characters and is never exceeded (a
 // text that does not fit is cut and still terminated). Operations that need a
 // current mechanism return -1 (status) or 0.0 (value) when none is selected.
+// SetLoad returns -2 and stores nothing when a value of the load is NaN or
+// infinite. A ratio that is not a number counts as above every threshold.
 class ITarn {
 public:
     virtual int GetConstA() = 0;                                                // 0
@@ -113,9 +115,10 @@ enum : unsigned int {
 
 // Codes returned when the mechanism table cannot be loaded.
 enum : int {
-    TARN_ERR_PARSER = -1,     // the XML parser object could not be created
-    TARN_ERR_NO_HEADER = -4,  // no //MechTable/FileHeader; the table is left empty
-    TARN_ERR_OPEN = -901,     // the mechanism-data file cannot be opened
-    TARN_ERR_DECRYPT = -902,  // decryption or its integrity check failed
-    TARN_ERR_XML = -903,      // the decrypted text is not well-formed XML
+    TARN_ERR_PARSER = -1,      // the XML parser object could not be created
+    TARN_ERR_NO_HEADER = -4,   // no //MechTable/FileHeader; the table is left empty
+    TARN_ERR_OPEN = -901,      // the mechanism-data file cannot be opened
+    TARN_ERR_DECRYPT = -902,   // decryption or its integrity check failed
+    TARN_ERR_XML = -903,       // the decrypted text is not well-formed XML
+    TARN_ERR_TOO_DEEP = -904,  // elements nest deeper than any mechanism table does
 };

@@ -10,9 +10,17 @@ inline double hyp(double a, double b) { return std::sqrt(a * a + b * b); }
 // a when a > b, else b (so a NaN in `a` yields b).
 inline double max2(double a, double b) { return a > b ? a : b; }
 
+// carried / allowable. An allowable value that is not a finite number (a damaged
+// table: a share of 0 % divides by zero) cannot bound anything, so the ratio is
+// not a number rather than a reassuring 0.
+inline double RatioOf(double carried, double allowable) {
+    return std::isfinite(allowable) ? carried / allowable : std::nan("");
+}
+
 // Level of one percent value against 100, the middle threshold and the top one.
+// A value that is not a number could be anything: it counts as the top level.
 int LevelOf(double pct, double middle, double top) {
-    if (pct > top) return 3;
+    if (std::isnan(pct) || pct > top) return 3;
     if (pct > middle) return 2;
     if (pct > 100.00001) return 1;
     return 0;
@@ -79,18 +87,18 @@ void CalculateLoadCheck(MechRec& m) {
            sq(std::cos(r.phiV) * r.LV + r.sS * m.L_HZ + m.L_HX) * V.m + S.Izz + (sq(S.x) + sq(S.y)) * S.m;
 
     // Inertia ratios; V, H and S are scaled down together when one exceeds 1.
-    r.qR1 = r.JR1 / m.I_R1;
-    r.qR2B = r.JR2B / m.I_R2B;
-    r.qV = r.JV / r.AJV;
-    r.qH = r.JH / r.AJH;
-    r.qS = r.JS / r.AJS;
+    r.qR1 = RatioOf(r.JR1, m.I_R1);
+    r.qR2B = RatioOf(r.JR2B, m.I_R2B);
+    r.qV = RatioOf(r.JV, r.AJV);
+    r.qH = RatioOf(r.JH, r.AJH);
+    r.qS = RatioOf(r.JS, r.AJS);
     NormaliseMainInertia(r.qV, r.qH, r.qS);
 
     // Moment ratios.
-    r.muR1 = (std::sqrt(sq(T.x) + sq(T.y)) * T.m) * 9.8 / m.Tau_uR1;
-    r.muR2B = (std::sqrt(sq(T.z + m.L_B) + sq(T.x) + sq(T.y)) * T.m) * 9.8 / m.Tau_uR2B;
-    r.muV = ((r.DV + r.dT) * T.m * 9.8 + V.m * V.z * 9.8) / r.AMV;
-    r.muH = ((r.sH * m.L_HZ + r.DV + r.dT) * T.m * 9.8 + (r.sH * m.L_HZ + V.z) * V.m * 9.8) / r.AMH;
+    r.muR1 = RatioOf((std::sqrt(sq(T.x) + sq(T.y)) * T.m) * 9.8, m.Tau_uR1);
+    r.muR2B = RatioOf((std::sqrt(sq(T.z + m.L_B) + sq(T.x) + sq(T.y)) * T.m) * 9.8, m.Tau_uR2B);
+    r.muV = RatioOf((r.DV + r.dT) * T.m * 9.8 + V.m * V.z * 9.8, r.AMV);
+    r.muH = RatioOf((r.sH * m.L_HZ + r.DV + r.dT) * T.m * 9.8 + (r.sH * m.L_HZ + V.z) * V.m * 9.8, r.AMH);
 
     // Combination and mass.
     r.cR1 = max2(r.qR1, r.muR1);
@@ -120,6 +128,9 @@ bool ApplyLimitValidity(MechRec& m) {
 int EnvelopeResult(const MechRec& m) {
     if (m.calculated == 0) return -1;
     const MechResults& r = m.res;
+    // A point or limit that is not a number fails every comparison below; it
+    // places nothing inside the envelope.
+    if (std::isnan(r.Pr) || std::isnan(r.Pz) || std::isnan(r.Lr) || std::isnan(r.Ld)) return 0;
     if (r.Lr + 0.00001 < r.Pr) return 0;
     if (r.Ld + 0.00001 < hyp(r.Pz, r.Pr)) return 0;
     return 1;
@@ -157,7 +168,7 @@ void InertiaRatiosPercent(const MechRec& m, double out[6]) {
 
 int MassLevel(const MechRec& m) {
     const double pct = m.res.massRatio;
-    if (pct > 110.00001) return 3;
+    if (std::isnan(pct) || pct > 110.00001) return 3;
     if (pct > 100.00001) return 1;
     return 0;
 }
@@ -190,7 +201,13 @@ bool IsOverloaded(const MechRec& m) {
     double v[6];
     LoadRatiosPercent(m, v);
     for (double pct : v) {
-        if (pct > 100.00001) return true;
+        if (std::isnan(pct) || pct > 100.00001) return true;
+    }
+    // A ratio that is not a number counts as above every threshold, also where
+    // the combination's max() hides it behind the other value.
+    const MechResults& r = m.res;
+    for (double q : {r.qR1, r.qR2B, r.muR1, r.muR2B, r.muV, r.muH, r.massRatio}) {
+        if (std::isnan(q)) return true;
     }
     return false;
 }

@@ -24,7 +24,8 @@ void NormaliseMainInertia(double& qV, double& qH, double& qS);
 // tool mass or allowable torque) both limits become 0 and true is returned.
 bool ApplyLimitValidity(MechRec& rec);
 
-// 1 inside the payload envelope, 0 outside, -1 when never calculated.
+// 1 inside the payload envelope, 0 outside (also when the point or a limit is
+// not a number), -1 when never calculated.
 int EnvelopeResult(const MechRec& rec);
 
 // Percent arrays in axis order S, H, V, R2, B, R1.
@@ -32,6 +33,8 @@ void LoadRatiosPercent(const MechRec& rec, double out[6]);
 void MomentRatiosPercent(const MechRec& rec, double out[6]);
 void InertiaRatiosPercent(const MechRec& rec, double out[6]);
 
+// Levels 0 to 3. A ratio that is not a number (a damaged table or absurd loads)
+// counts as above every threshold: level 3, and overloaded.
 int MassLevel(const MechRec& rec);
 int MomentLevel(const MechRec& rec);
 int InertiaLevel(const MechRec& rec);

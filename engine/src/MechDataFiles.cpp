@@ -18,14 +18,21 @@ int ConvertFile(const char16_t* src, const char16_t* dst, bool encrypt) {
     const std::u16string srcPath = FromCallerText(src);
     const std::u16string dstPath = FromCallerText(dst);
     std::vector<unsigned char> data;
-    if (!ReadWholeFile(Utf16ToUtf8(srcPath), data)) {
-        ShowEngineMessage(u"Failed in opening the mechanism data file.(source) :\n" + srcPath, KEST_MB_OK);
-        return -1;
+    switch (ReadWholeFile(Utf16ToUtf8(srcPath), data, kMaxMechFileBytes)) {
+        case ReadFileResult::Ok: break;
+        case ReadFileResult::TooLarge:
+            ShowEngineMessage(u"The mechanism data file is larger than the limit of " +
+                                  std::u16string(kMaxMechFileText) + u".(source) :\n" + srcPath,
+                              KEST_MB_OK);
+            return -1;
+        case ReadFileResult::CannotOpen:
+            ShowEngineMessage(u"Failed in opening the mechanism data file.(source) :\n" + srcPath,
+                              KEST_MB_OK);
+            return -1;
     }
+    static_assert(kMaxMechFileBytes < 0x7FFFFFF0u, "file lengths are passed to the cipher as int");
     CMemCrypt crypt;
-    int rc = data.size() > 0x7FFFFFF0u
-                 ? CMemCrypt::kErrInvalid
-                 : crypt.Prepare(data.data(), static_cast<int>(data.size()), CTblMech::kPassword);
+    int rc = crypt.Prepare(data.data(), static_cast<int>(data.size()), CTblMech::kPassword);
     if (rc >= 0) rc = encrypt ? crypt.Encrypt() : crypt.Decrypt();
     std::fflush(stdout);
     if (rc < 0) {

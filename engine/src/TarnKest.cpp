@@ -128,6 +128,11 @@ int CTarn_Kest::SetLoad(int kind, const LoadRec* load) {
     if (m_cur == nullptr) return -1;
     const int slot = SlotOfKind(kind);
     if (slot < 0 || load == nullptr) return -1;
+    // A value that is not finite would turn every result it touches into NaN or
+    // infinity; the slot keeps the load it had.
+    for (double v : {load->Mass, load->x, load->y, load->z, load->Ixx, load->Iyy, load->Izz}) {
+        if (!std::isfinite(v)) return -2;
+    }
     LoadSI& l = m_cur->loads[slot];
     l.m = load->Mass;
     l.x = load->x / 1000.0;

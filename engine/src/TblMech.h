@@ -15,10 +15,11 @@ public:
     static const char* const kPassword;
 
     // Fills the table from a file (encrypted unless `encrypted` is false).
-    // Returns 0 or a TARN_ERR_* code; on -1, -901, -902 and -903 the previous
-    // records remain, on -4 the table is left empty.
+    // Returns 0 or a TARN_ERR_* code; on -1, -901, -902, -903 and -904 the
+    // previous records remain, on -4 the table is left empty. Only a regular
+    // file of at most kMaxMechFileBytes is read; anything else gives -901.
     int Load(const std::u16string& path, bool encrypted);
-    // Same from the bytes of an already decrypted file.
+    // Same from the bytes of an already decrypted file (-903, -904 or -4 on failure).
     int LoadXml(const char* text, size_t length);
     void Clear();
 

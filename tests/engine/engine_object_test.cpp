@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
+#include <vector>
 
 #include "TarnKest.h"
 #include "TestData.h"
@@ -13,6 +15,30 @@ using kesttest::TempDir;
 using kesttest::U;
 
 namespace {
+
+// Everything a calculation leaves for the getters of the current mechanism.
+std::vector<double> Results(CTarn_Kest& e) {
+    std::vector<double> v = {e.GetPayloadR(),  e.GetPayloadZ(),          e.GetLimitR(),
+                             e.GetLimitDist(), double(e.GetMassLevel()), double(e.IsInEnvelope())};
+    AxisRatios r[3];
+    e.GetLoadRatios(&r[0]);
+    e.GetMomentRatios(&r[1]);
+    e.GetInertiaRatios(&r[2]);
+    for (const AxisRatios& a : r) v.insert(v.end(), a.v, a.v + 6);
+    return v;
+}
+
+// The bundled table with one constant element removed from one mechanism.
+std::string BundledTableWithout(const std::string& mech, const std::string& constant) {
+    std::string xml = kesttest::ReadBytes(std::string(KEST_SOURCE_DIR) + "data/mech/KestMechData.xml");
+    const size_t at = xml.find("<Mech Name=\"" + mech + "\">");
+    const size_t from = xml.find("<" + constant + ">", at);
+    const size_t to = xml.find("</" + constant + ">", from);
+    if (at == std::string::npos || from == std::string::npos || to > xml.find("</Mech>", at)) {
+        throw std::runtime_error(constant + " not found in " + mech);
+    }
+    return xml.erase(from, to + constant.size() + 3 - from);
+}
 
 class EngineObject : public ::testing::Test {
 protected:
@@ -177,6 +203,70 @@ TEST_F(EngineObject, LoadsInMillimetresAndResultsBack) {
     ASSERT_EQ(engine.SelectMech(u"HAND"), 0);
     ASSERT_EQ(engine.Calculate(), 0);
     EXPECT_NEAR(engine.GetPayloadZ(), 375.0, 1e-9);
+}
+
+TEST_F(EngineObject, SetLoadRefusesValuesThatAreNotFinite) {
+    ASSERT_EQ(engine.SelectMech(u"HAND"), 0);
+    const LoadRec loads[4] = {{5, 100, 0, 200, 0.1, 0.2, 0.05},  // tool
+                              {20, 300, 400, 0, 0, 0, 0.6},      // S
+                              {15, 100, 0, 300, 0, 0.5, 0},      // H
+                              {10, 200, 0, 100, 0, 0.3, 0.4}};   // V
+    for (int kind = 0; kind < 4; ++kind) ASSERT_EQ(engine.SetLoad(kind, &loads[kind]), 0);
+    ASSERT_EQ(engine.Calculate(), 0);
+    const std::vector<double> before = Results(engine);
+
+    double LoadRec::*const fields[] = {&LoadRec::Mass, &LoadRec::x,   &LoadRec::y,  &LoadRec::z,
+                                       &LoadRec::Ixx,  &LoadRec::Iyy, &LoadRec::Izz};
+    const double inf = std::numeric_limits<double>::infinity();
+    for (int kind = 0; kind < 4; ++kind) {
+        for (double LoadRec::*field : fields) {
+            for (double bad : {std::nan(""), inf, -inf}) {
+                LoadRec rec = loads[kind];
+                rec.Mass *= 2;  // a changed load, so that a partial store would show
+                rec.*field = bad;
+                EXPECT_EQ(engine.SetLoad(kind, &rec), -2) << kind << " " << bad;
+            }
+        }
+    }
+    LoadRec nanTool = loads[0];
+    nanTool.Mass = std::nan("");
+    EXPECT_EQ(engine.SetLoad(4, &nanTool), -1);  // an unknown kind stays -1
+    ASSERT_EQ(engine.Calculate(), 0);
+    EXPECT_EQ(Results(engine), before);  // every old load stayed
+}
+
+TEST(DamagedMechTable, MissingConstantGivesNotANumberAndFails) {
+    // 500 kg close to the flange of a 700 kg robot passes with the intact table.
+    const LoadRec tool{500, 0, 0, 100, 5, 5, 5}, none{};
+    const struct {
+        const char* constant;
+        bool moment;  // the moment level goes to 3, else the inertia level
+    } cases[] = {{"", false},     {"KI_V", false}, {"KI_H", false},
+                 {"KI_S", false}, {"SLR_V", true}, {"SLR_H", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("without ") + c.constant);
+        TempDir dir;
+        kesttest::WriteTables(dir, *c.constant ? BundledTableWithout("TK700-3000", c.constant)
+                                               : kesttest::ReadBytes(std::string(KEST_SOURCE_DIR) +
+                                                                     "data/mech/KestMechData.xml"));
+        CTarn_Kest engine;
+        ASSERT_EQ(engine.Init(U(dir.path()).c_str()), 0);
+        ASSERT_EQ(engine.SelectMech(u"TK700-3000"), 0);
+        ASSERT_EQ(engine.SetLoad(LOAD_TOOL, &tool), 0);
+        for (int kind : {LOAD_S, LOAD_H, LOAD_V}) ASSERT_EQ(engine.SetLoad(kind, &none), 0);
+        ASSERT_EQ(engine.Calculate(), 0);
+        EXPECT_EQ(engine.GetMassLevel(), 0);
+        EXPECT_EQ(engine.IsInEnvelope(), 1);
+        if (*c.constant == '\0') {
+            EXPECT_EQ(engine.GetMomentLevel(), 0);
+            EXPECT_EQ(engine.GetInertiaLevel(), 0);
+            EXPECT_EQ(engine.IsOverload(), 0);
+            continue;
+        }
+        EXPECT_EQ(engine.GetMomentLevel(), c.moment ? 3 : 0);
+        EXPECT_EQ(engine.GetInertiaLevel(), c.moment ? 0 : 3);
+        EXPECT_EQ(engine.IsOverload(), 1);
+    }
 }
 
 TEST_F(EngineObject, LimitValidityFlag) {

@@ -1,6 +1,7 @@
 // The shipped libTarn_Kest.so, loaded by name from the application folder and
 // driven only through its four exports, as the user interface drives it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -108,6 +109,33 @@ TEST(EngineExports, FileConversionFailuresAreReported) {
     EXPECT_EQ(kesttest::Messages().back().text, u"Failed in decrypting the mechanism data file.\ncode=-8");
     EXPECT_FALSE(std::ifstream(dir.file("out.bin")).good());
     EXPECT_EQ(kesttest::Messages().size(), 3u);
+}
+
+TEST(EngineExports, FilesAboveTheSizeLimitAreRefusedNamingIt) {
+    kesttest::EngineLibrary lib;
+    TempDir dir;
+    kesttest::Messages().clear();
+    // A sparse file one byte above 16 MB, as table and as conversion source.
+    kesttest::WriteBytes(dir.file("KestMechData.bin"), "");
+    ASSERT_EQ(truncate(dir.file("KestMechData.bin").c_str(), 16 * 1024 * 1024 + 1), 0);
+    ITarn* t = lib.CreateInstance();
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->Init(U(dir.path()).c_str()), TARN_ERR_OPEN);
+    lib.DeleteInstance(t);
+    ASSERT_EQ(kesttest::Messages().size(), 1u);
+    EXPECT_EQ(
+        kesttest::Messages()[0].text,
+        u"The mechanism data file is larger than the limit of 16 MB :\r\n" + U(dir.file("KestMechData.bin")));
+    EXPECT_EQ(kesttest::Messages()[0].flags, static_cast<unsigned>(KEST_MB_ICONSTOP));
+
+    const std::u16string src = U(dir.file("KestMechData.bin"));
+    const std::u16string out = U(dir.file("out.bin"));
+    EXPECT_EQ(lib.EncryptMechData(src.c_str(), out.c_str()), -1);
+    EXPECT_EQ(lib.DecryptMechData(src.c_str(), out.c_str()), -1);
+    ASSERT_EQ(kesttest::Messages().size(), 3u);
+    EXPECT_EQ(kesttest::Messages()[2].text,
+              u"The mechanism data file is larger than the limit of 16 MB.(source) :\n" + src);
+    EXPECT_FALSE(std::ifstream(dir.file("out.bin")).good());
 }
 
 TEST(EngineExports, MissingTableIsShownThroughTheHook) {

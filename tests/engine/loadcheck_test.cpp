@@ -162,6 +162,33 @@ TEST_F(LoadCheckHand, EnvelopeBoundaries) {
     EXPECT_EQ(EnvelopeResult(*m), 0);
 }
 
+TEST_F(LoadCheckHand, NotANumberIsOutsideTheEnvelope) {
+    const double nan = std::nan("");
+    m->loads[SLOT_TOOL] = {5, 0.1, 0, nan, 0, 0, 0};  // payload z
+    CalculateLoadCheck(*m);
+    EXPECT_EQ(EnvelopeResult(*m), 0);
+    m->loads[SLOT_TOOL] = {5, nan, 0, 0.1, 0, 0, 0};  // payload r
+    CalculateLoadCheck(*m);
+    EXPECT_EQ(EnvelopeResult(*m), 0);
+    // A massless tool on a mechanism without Tau_uR1: Lr = 0 / 0.
+    m->Tau_uR1 = 0;
+    m->loads[SLOT_TOOL] = {0, 0.1, 0, 0.1, 0, 0, 0};
+    CalculateLoadCheck(*m);
+    ASSERT_TRUE(std::isnan(m->res.Lr));
+    EXPECT_EQ(EnvelopeResult(*m), 0);
+}
+
+TEST_F(LoadCheckHand, AbsurdLoadGivesNotANumberAndFails) {
+    // A massless tool absurdly far away: sq(x) overflows and inf * 0 is NaN in
+    // the R1 inertia and moment, which once read as a pass.
+    m->loads[SLOT_TOOL] = {0, 1e200, 0, 0, 0, 0, 0};
+    CalculateLoadCheck(*m);
+    ASSERT_TRUE(std::isnan(m->res.qR1));
+    EXPECT_EQ(InertiaLevel(*m), 3);
+    EXPECT_EQ(MomentLevel(*m), 3);
+    EXPECT_TRUE(IsOverloaded(*m));
+}
+
 TEST_F(LoadCheckHand, UpperArmLoadStraightAboveVAxis) {
     m->loads[SLOT_TOOL] = {0, 0, 0, 0, 0, 0, 0};
     m->loads[SLOT_V] = {10, 0, 0, 0.3, 0, 0, 0};
@@ -220,9 +247,33 @@ TEST(LoadCheckRules, MassLevelAndOverload) {
     EXPECT_FALSE(IsOverloaded(m));
     m.res.qS = 1.0000002;  // 100.00002 % on S
     EXPECT_TRUE(IsOverloaded(m));
-    m.res.qS = 0;
-    m.res.cR2B = std::nan("");
-    EXPECT_FALSE(IsOverloaded(m));  // NaN never exceeds a threshold
+}
+
+TEST(LoadCheckRules, NotANumberCountsAsAboveEveryThreshold) {
+    const double nan = std::nan("");
+    const struct {
+        double MechResults::*ratio;
+        int mass, moment, inertia;
+    } cases[] = {
+        {&MechResults::massRatio, 3, 0, 0}, {&MechResults::muH, 0, 3, 0},  {&MechResults::muR1, 0, 3, 0},
+        {&MechResults::qS, 0, 0, 3},        {&MechResults::qR2B, 0, 0, 3}, {&MechResults::cR1, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        MechRec m;
+        m.M_Tmax = 300;  // the highest thresholds
+        m.res.*c.ratio = nan;
+        EXPECT_EQ(MassLevel(m), c.mass);
+        EXPECT_EQ(MomentLevel(m), c.moment);
+        EXPECT_EQ(InertiaLevel(m), c.inertia);
+        EXPECT_TRUE(IsOverloaded(m));
+    }
+    // The combined ratio is max(inertia, moment), which returns the moment ratio
+    // when the inertia ratio is NaN: the NaN still counts.
+    MechRec m;
+    m.M_Tmax = 300;
+    m.res.qR1 = nan;
+    m.res.muR1 = m.res.cR1 = 0.5;
+    EXPECT_TRUE(IsOverloaded(m));
 }
 
 TEST(LoadCheckRules, PercentArraysInAxisOrder) {

@@ -61,8 +61,8 @@ public:
         if (watched == m_dlg.Client() && event->type() == QEvent::Paint && !m_done) {
             m_done = true;
             QTimer::singleShot(0, &m_dlg, [this] {
-                std::printf("window at %d,%d\ntitle: %s\n", m_dlg.pos().x(), m_dlg.pos().y(),
-                            qPrintable(m_dlg.windowTitle()));
+                std::printf("window at %d,%d\ntitle: %s\npath: %s\n", m_dlg.pos().x(), m_dlg.pos().y(),
+                            qPrintable(m_dlg.windowTitle()), qPrintable(m_dlg.GetPathName()));
                 m_dlg.done(1);
             });
         }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -443,6 +444,31 @@ TEST(MainDialogWithoutEngine, MissingLibraryOrData) {
         EXPECT_NE(dlg.m_pEngine, nullptr);  // the object stays until the window goes
     }
     SetAppFolderOverride(kesttest::BuildAppFolder());
+}
+
+TEST_F(MainDialog, WindowChromeShortcutsAndTabStrips) {
+    EXPECT_TRUE(dlg->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(dlg->windowFlags() & Qt::WindowCloseButtonHint);
+    for (int id : {IDC_TAB_ADDLOAD, IDC_TAB_RESULT})
+        EXPECT_EQ(DlgItem<QTabWidget>(dlg->Client(), id)->tabBar()->height(), 26) << id;
+    const struct {
+        int id;
+        QKeySequence keys;
+    } shortcuts[] = {{ID_FILE_NEW_PRJ, QKeySequence(QStringLiteral("Ctrl+N"))},
+                     {ID_FILE_OPEN_PRJ, QKeySequence(QStringLiteral("Ctrl+O"))},
+                     {ID_FILE_SAVE_PRJ, QKeySequence(QStringLiteral("Ctrl+S"))},
+                     {ID_FILE_PRINT, QKeySequence(QStringLiteral("Ctrl+P"))}};
+    for (const auto& sc : shortcuts) EXPECT_EQ(dlg->CommandAction(sc.id)->shortcut(), sc.keys) << sc.id;
+    // F5 analyses from any field of the window.
+    AddRobot(kMech);
+    TypeLoad(0, {"10", "0", "0", "50", "0", "0", "0"});
+    dlg->ClearResults();
+    dlg->activateWindow();
+    QApplication::setActiveWindow(dlg.get());
+    auto* mass = DlgItem<QLineEdit>(dlg->m_pPgAddLoad[0], IDC_MASS);
+    mass->setFocus();
+    QTest::keyClick(mass, Qt::Key_F5);
+    EXPECT_EQ(dlg->m_nVerdict[0], 1);
 }
 
 }  // namespace

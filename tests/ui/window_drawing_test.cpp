@@ -85,7 +85,7 @@ TEST_F(MainDialog, VerdictBandColours) {
 }
 
 TEST_F(MainDialog, InputTableShowsTheEditTextAsTyped) {
-    TypeLoad(0, {"12", "12,5abc", "0", "0", "0", "0", "0"});
+    TypeLoad(0, {"12", "2,5a", "0", "0", "0", "0", "0"});
     const QImage client = dlg->RenderClient();
     const QRect cell = dlg->m_layInTable.Cell(2, 1);  // Lx of the tool
     QImage expected = client.copy();
@@ -95,7 +95,7 @@ TEST_F(MainDialog, InputTableShowsTheEditTextAsTyped) {
         dc.FillSolidRect(cell.adjusted(1, 1, -1, -1), CLR_WHITE);
         dc.SelectFont(GdiFont(QStringLiteral("Arial"), 14, 400));
         dc.SetBkMode(TRANSPARENT);
-        dc.DrawText(QStringLiteral("12,5abc"), cell.adjusted(0, 0, -3, 0),
+        dc.DrawText(QStringLiteral("2,5a"), cell.adjusted(0, 0, -3, 0),
                     DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     }
     int dark = 0;
@@ -174,6 +174,76 @@ TEST_F(MainDialog, WithoutRobotsTheDiagramsShowEmptyAxes) {
     EXPECT_EQ(dlg->m_pPgMomentChart->Chart().dAxisMaxY, 25.0);
     EXPECT_EQ(chart.pixelColor(dlg->m_pPgMomentChart->Chart().layTable.Cell(3, 0).topLeft() + QPoint(2, 2)),
               CLR_LIGHTGRAY);
+}
+
+// A value that does not fit its cell reads "###" with the full text kept for
+// the tool tip: "-12.3456" must never read as ".2.3456".
+TEST_F(MainDialog, ValuesThatDoNotFitShowHashes) {
+    TypeLoad(0, {"12", "-12.3456789012345", "-120", "0", "0", "0", "0"});
+    const QImage client = dlg->RenderClient();
+    const QRect lx = dlg->m_layInTable.Cell(2, 1);
+    EXPECT_EQ(dlg->m_layInTable.CutTextAt(lx.center()), QStringLiteral("-12.3456789012345"));
+    EXPECT_EQ(dlg->m_layInTable.CutTextAt(dlg->m_layInTable.Cell(3, 1).center()), QString());  // -120 fits
+    // What the cell shows is exactly "###".
+    QImage expected = client.copy();
+    {
+        QPainter p(&expected);
+        CKestDC dc(&p);
+        dc.FillSolidRect(lx.adjusted(1, 1, -1, -1), CLR_WHITE);
+        dc.SelectFont(GdiFont(QStringLiteral("Arial"), 14, 400));
+        dc.SetBkMode(TRANSPARENT);
+        dc.DrawText(QStringLiteral("###"), lx.adjusted(0, 0, -3, 0), DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    }
+    for (int y = lx.top() + 1; y < lx.bottom(); ++y) {
+        for (int x = lx.left() + 1; x < lx.right(); ++x)
+            ASSERT_EQ(client.pixelColor(x, y), expected.pixelColor(x, y)) << x << "," << y;
+    }
+    // Once it fits again the tool tip is gone.
+    TypeLoad(0, {"12", "-12.3", "-120", "0", "0", "0", "0"});
+    dlg->RenderClient();
+    EXPECT_EQ(dlg->m_layInTable.CutTextAt(lx.center()), QString());
+
+    // The bar-chart table does the same.
+    AddRobot(QStringLiteral("TK50-2100"));
+    CDgmBarChart& chart = dlg->m_pPgMomentChart->Chart();
+    chart.SetValues(0, 123456789.25, 50, 50, 50, 0);
+    dlg->m_pPgMomentChart->Render();
+    EXPECT_EQ(chart.layTable.CutTextAt(chart.layTable.Cell(6, 1).center()), QStringLiteral("123456789.25"));
+    EXPECT_EQ(chart.layTable.CutTextAt(chart.layTable.Cell(3, 1).center()), QString());
+}
+
+TEST_F(MainDialog, VerdictDetailStaysInsideItsFrame) {
+    AddRobot(QStringLiteral("TK50-2100"));
+    ASSERT_EQ(dlg->m_strDetail[0].count(QStringLiteral("\r\n")), 2);
+    const QImage client = dlg->RenderClient();
+    const QRect& R = dlg->m_rcResult;
+    // The bottom frame line and the two rows above it hold nothing but frame and background.
+    for (int x = R.left() + 2; x < R.right() - 1; ++x) {
+        EXPECT_EQ(client.pixelColor(x, R.bottom()), CLR_STEEL) << x;
+        EXPECT_EQ(client.pixelColor(x, R.bottom() - 1), CLR_WHITE) << x;
+    }
+}
+
+TEST_F(MainDialog, PayloadLabelsOfSeveralRobotsDoNotOverlap) {
+    AddRobot(QStringLiteral("TK50-2100"));
+    AddRobot(QStringLiteral("TK20-1700"));
+    AddRobot(QStringLiteral("TK120-2500"));
+    TypeLoad(0, {"18", "30", "-120", "250", "0.9", "0.9", "0.6"});
+    ASSERT_EQ(dlg->DoAnalyse(), 0);
+    for (const bool grey : {false, true}) {
+        CDgmPayload& d = dlg->m_pPgPayload->Diagram();
+        QImage img(dlg->m_pPgPayload->size(), QImage::Format_RGB32);
+        QPainter p(&img);
+        CKestDC dc(&p);
+        d.Draw(dc, grey, false);
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_FALSE(d.rcLabel[i].isEmpty()) << i;
+            // Next to its own load point: within a few label heights of it.
+            const QPoint q = d.ValueToPixel(d.dLoadR[i], d.dLoadY);
+            EXPECT_LT(std::abs(d.rcLabel[i].center().y() - q.y()), 4 * d.rcLabel[i].height()) << i;
+            for (int j = 0; j < i; ++j) EXPECT_FALSE(d.rcLabel[i].intersects(d.rcLabel[j])) << i << j;
+        }
+    }
 }
 
 }  // namespace

@@ -193,6 +193,7 @@ void CDgmBarChart::Draw(CKestDC& dc, bool grey, bool print, int kind) {
     }
 
     // Table of the values.
+    layTable.ClearCut();
     dc.SelectFont(F0);
     const QRect head = layTable.Cell(0, 0);
     dc.FillSolidRect(LTRB(head.left(), head.top(), layTable.right, Bottom(head)), CLR_LIGHTGRAY);
@@ -232,7 +233,8 @@ void CDgmBarChart::Draw(CKestDC& dc, bool grey, bool print, int kind) {
             }
             const QString t =
                 std::isfinite(v) ? QString::fromStdString(FormatC("%.2f", v)) : QStringLiteral("infinite");
-            dc.DrawText(t, Shrink(vc, 0, 0, 3, 0), DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+            const QRect tr = Shrink(vc, 0, 0, 3, 0);
+            dc.DrawText(layTable.FitText(dc, t, tr), tr, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
         }
     }
     dc.SelectPen(CKestPen::Solid(1, CLR_DARK));

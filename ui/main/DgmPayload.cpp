@@ -240,9 +240,13 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
         dc.TextOut(p.x(), p.y() + f, QStringLiteral("[mm]"));
     }
 
-    // Utilisation texts near each load point.
+    // Utilisation texts next to each robot's own load point; a label that
+    // would overlap one placed before moves away from its point (up when it
+    // stands above the point, down when below) until it is clear.
     dc.SetBkMode(OPAQUE);
     dc.SetBkColor(CLR_WHITE);
+    QVector<QRect> placed;
+    for (QRect& r : rcLabel) r = QRect();
     for (int i = 0; i < n; ++i) {
         if (!bHasData[i]) continue;
         dc.SelectFont(print ? F0 : (i == cur ? F2 : F1));
@@ -252,19 +256,21 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
                  : QStringLiteral("y:%1, r:%2").arg(RatioText(dRatioY[i]), RatioText(dRatioR[i]));
         const QSize ext = dc.GetTextExtent(label);
         const QPoint q = ValueToPixel(dLoadR[i], dLoadY);
-        unsigned align = DT_LEFT;
-        int left;
-        if (q.x() < rcArea.width() / 2) {
-            left = q.x() + u / 2;
-        } else {
-            left = q.x() - u / 2 - ext.width();
-            align = DT_RIGHT;
+        const bool leftOfPoint = q.x() >= rcArea.left() + rcArea.width() / 2;
+        const bool abovePoint = q.y() > rcArea.top() + rcArea.height() / 2;
+        QRect rc(leftOfPoint ? q.x() - u / 2 - ext.width() : q.x() + u / 2,
+                 abovePoint ? q.y() - u / 2 - ext.height() : q.y() + u / 2, ext.width(), ext.height());
+        const int gap = std::max(1, ext.height() / 8);
+        for (int guard = 0; guard < 3 * 3; ++guard) {
+            const auto hit = std::find_if(placed.begin(), placed.end(), [&](const QRect& o) {
+                return o.adjusted(0, -gap, 0, gap).intersects(rc);
+            });
+            if (hit == placed.end()) break;
+            rc.moveTop(abovePoint ? hit->top() - gap - rc.height() : Bottom(*hit) + gap);
         }
-        const int blockH = n * ext.height();
-        int top = q.y() > rcArea.height() / 2 ? q.y() - u / 2 - blockH : q.y() + u / 2;
-        top += i * ext.height();
-        dc.DrawText(label, QRect(left, top, ext.width(), blockH),
-                    align | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+        placed.append(rc);
+        rcLabel[i] = rc;
+        dc.DrawText(label, rc, (leftOfPoint ? DT_RIGHT : DT_LEFT) | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
     }
     dc.SetBkMode(TRANSPARENT);
 

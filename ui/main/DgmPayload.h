@@ -63,4 +63,5 @@ public:
     double dRatioR[3] = {}, dRatioY[3] = {};
     int nMassOver[3] = {};
     bool bHasData[3] = {};
+    QRect rcLabel[3];  // where the last Draw put each robot's utilisation text
 };

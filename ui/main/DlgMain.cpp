@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "DlgBuilder.h"
@@ -50,6 +52,19 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         m_owner->OnPaint(p);
+    }
+    bool event(QEvent* event) override {
+        // The full value of an input-table cell that shows "###".
+        if (event->type() == QEvent::ToolTip) {
+            auto* help = static_cast<QHelpEvent*>(event);
+            const QString text = m_owner->m_layInTable.CutTextAt(help->pos());
+            if (text.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(help->globalPos(), text, this);
+            return true;
+        }
+        return QWidget::event(event);
     }
 
 private:
@@ -86,7 +101,7 @@ CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
     m_tabResult = DlgItem<QTabWidget>(m_pClient, IDC_TAB_RESULT);
     m_lbMech = DlgItem<QListWidget>(m_pClient, IDC_LB_MECH);
     for (QTabWidget* tab : {m_tabAddLoad, m_tabResult}) {
-        tab->setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(kTabItemHeight - 4));
+        tab->setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; }").arg(kTabItemHeight));
         tab->setUsesScrollButtons(false);
     }
     ConnectControls();

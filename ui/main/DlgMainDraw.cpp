@@ -57,12 +57,13 @@ int CDlgMain::DrawInputTable(CKestDC& dc, const QRect&, int, int) {
         dc.DrawText(QString::fromLatin1(kHeads[k]), m_layInTable.Cell(k + 1, 0), centred);
     for (int r = 0; r < 4; ++r)
         dc.DrawText(QString::fromLatin1(kRows[r]), m_layInTable.Cell(0, r + 1), centred);
-    // The edits' text as typed, not the stored numbers.
+    // The edits' text as typed, not the stored numbers; "###" where it does not fit.
+    m_layInTable.ClearCut();
     for (int p = 0; p < 4; ++p) {
         if (m_pPgAddLoad[p] == nullptr) continue;
         for (int f = 0; f < 7; ++f) {
-            dc.DrawText(GetDlgItemText(m_pPgAddLoad[p], kEdits[f]),
-                        Shrink(m_layInTable.Cell(f + 1, p + 1), 0, 0, 3, 0),
+            const QRect rc = Shrink(m_layInTable.Cell(f + 1, p + 1), 0, 0, 3, 0);
+            dc.DrawText(m_layInTable.FitText(dc, GetDlgItemText(m_pPgAddLoad[p], kEdits[f]), rc), rc,
                         DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         }
     }
@@ -127,9 +128,17 @@ int CDlgMain::DrawResult(int i, CKestDC& dc, const QRect& R, int grey, int print
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 
     dc.SetTextColor(CLR_BLACK);
-    dc.SelectFont(normal);
-    dc.DrawText(m_strDetail[i], Shrink(D, F / 2, 0, F / 2, 0),
-                DT_LEFT | DT_TOP | DT_EXPANDTABS | DT_NOPREFIX);
+    // The detail lines stay inside the frame: the font gets smaller until they fit.
+    const QRect detail = Shrink(D, F / 2, 0, F / 2, 2);
+    const unsigned format = DT_LEFT | DT_TOP | DT_EXPANDTABS | DT_NOPREFIX;
+    QFont small = normal;
+    dc.SelectFont(small);
+    while (small.pixelSize() > 6 &&
+           dc.DrawText(m_strDetail[i], detail, format | DT_CALCRECT) > detail.height()) {
+        small.setPixelSize(small.pixelSize() - 1);
+        dc.SelectFont(small);
+    }
+    dc.DrawText(m_strDetail[i], detail, format);
     dc.RestoreDC();
     return 0;
 }

@@ -19,6 +19,7 @@ protected:
     void LayoutDrawing(const QRect& page) override;
     void DrawDrawing(kest::CKestDC& dc) const override;
     QString HitDrawing(const QPoint& pt) override;
+    QString ToolTipAt(const QPoint& pt) const override { return m_chart.layTable.CutTextAt(pt); }
 
 private:
     mutable CDgmBarChart m_chart;

@@ -1,7 +1,9 @@
 #include "PgResult.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "DlgMain.h"
 #include "KestDC.h"
@@ -33,6 +35,19 @@ void CPgResult::paintEvent(QPaintEvent*) {
     const QImage buffer = Render();
     QPainter p(this);
     p.drawImage(0, 0, buffer);
+}
+
+bool CPgResult::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = ToolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return CDlgPg::event(event);
 }
 
 void CPgResult::mousePressEvent(QMouseEvent* event) {

@@ -27,6 +27,10 @@ protected:
     virtual void DrawDrawing(kest::CKestDC& dc) const = 0;
     // The robot under the point becomes the current one: its name, or empty text.
     virtual QString HitDrawing(const QPoint& pt) = 0;
+    // The full text under the point where the drawing shows less ("###").
+    virtual QString ToolTipAt(const QPoint&) const { return QString(); }
+
+    bool event(QEvent* event) override;
 
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

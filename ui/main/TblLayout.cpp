@@ -5,6 +5,7 @@
 
 void CTblLayout::Reset() {
     nCols = nRows = 0;
+    m_cut.clear();
     for (int i = 0; i < kMax; ++i) colEdge[i] = rowEdge[i] = 0.0;
 }
 
@@ -55,4 +56,17 @@ void CTblLayout::DrawGrid(kest::CKestDC& dc) const {
         dc.MoveTo(left, y);
         dc.LineTo(right, y);
     }
+}
+
+QString CTblLayout::FitText(const kest::CKestDC& dc, const QString& text, const QRect& cell) const {
+    if (dc.GetTextExtent(text).width() <= cell.width()) return text;
+    m_cut.append({cell, text});
+    return QStringLiteral("###");
+}
+
+QString CTblLayout::CutTextAt(const QPoint& pt) const {
+    for (const CutCell& c : m_cut) {
+        if (c.rc.contains(pt)) return c.text;
+    }
+    return QString();
 }

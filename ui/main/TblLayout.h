@@ -1,7 +1,10 @@
 // A table laid over a rectangle by cumulative column and row fractions.
 #pragma once
 
+#include <QPoint>
 #include <QRect>
+#include <QString>
+#include <QVector>
 
 #include "KestLoadLibExport.h"
 
@@ -25,10 +28,23 @@ public:
     QRect Cell(int k, int r) const;
     // Outline, a line at every column and row edge but the last, in the current pen.
     void DrawGrid(kest::CKestDC& dc) const;
+    // The text for a cell, or "###" when it does not fit its width (as a
+    // spreadsheet shows it): digits are never cut off. The full text of a cut
+    // cell is kept for a tool tip until ClearCut.
+    QString FitText(const kest::CKestDC& dc, const QString& text, const QRect& cell) const;
+    QString CutTextAt(const QPoint& pt) const;
+    void ClearCut() const { m_cut.clear(); }
 
     int nCols = 0;
     int nRows = 0;
     int left = 0, top = 0, right = 0, bottom = 0;  // the covered area
     double colEdge[kMax];
     double rowEdge[kMax];
+
+private:
+    struct CutCell {
+        QRect rc;
+        QString text;
+    };
+    mutable QVector<CutCell> m_cut;
 };

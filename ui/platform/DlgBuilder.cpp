@@ -87,7 +87,9 @@ QSize BuildDialogControls(QWidget* dialog, const DlgTemplate& t) {
                      : (c.style & ST_RIGHT) ? Qt::AlignRight
                                             : Qt::AlignLeft;
                 l->setAlignment(a);
-                l->setWordWrap(!(c.style & ST_RIGHT) && text.contains(QLatin1Char('\n')));
+                // A static text as tall as two lines wraps its words, as the
+                // dialogs' own static texts do; a one-line label never wraps.
+                l->setWordWrap(!(c.style & ST_RIGHT) && (text.contains(QLatin1Char('\n')) || c.cy >= 16));
                 w = l;
                 break;
             }

@@ -1,6 +1,8 @@
-// kestpics IMAGEDIR TABLE.xml...: draws the wrist, coordinate-system and
-// tool-calculator pictures, Mech/<name>.png for every mechanism of the tables,
-// and the document icon (KestLoadDt.ico and .png) beside IMAGEDIR.
+// kestpics IMAGEDIR TABLE.xml... [--loads PredefLoad.xml]: draws the wrist,
+// coordinate-system and tool-calculator pictures, Mech/<name>.png for every
+// mechanism of the tables, and the document icon (KestLoadDt.ico and .png)
+// beside IMAGEDIR. With --loads also the load calculator's guide picture
+// Load/guide.png and every predefined load's picture at its Img path.
 #include <QDir>
 #include <QGuiApplication>
 #include <QSet>
@@ -8,14 +10,65 @@
 
 #include "CrdSysPicture.h"
 #include "Icons.h"
+#include "LoadGuidePicture.h"
+#include "LoadPicture.h"
 #include "MechGeometry.h"
 #include "MechPicture.h"
+#include "PredefLoadList.h"
 #include "WristPicture.h"
+
+namespace {
+
+// The guide and one picture per predefined load. Pictures left over from
+// loads that were renamed or removed are deleted first.
+bool DrawLoadPictures(const QDir& imageDir, const QString& predefPath) {
+    QVector<PredefLoadInfo> loads;
+    QString error;
+    if (!ReadPredefLoads(predefPath, loads, error)) {
+        std::fprintf(stderr, "kestpics: %s\n", qPrintable(error));
+        return false;
+    }
+    QDir loadDir(imageDir.filePath(QStringLiteral("Load")));
+    if (!QDir().mkpath(loadDir.path())) {
+        std::fprintf(stderr, "kestpics: cannot create %s\n", qPrintable(loadDir.path()));
+        return false;
+    }
+    for (const QString& old : loadDir.entryList({QStringLiteral("*.png")}, QDir::Files)) loadDir.remove(old);
+    bool ok = DrawLoadGuidePicture().save(loadDir.filePath(QStringLiteral("guide.png")));
+    QDir appDir(imageDir);
+    appDir.cdUp();
+    QSet<QString> done;
+    for (const PredefLoadInfo& load : loads) {
+        if (done.contains(load.img)) continue;  // a picture shared by several loads is drawn once
+        done.insert(load.img);
+        const QImage img = DrawLoadPicture(load, error);
+        if (img.isNull()) {
+            std::fprintf(stderr, "kestpics: %s: %s\n", qPrintable(predefPath), qPrintable(error));
+            return false;
+        }
+        ok = img.save(appDir.filePath(load.img)) && ok;
+    }
+    return ok;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: kestpics OUTDIR TABLE.xml...\n");
+    QStringList tables;
+    QString predefPath;
+    bool badOption = false;
+    for (int i = 2; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--loads") && i + 1 < argc)
+            predefPath = QString::fromLocal8Bit(argv[++i]);
+        else if (arg.startsWith(QLatin1String("--")))
+            badOption = true;
+        else
+            tables.append(arg);
+    }
+    if (tables.isEmpty() || badOption) {
+        std::fprintf(stderr, "usage: kestpics OUTDIR TABLE.xml... [--loads PredefLoad.xml]\n");
         return 64;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -37,10 +90,10 @@ int main(int argc, char** argv) {
              .save(appDir.filePath(QStringLiteral("KestLoadDt.png"))) &&
          ok;
     QSet<QString> done;
-    for (int i = 2; i < argc; ++i) {
+    for (const QString& table : tables) {
         QVector<MechGeometry> mechs;
         QString error;
-        if (!ReadMechGeometry(QString::fromLocal8Bit(argv[i]), mechs, error)) {
+        if (!ReadMechGeometry(table, mechs, error)) {
             std::fprintf(stderr, "kestpics: %s\n", qPrintable(error));
             return 1;
         }
@@ -50,6 +103,7 @@ int main(int argc, char** argv) {
             ok = DrawMechPicture(m).save(out.filePath(QStringLiteral("Mech/%1.png").arg(m.name))) && ok;
         }
     }
+    if (!predefPath.isEmpty() && !DrawLoadPictures(out, predefPath)) return 1;
     if (!ok) {
         std::fprintf(stderr, "kestpics: a picture could not be written\n");
         return 1;

@@ -132,6 +132,38 @@ const DlgTemplate kFileProp = {
     },
 };
 
+const DlgTemplate kInerCalc = {
+    IDD_INER_CALC,
+    "Inertia Calculator",
+    222,
+    86,
+    "Arial",
+    9,
+    {
+        {-1, K::Static, 7, 10, 20, 8, "Mass", ST_NONE},
+        {IDC_INER_MASS, K::Edit, 27, 7, 36, 14, "", ST_AUTOHSCROLL | ST_BORDER},
+        {-1, K::Static, 67, 10, 15, 8, "kg", ST_NONE},
+        {-1, K::Static, 114, 10, 24, 8, "Shape", ST_NONE},
+        {-1, K::Static, 141, 7, 36, 14, "Cuboid", ST_CENTER | ST_BORDER},
+        {-1, K::Static, 7, 30, 12, 8, "dx", ST_NONE},
+        {IDC_INER_DX, K::Edit, 27, 27, 36, 14, "", ST_AUTOHSCROLL | ST_BORDER},
+        {-1, K::Static, 70, 30, 12, 8, "dy", ST_NONE},
+        {IDC_INER_DY, K::Edit, 84, 27, 36, 14, "", ST_AUTOHSCROLL | ST_BORDER},
+        {-1, K::Static, 127, 30, 12, 8, "dz", ST_NONE},
+        {IDC_INER_DZ, K::Edit, 141, 27, 36, 14, "", ST_AUTOHSCROLL | ST_BORDER},
+        {-1, K::Static, 181, 30, 15, 8, "mm", ST_NONE},
+        {-1, K::Static, 7, 48, 14, 8, "Ixx", ST_NONE},
+        {IDC_INER_IXX, K::Edit, 27, 45, 36, 14, "", ST_READONLY | ST_AUTOHSCROLL | ST_BORDER},
+        {-1, K::Static, 70, 48, 14, 8, "Iyy", ST_NONE},
+        {IDC_INER_IYY, K::Edit, 84, 45, 36, 14, "", ST_READONLY | ST_AUTOHSCROLL | ST_BORDER},
+        {-1, K::Static, 127, 48, 14, 8, "Izz", ST_NONE},
+        {IDC_INER_IZZ, K::Edit, 141, 45, 36, 14, "", ST_READONLY | ST_AUTOHSCROLL | ST_BORDER},
+        {-1, K::Static, 181, 48, 24, 8, "kg m²", ST_NONE},
+        {IDOK_BUTTON, K::PushButton, 111, 65, 50, 14, "Input", ST_DEFAULT},
+        {2, K::PushButton, 165, 65, 50, 14, "Cancel", ST_NONE},
+    },
+};
+
 const MenuTemplate kMainMenu = {
     IDR_MAIN_MENU,
     {
@@ -199,6 +231,7 @@ const DlgTemplate* FindDlgTemplate(int id) {
         {IDD_ABOUT, &kAbout},
         {IDD_CRDSYS, &kCrdSys},
         {IDD_FILE_PROP, &kFileProp},
+        {IDD_INER_CALC, &kInerCalc},
     };
     const auto it = kAll.find(id);
     return it == kAll.end() ? nullptr : it->second;

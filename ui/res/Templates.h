@@ -16,6 +16,7 @@ enum ResourceId : int {
     IDD_ABOUT = 13006,
     IDD_CRDSYS = 13010,
     IDD_FILE_PROP = 13021,
+    IDD_INER_CALC = 13027,
     IDR_MAIN_TOOLBAR = 13008,
 };
 
@@ -76,6 +77,14 @@ enum ControlId : int {
     IDC_ABOUT_MECH_VERSION = 13024,
     IDC_FILE_PATH = 13109,
     IDOK_BUTTON = 1,
+    // inertia calculator
+    IDC_INER_MASS = 13124,
+    IDC_INER_DX = 13125,
+    IDC_INER_DY = 13126,
+    IDC_INER_DZ = 13127,
+    IDC_INER_IXX = 13128,
+    IDC_INER_IYY = 13129,
+    IDC_INER_IZZ = 13130,
     // bar-chart page
     IDC_ZONE_NORMAL = 13021,
     IDC_ZONE_HIGH = 13022,

@@ -6,6 +6,7 @@ cd "$(dirname "$0")"
 
 scripts/install-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default -j "$(nproc)"
+# Only what the program needs: the tests and benchmarks are left to ./test.sh.
+cmake --build --preset default -j "$(nproc)" --target app
 
 exec build/app/kestload "$@"

@@ -8,6 +8,10 @@ runs=${1:-20}
 app=build/app/kestload
 [ -x "$app" ] || { echo "build first: cmake --build --preset default" >&2; exit 1; }
 export QT_QPA_PLATFORM=offscreen
+# The program registers its file type at every start: never in the user's own folders.
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+export XDG_DATA_HOME="$data/share" XDG_CONFIG_HOME="$data/config"
 "$app" --quit-after-first-paint >/dev/null 2>&1  # warm the file cache
 times=()
 for _ in $(seq "$runs"); do

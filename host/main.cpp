@@ -95,12 +95,10 @@ int main(int argc, char** argv) {
     const int fileArg = quitAfterPaint ? 2 : 1;
     // A relative path is made absolute here: the title, Properties and Save use it.
     if (argc > fileArg) dlg.SetPathName(QFileInfo(QFile::decodeName(argv[fileArg])).absoluteFilePath());
-    if (!quitAfterPaint) {
-        // The desktop opens .kestload files with this program, and only with it:
-        // tools and tests that show the main window never register (failures ignored).
-        RegisterOpenCommand(QCoreApplication::applicationFilePath());
-        RegisterDefaultIcon();
-    }
+    // The desktop opens .kestload files with this program, and only with it:
+    // tools and tests that show the main window never register (failures ignored).
+    RegisterOpenCommand(QCoreApplication::applicationFilePath());
+    RegisterDefaultIcon();
     QPoint pos;
     if (WindowPosFromEnvironment(pos)) dlg.move(pos);
     CFirstPaintQuit firstPaint(dlg);

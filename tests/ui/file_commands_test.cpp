@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +51,7 @@ QString Golden(const char* name) {
 
 class ProjectWindow : public MainDialog {
 protected:
+    QTabWidget* LoadTabs() const { return DlgItem<QTabWidget>(dlg->Client(), IDC_TAB_ADDLOAD); }
     // The project of the three-robot golden file, entered through the window.
     void EnterThreeRobotProject() {
         QWidget* c = dlg->Client();
@@ -542,6 +544,87 @@ TEST(ProjectFileThroughTheWindow, OpenAndSaveBeforeShowing) {
         ASSERT_EQ(dlg.SavePrj(path), 0);
         EXPECT_EQ(ReadAll(path), ReadAll(Golden(name))) << name;
     }
+}
+
+// A field that does not hold a number stops the save: it is named, its page
+// comes to the front, nothing is written and the project stays modified.
+TEST_F(ProjectWindow, ABadNumberStopsTheSave) {
+    EnterThreeRobotProject();
+    const QString path = dir.filePath(QStringLiteral("bad.kestload"));
+    ASSERT_EQ(dlg->SavePrj(path), 0);
+    const QByteArray before = ReadAll(path);
+    dlg->m_strPathName = path;
+    LoadTabs()->setCurrentIndex(3);
+    SetDlgItemText(dlg->m_pPgAddLoad[0], IDC_LY, QStringLiteral("1.2.3"));
+    dlg->SetModifiedFlag(1);
+    Messages().Reset();
+    dlg->CommandAction(ID_FILE_SAVE_PRJ)->trigger();
+    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Tool Ly: Enter a number.")});
+    EXPECT_EQ(LoadTabs()->currentIndex(), 0);
+    EXPECT_EQ(DlgItem<QLineEdit>(dlg->m_pPgAddLoad[0], IDC_LY)->selectedText(), QStringLiteral("1.2.3"));
+    EXPECT_EQ(ReadAll(path), before);
+    EXPECT_EQ(dlg->IsModified(), 1);
+    // Save As asks for no file name while a field is bad.
+    Messages().Reset();
+    Messages().chosenFiles = {dir.filePath(QStringLiteral("other.kestload"))};
+    dlg->CommandAction(ID_FILE_SAVE_AS_PRJ)->trigger();
+    EXPECT_EQ(Messages().chosenFiles.size(), 1u);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("other.kestload"))));
+    // So does Yes to the save question: the window stays.
+    Messages().Reset();
+    Messages().answers = {IDYES};
+    dlg->close();
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(Messages().Texts().value(1), QStringLiteral("Tool Ly: Enter a number."));
+}
+
+// An opened project saves back to the same bytes: CR LF in the description,
+// texts longer than an edit's usual limit, characters an edit shows otherwise.
+TEST_F(ProjectWindow, AnUneditedProjectSavesBackUnchanged) {
+    QByteArray text = ReadAll(Golden("golden_one_robot.kestload"));
+    const QByteArray longText(100000, 'k');
+    text.replace("\tComment=\"\"",
+                 "\tComment=\"line 1&#13;&#10;line 2&#10;line 3&#13;\xC2\xA0"
+                 "end\"");
+    text.replace("\tCompany=\"Kest Robotics\"", "\tCompany=\"" + longText + "\"");
+    ASSERT_TRUE(text.contains(longText));
+    const QString in = dir.filePath(QStringLiteral("in.kestload"));
+    {
+        QFile f(in);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    dlg->OnDropFiles({in});
+    ASSERT_TRUE(Messages().shown.empty());
+    EXPECT_EQ(GetDlgItemText(dlg->Client(), IDC_COMPANY).size(), 100000);
+    const QString out = dir.filePath(QStringLiteral("out.kestload"));
+    ASSERT_EQ(dlg->SavePrj(out), 0);
+    EXPECT_EQ(ReadAll(out), text);
+    // An edited description is taken as typed.
+    DlgItem<QPlainTextEdit>(dlg->Client(), IDC_COMMENT)->setPlainText(QStringLiteral("new\ntext"));
+    ASSERT_EQ(dlg->SavePrj(out), 0);
+    EXPECT_TRUE(ReadAll(out).contains("\tComment=\"new&#10;text\"\r\n"));
+}
+
+// The application folder may hold a backslash in its name: only '/' separates.
+TEST(ApplicationFolder, ABackslashInTheFolderNameStillFindsTheEngine) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("a\\b"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const char* f : {"libTarn_Kest.so", "KestMechData.bin", "KestMechData_old.bin"}) {
+        ASSERT_TRUE(QFile::copy(kesttest::BuildAppFolder() + QLatin1String(f),
+                                folder + QLatin1Char('/') + QLatin1String(f)));
+    }
+    Messages().Reset();
+    SetAppFolderOverride(folder);
+    {
+        CDlgMain dlg;
+        dlg.show();
+        EXPECT_NE(dlg.m_pEngine, nullptr) << Messages().Texts().join(QLatin1Char('|')).toStdString();
+        dlg.OnFileExit();
+    }
+    SetAppFolderOverride(kesttest::BuildAppFolder());
+    EXPECT_TRUE(Messages().shown.empty());
 }
 
 }  // namespace

@@ -4,10 +4,15 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <sys/stat.h>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+
+#include <QDir>
+#include <QFileInfo>
 #include <array>
+#include <pugixml.hpp>
 
 #include "ProjectData.h"
 
@@ -198,6 +203,112 @@ TEST(ProjectFile, FailedWriteLeavesThePreviousFile) {
     EXPECT_EQ(ReadAll(path), before);
     EXPECT_EQ(WriteProjectFile(dir.filePath(QStringLiteral("no/such/folder/x.kestload")), OneRobot(), &error),
               -1);
+}
+
+// A save writes the file a link points to and keeps the link, never replaces
+// a read-only file, keeps the permission bits, and works for the longest name.
+TEST(ProjectFile, SavingKeepsTheFilesIdentity) {
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("real.kestload"));
+    const QString link = dir.filePath(QStringLiteral("link.kestload"));
+    ASSERT_EQ(WriteProjectFile(real, CProjectData()), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(real).constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.kestload"), link));  // relative link
+    ASSERT_EQ(WriteProjectFile(link, OneRobot()), 0);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadAll(real), ReadAll(Golden("golden_one_robot.kestload")));
+    struct stat st;
+    ASSERT_EQ(stat(QFile::encodeName(real).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    // A link to a file that does not exist yet creates that file.
+    const QString dangling = dir.filePath(QStringLiteral("dangling.kestload"));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("later.kestload")), dangling));
+    ASSERT_EQ(WriteProjectFile(dangling, OneRobot()), 0);
+    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
+    EXPECT_EQ(ReadAll(dir.filePath(QStringLiteral("later.kestload"))), ReadAll(real));
+
+    // Read-only: refused with the system's reason (also for the superuser), untouched.
+    const QString locked = dir.filePath(QStringLiteral("locked.kestload"));
+    ASSERT_EQ(WriteProjectFile(locked, CProjectData()), 0);
+    const QByteArray before = ReadAll(locked);
+    ASSERT_EQ(chmod(QFile::encodeName(locked).constData(), 0444), 0);
+    QString error;
+    EXPECT_EQ(WriteProjectFile(locked, OneRobot(), &error), -1);
+    EXPECT_EQ(error, QStringLiteral("Permission denied"));
+    EXPECT_EQ(ReadAll(locked), before);
+
+    // A 250-byte name (the limit is 255) still saves; nothing else is left beside it.
+    QDir sub(dir.filePath(QStringLiteral("long")));
+    ASSERT_TRUE(sub.mkpath(QStringLiteral(".")));
+    const QString longName = sub.filePath(QString(241, QLatin1Char('n')) + QStringLiteral(".kestload"));
+    ASSERT_EQ(QFileInfo(longName).fileName().toUtf8().size(), 250);
+    EXPECT_EQ(WriteProjectFile(longName, OneRobot(), &error), 0) << error.toStdString();
+    EXPECT_EQ(sub.entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// Text that XML cannot hold is left out, so any parser reads every saved file.
+TEST(ProjectFile, TextThatXmlCannotHoldIsLeftOut) {
+    CProjectData p = OneRobot();
+    p.Company = QStringLiteral(
+        "A\x01"
+        "B\x1f\x0b"
+        "C\tD");
+    p.Project = QStringLiteral("x") + QChar(0xD800) + QStringLiteral("y") + QChar(0xDC00) + QChar(0xFFFF);
+    p.Engineer = QStringLiteral("\U0001F600 ok");  // a paired surrogate stays
+    CLoad part;
+    part.Name = QStringLiteral(
+        "bad\x02"
+        "name");
+    p.LoadCalc.m_arrLoad[2] = {part};
+    const QByteArray text = WriteProjectText(p);
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_buffer(text.constData(), static_cast<size_t>(text.size())));
+    const pugi::xml_node root = doc.child("KestLoadProject");
+    EXPECT_STREQ(root.attribute("Company").value(), "ABC\tD");
+    EXPECT_EQ(QString::fromUtf8(root.attribute("Project").value()), QStringLiteral("xy"));
+    EXPECT_EQ(QString::fromUtf8(root.attribute("Engineer").value()), p.Engineer);
+    for (const char c : text)
+        EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\n');
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("clean.kestload"));
+    ASSERT_EQ(WriteProjectFile(path, p), 0);
+    CProjectData back;
+    ASSERT_EQ(ReadProjectFile(path, back), 0);
+    EXPECT_EQ(back.LoadCalc.m_arrLoad[2].value(0).Name, QStringLiteral("badname"));
+}
+
+// Numbers that are not finite make the open fail, naming where they stand,
+// and leave the project as it was.
+TEST(ProjectFile, NonFiniteNumbersFailTheOpen) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nan.kestload"));
+    const struct {
+        const char* body;
+        const char* where;
+    } cases[] = {
+        {"<Tool Mass=\"nan\"/><AddLoad-V/><AddLoad-H/><AddLoad-S/>", "Tool 요소의 Mass 값 \"nan\""},
+        {"<Tool/><AddLoad-V Lz=\"1e400\"/><AddLoad-H/><AddLoad-S/>", "AddLoad-V 요소의 Lz 값 \"1e400\""},
+        {"<Tool/><AddLoad-V/><AddLoad-H/><AddLoad-S Ixx=\" -INF\"/>", "AddLoad-S 요소의 Ixx 값 \" -INF\""},
+        {"<Tool/><AddLoad-V/><AddLoad-H/><AddLoad-S/><Load-Calculator><Tool><Load Mass=\"1\"/>"
+         "<Load Ly=\"infinity\"/></Tool></Load-Calculator>",
+         "Load 요소의 Ly 값 \"infinity\""},
+        {"<Tool/><AddLoad-V/><AddLoad-H/><AddLoad-S/><Tool-Calculator MiWkZ=\"NaN(1)\"/>",
+         "Tool-Calculator 요소의 MiWkZ 값 \"NaN(1)\""},
+    };
+    for (const auto& c : cases) {
+        WriteAll(path, Minimal("Company=\"Before\"", c.body));
+        CProjectData p = OneRobot();
+        QString error;
+        EXPECT_EQ(ReadProjectFile(path, p, &error), -8) << c.body;
+        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.where))) << error.toStdString();
+        EXPECT_EQ(WriteProjectText(p), WriteProjectText(OneRobot())) << c.body;  // all or nothing
+    }
+    // Prefix numbers as before: "12abc" reads 12, text without a number reads 0.
+    WriteAll(path, Minimal("", "<Tool Mass=\"12abc\" Lx=\"x\"/><AddLoad-V/><AddLoad-H/><AddLoad-S/>"));
+    CProjectData p;
+    ASSERT_EQ(ReadProjectFile(path, p), 0);
+    EXPECT_EQ(p.Tool.Mass, 12.0);
+    EXPECT_EQ(p.Tool.Lx, 0.0);
 }
 
 }  // namespace

@@ -395,6 +395,20 @@ TEST_F(MainDialog, ServiceKeyEncryptsTheTableOnlyWithTheCode) {
     EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("KestMechData.bin"))).size(),
               QFileInfo(dir.filePath(QStringLiteral("KestMechData.xml"))).size() + 16);
     EXPECT_EQ(engineer->text(), QStringLiteral("tulip284"));  // the key typed nothing
+
+    // A failure says so, with its reason, instead of nothing.
+    QFile::remove(dir.filePath(QStringLiteral("KestMechData.xml")));
+    Messages().Reset();
+    SetAppFolderOverride(dir.path());
+    QTest::keyClick(engineer, Qt::Key_E, Qt::ControlModifier);
+    SetAppFolderOverride(kesttest::BuildAppFolder());
+    ASSERT_FALSE(Messages().shown.empty());
+    const kesttest::ShownMessage& last = Messages().shown.back();
+    EXPECT_TRUE(last.text.startsWith(QStringLiteral("기구 데이터 파일을 암호화하지 못했습니다.\n")))
+        << last.text.toStdString();
+    EXPECT_TRUE(last.text.contains(QStringLiteral("(source)")));
+    EXPECT_TRUE(last.text.endsWith(QStringLiteral("(code=-1)")));
+    EXPECT_EQ(last.flags, static_cast<unsigned>(KEST_MB_OK | KEST_MB_ICONSTOP));
 }
 
 TEST_F(MainDialog, ExitEndsWithResultOne) {

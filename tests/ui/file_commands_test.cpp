@@ -510,6 +510,15 @@ TEST_F(ProjectWindow, PropertiesAndAboutBox) {
                   EXPECT_EQ(GetDlgItemText(w, 13022), QStringLiteral("KestLoad"));
                   EXPECT_EQ(GetDlgItemText(w, 13023), QStringLiteral("Application Version : 1.2.30"));
                   EXPECT_EQ(GetDlgItemText(w, 13024), QStringLiteral("Mech.Data Version : 24 (2026-11-20)"));
+                  // The two long texts wrap inside their boxes, so all of them shows.
+                  int wrapped = 0;
+                  for (QLabel* l : w->findChildren<QLabel*>()) {
+                      if (l->text().size() < 40) continue;
+                      EXPECT_TRUE(l->wordWrap()) << l->text().toStdString();
+                      EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
+                      ++wrapped;
+                  }
+                  EXPECT_EQ(wrapped, 2);
               });
 }
 

@@ -91,10 +91,12 @@ int RunCheck(CEngineLib& lib, const std::string& folder, const std::string& mech
         std::fprintf(stderr, "kestmech: no mechanism named \"%s\"\n", mech.c_str());
         return 3;
     }
-    engine->SetLoad(LOAD_TOOL, &loads.tool);
-    engine->SetLoad(LOAD_S, &loads.s);
-    engine->SetLoad(LOAD_H, &loads.h);
-    engine->SetLoad(LOAD_V, &loads.v);
+    // A load the engine refuses gives no result rather than one for another load.
+    if (engine->SetLoad(LOAD_TOOL, &loads.tool) < 0 || engine->SetLoad(LOAD_S, &loads.s) < 0 ||
+        engine->SetLoad(LOAD_H, &loads.h) < 0 || engine->SetLoad(LOAD_V, &loads.v) < 0) {
+        std::fprintf(stderr, "kestmech: the engine refused a load (values must be finite)\n");
+        return 3;
+    }
     engine->Calculate();
 
     AxisRatios load{}, moment{}, inertia{};

@@ -1,5 +1,6 @@
 // kestmech: encrypt, decrypt, list and check mechanism data through the engine
 // library next to this executable.
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -32,7 +33,7 @@ bool ParseLoad(const char* text, LoadRec& out) {
         const size_t comma = s.find(',', pos);
         if ((comma == std::string::npos) != (i == 6)) return false;
         const std::string item = s.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos);
-        if (!kest::ParseDouble(item.c_str(), v[i])) return false;
+        if (!kest::ParseDouble(item.c_str(), v[i]) || !std::isfinite(v[i])) return false;
         pos = comma + 1;
     }
     out = LoadRec{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
         }
         if (target != nullptr) {
             if (i + 1 >= argc || !ParseLoad(argv[i + 1], *target)) {
-                std::fprintf(stderr, "kestmech: %s needs seven numbers: m,x,y,z,ixx,iyy,izz\n", a);
+                std::fprintf(stderr, "kestmech: %s needs seven finite numbers: m,x,y,z,ixx,iyy,izz\n", a);
                 return 64;
             }
             ++i;

@@ -36,6 +36,7 @@ struct LoadCanvas {
     double FlangeRadius() const;
     // The upper arm from the V axis at the origin along +x up to x1; its top
     // surface lies at world y = -ArmHalf().
+    void JointMark(double h);
     void UpperArm(double x1);
     // The lower arm from the H axis at the origin upwards to world y = y1 (< 0).
     void LowerArm(double y1);

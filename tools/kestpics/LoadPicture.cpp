@@ -72,9 +72,8 @@ void LoadCanvas::Flange(double r, double face) {
     over.Path(sk::CylinderSide(0, r, face - t, face), st.accent());
 }
 
-void LoadCanvas::UpperArm(double x1) {
-    const double h = ArmHalf();
-    back.Path(sk::Rect(-1.2 * h, -h, x1, h, 0.3 * h), Qt::transparent, CSketch::Line::Context);
+// The arm's joint at the origin: a circle with a cross.
+void LoadCanvas::JointMark(double h) {
     QPainterPath axis;
     axis.addEllipse(QPointF(0, 0), 0.55 * h, 0.55 * h);
     axis.moveTo(-0.3 * h, 0);
@@ -84,16 +83,16 @@ void LoadCanvas::UpperArm(double x1) {
     back.Path(axis, Qt::transparent, CSketch::Line::Thin);
 }
 
+void LoadCanvas::UpperArm(double x1) {
+    const double h = ArmHalf();
+    back.Path(sk::Rect(-1.2 * h, -h, x1, h, 0.3 * h), Qt::transparent, CSketch::Line::Context);
+    JointMark(h);
+}
+
 void LoadCanvas::LowerArm(double y1) {
     const double h = ArmHalf();
     back.Path(sk::Rect(-h, 1.2 * h, h, y1, 0.3 * h), Qt::transparent, CSketch::Line::Context);
-    QPainterPath axis;
-    axis.addEllipse(QPointF(0, 0), 0.55 * h, 0.55 * h);
-    axis.moveTo(-0.3 * h, 0);
-    axis.lineTo(0.3 * h, 0);
-    axis.moveTo(0, -0.3 * h);
-    axis.lineTo(0, 0.3 * h);
-    back.Path(axis, Qt::transparent, CSketch::Line::Thin);
+    JointMark(h);
 }
 
 void LoadCanvas::SwivelBase() {

@@ -17,7 +17,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "DlgBuilder.h"
@@ -57,11 +56,7 @@ protected:
         // The full value of an input-table cell that shows "###".
         if (event->type() == QEvent::ToolTip) {
             auto* help = static_cast<QHelpEvent*>(event);
-            const QString text = m_owner->m_layInTable.CutTextAt(help->pos());
-            if (text.isEmpty())
-                QToolTip::hideText();
-            else
-                QToolTip::showText(help->globalPos(), text, this);
+            ShowToolTipText(this, help, m_owner->m_layInTable.CutTextAt(help->pos()));
             return true;
         }
         return QWidget::event(event);

@@ -3,8 +3,8 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
+#include "DlgBuilder.h"
 #include "DlgMain.h"
 #include "KestDC.h"
 
@@ -40,11 +40,7 @@ void CPgResult::paintEvent(QPaintEvent*) {
 bool CPgResult::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = ToolTipAt(help->pos());
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), text, this);
+        kest::ShowToolTipText(this, help, ToolTipAt(help->pos()));
         return true;
     }
     return CDlgPg::event(event);

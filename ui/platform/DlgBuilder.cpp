@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QToolTip>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -200,6 +202,13 @@ void SetDlgItemText(QWidget* dialog, int id, const QString& text) {
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
         g->setTitle(text);
     }
+}
+
+void ShowToolTipText(QWidget* widget, const QHelpEvent* event, const QString& text) {
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), text, widget);
 }
 
 }  // namespace kest

@@ -11,6 +11,8 @@
 #include "DlgTemplate.h"
 #include "KestLoadLibExport.h"
 
+class QHelpEvent;
+
 namespace kest {
 
 // Dialog base units of a font: the average width of the 52 Latin letters and
@@ -53,5 +55,7 @@ KESTLOADLIB_API int DlgCtrlId(const QWidget* control);
 
 KESTLOADLIB_API QString GetDlgItemText(const QWidget* dialog, int id);
 KESTLOADLIB_API void SetDlgItemText(QWidget* dialog, int id, const QString& text);
+// Answers a tool-tip request on `widget` with `text` (none when it is empty).
+KESTLOADLIB_API void ShowToolTipText(QWidget* widget, const QHelpEvent* event, const QString& text);
 
 }  // namespace kest

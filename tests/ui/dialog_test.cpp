@@ -60,8 +60,11 @@ TEST_F(MainDialog, RatedDefaultLoadPasses) {
     dlg->OnBnClickedDefault();
     EXPECT_EQ(dlg->m_nVerdict[0], 1);
     EXPECT_EQ(dlg->m_strVerdict[0], QStringLiteral("합격"));
+    // The rated load is 100 % of the mass and of the wrist torques; the first
+    // of equal ratios, the mass, governs.
     EXPECT_EQ(dlg->m_strDetail[0].toUtf8(),
-              QByteArray("   중   량\t  :  O.K.\r\n   모멘트   \t  :  O.K.\r\n   이너셔\t  :  O.K."));
+              QByteArray("   중   량\t  :  O.K.\r\n   모멘트   \t  :  O.K.\r\n   이너셔\t  :  O.K.\r\n"
+                         "   최대 부하율\t  :  Tool mass 100.0 %"));
 }
 
 TEST_F(MainDialog, VerdictsFromTheEngineLevels) {
@@ -89,14 +92,19 @@ TEST_F(MainDialog, VerdictsFromTheEngineLevels) {
         EXPECT_EQ(dlg->m_strVerdict[0], QString::fromUtf8(c.text));
         EXPECT_EQ(dlg->m_pPgPayload->Diagram().nMassOver[0], c.massOverload ? 1 : 0);
     }
-    EXPECT_TRUE(dlg->m_strDetail[0].endsWith(QStringLiteral("Dynamically Hyper-Overload (적용 불가)")));
+    EXPECT_TRUE(dlg->m_strDetail[0].contains(QStringLiteral("Dynamically Hyper-Overload (적용 불가)\r\n")));
+    EXPECT_TRUE(dlg->m_strDetail[0].endsWith(QStringLiteral("R1 inertia 306.6 %")))
+        << dlg->m_strDetail[0].toStdString();
 
     // The same inertia overload with inertia hidden does not change the verdict.
     dlg->CommandAction(ID_VIEW_INERTIA_HIDE)->trigger();
     EXPECT_EQ(dlg->m_bShowInertia, 0);
     EXPECT_EQ(dlg->m_nVerdict[0], 1);
     EXPECT_EQ(dlg->m_strVerdict[0], QStringLiteral("합격"));
-    EXPECT_FALSE(dlg->m_strDetail[0].contains(QStringLiteral("이너셔")));
+    // ... but the last line says that inertia was not checked.
+    EXPECT_FALSE(dlg->m_strDetail[0].contains(QStringLiteral("이너셔\t")));
+    EXPECT_TRUE(dlg->m_strDetail[0].endsWith(QStringLiteral("최대 부하율\t  :  Tool mass 20.0 % (이너셔는 검토하지 않음)")))
+        << dlg->m_strDetail[0].toStdString();
 }
 
 TEST_F(MainDialog, UnknownRobotHasNoResultAndNothingStale) {

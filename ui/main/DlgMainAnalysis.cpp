@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFile>
 
+#include "Analysis.h"
 #include "DgmBarChart.h"
 #include "DgmPayload.h"
 #include "DlgMain.h"
@@ -130,47 +131,28 @@ int CDlgMain::DoAnalyseSub() {
     // One exchange serves every robot: a bad value is reported once, and then
     // nothing is analysed.
     if (!UpdateData(true)) return -2;
-    const CPrmLoadSub* loads[4] = {&m_prmTool, &m_prmAddLoadS, &m_prmAddLoadH, &m_prmAddLoadV};
+    const CProjectLoads loads{m_prmTool, m_prmAddLoadV, m_prmAddLoadH, m_prmAddLoadS};
     for (int i = 0; i < n; ++i) {
-        if (SelectCurMech(i) < 0) {
-            // Not in the mechanism data of the selected controller generation.
-            m_strVerdict[i] = LoadKestString(IDS_NO_MECH_DATA);
-            m_strDetail[i] = QStringLiteral("   ") + LoadKestString(IDS_NOT_IN_MECH_DATA);
-            continue;
-        }
-        bool loaded = true;
-        for (int kind = 0; kind < 4; ++kind) {
-            double d[7];
-            loads[kind]->ToDisplay(d);
-            const LoadRec rec{d[0], d[1], d[2], d[3], d[4], d[5], d[6]};
-            if (m_pEngine->SetLoad(kind, &rec) < 0) loaded = false;
-        }
-        if (!loaded) continue;  // the engine refused a load: no result rather than a wrong one
-        m_pEngine->Calculate();
+        const CRobotResult r = AnalyseRobot(*m_pEngine, m_pMngLegend->Name(i), loads, m_bShowInertia == 1);
+        m_nVerdict[i] = r.verdict.code;
+        m_strVerdict[i] = r.verdict.text;
+        m_strDetail[i] = r.verdict.detail;
+        if (!r.analysed) continue;
         if (m_pPgPayload) {
-            m_pPgPayload->Diagram().SetValues(i, m_pEngine->GetPayloadR(), m_pEngine->GetPayloadZ(),
-                                              m_pEngine->GetLimitR(), m_pEngine->GetLimitDist());
+            m_pPgPayload->Diagram().SetValues(i, r.payloadR, r.payloadZ, r.limitR, r.limitDist);
+            m_pPgPayload->Diagram().SetMassOverload(i, r.verdict.massOverload);
         }
-        AxisRatios r{};
-        m_pEngine->GetMomentRatios(&r);
+        // The charts take R1, R2/B, V, H, S.
+        const double* m = r.moment.v;
+        const double* j = r.inertia.v;
         if (m_pPgMomentChart) {
             m_pPgMomentChart->SetKind(CDgmBarChart::KIND_MOMENT);
-            m_pPgMomentChart->Chart().SetValues(i, r.v[5], r.v[3], r.v[2], r.v[1], r.v[0]);
+            m_pPgMomentChart->Chart().SetValues(i, m[5], m[3], m[2], m[1], m[0]);
         }
-        m_pEngine->GetInertiaRatios(&r);
         if (m_pPgInertiaChart) {
             m_pPgInertiaChart->SetKind(CDgmBarChart::KIND_INERTIA);
-            m_pPgInertiaChart->Chart().SetValues(i, r.v[5], r.v[3], r.v[2], r.v[1], r.v[0]);
+            m_pPgInertiaChart->Chart().SetValues(i, j[5], j[3], j[2], j[1], j[0]);
         }
-        const int mass = m_pEngine->GetMassLevel();
-        const int moment = m_pEngine->GetMomentLevel();
-        const int inertia = m_pEngine->GetInertiaLevel();
-        const CVerdict v =
-            BuildVerdict(m_pEngine->IsInEnvelope(), mass, moment, inertia, m_bShowInertia == 1);
-        m_nVerdict[i] = v.code;
-        m_strVerdict[i] = v.text;
-        m_strDetail[i] = v.detail;
-        if (m_pPgPayload) m_pPgPayload->Diagram().SetMassOverload(i, v.massOverload);
     }
     return 0;
 }

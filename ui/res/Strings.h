@@ -65,6 +65,8 @@ enum StringId : int {
     IDS_NOT_FINITE = 40007,
     IDS_SAVE_FAILED = 40008,
     IDS_ENCRYPT_FAILED = 40009,
+    IDS_GOVERNING = 40010,
+    IDS_INERTIA_NOT_CHECKED = 40011,
 };
 
 // The text with this number, or empty text for an unknown number.

@@ -1,0 +1,92 @@
+#include "Analysis.h"
+
+#include <cmath>
+
+#include "NumText.h"
+#include "Strings.h"
+
+namespace {
+
+const char* const kAxes[6] = {"S", "H", "V", "R2", "B", "R1"};
+
+}  // namespace
+
+QString CGoverningLimit::Text() const {
+    if (!valid) return QString();
+    const QString value = std::isnan(percent) ? QStringLiteral("not a number")
+                          : std::isinf(percent)
+                              ? QStringLiteral("infinite")
+                              : QString::fromStdString(kest::FormatC("%.1f", percent)) + QStringLiteral(" %");
+    return axis + QLatin1Char(' ') + quantity + QLatin1Char(' ') + value;
+}
+
+CGoverningLimit GoverningLimit(double massPercent, const AxisRatios& moment, const AxisRatios& inertia,
+                               bool inertiaChecked) {
+    CGoverningLimit g;
+    g.valid = true;
+    g.axis = QStringLiteral("Tool");
+    g.quantity = QStringLiteral("mass");
+    g.percent = massPercent;
+    auto consider = [&g](const char* axis, const char* quantity, double v) {
+        if (std::isnan(g.percent)) return;  // nothing governs more than a ratio that is not a number
+        if (std::isnan(v) || v > g.percent) {
+            g.axis = QString::fromLatin1(axis);
+            g.quantity = QString::fromLatin1(quantity);
+            g.percent = v;
+        }
+    };
+    // S carries no moment.
+    for (int k = 1; k < 6; ++k) consider(kAxes[k], "moment", moment.v[k]);
+    if (inertiaChecked) {
+        for (int k = 0; k < 6; ++k) consider(kAxes[k], "inertia", inertia.v[k]);
+    }
+    return g;
+}
+
+CRobotResult AnalyseRobot(ITarn& engine, const QString& name, const CProjectLoads& loads, bool showInertia) {
+    CRobotResult r;
+    r.name = name;
+    r.inertiaChecked = showInertia;
+    const std::u16string mech = name.toStdU16String();
+    r.found = engine.SelectMech(mech.c_str()) >= 0;
+    if (!r.found) {
+        // Not in the mechanism data of the selected controller generation.
+        r.verdict.text = kest::LoadKestString(kest::IDS_NO_MECH_DATA);
+        r.verdict.detail = QStringLiteral("   ") + kest::LoadKestString(kest::IDS_NOT_IN_MECH_DATA);
+        return r;
+    }
+    // The engine numbers the additional loads in the reverse order of the pages.
+    const CPrmLoadSub* byKind[4] = {&loads.tool, &loads.s, &loads.h, &loads.v};
+    for (int kind = 0; kind < 4; ++kind) {
+        double d[7];
+        byKind[kind]->ToDisplay(d);
+        const LoadRec rec{d[0], d[1], d[2], d[3], d[4], d[5], d[6]};
+        // A load the engine refuses gives no result rather than one for another load.
+        if (engine.SetLoad(kind, &rec) < 0) return r;
+    }
+    engine.Calculate();
+    r.analysed = true;
+    r.payloadR = engine.GetPayloadR();
+    r.payloadZ = engine.GetPayloadZ();
+    r.limitR = engine.GetLimitR();
+    r.limitDist = engine.GetLimitDist();
+    engine.GetLoadRatios(&r.load);
+    engine.GetMomentRatios(&r.moment);
+    engine.GetInertiaRatios(&r.inertia);
+    r.massPercent = loads.tool.Mass / engine.GetMaxPayload() * 100;
+    r.massLevel = engine.GetMassLevel();
+    r.momentLevel = engine.GetMomentLevel();
+    r.inertiaLevel = engine.GetInertiaLevel();
+    r.inEnvelope = engine.IsInEnvelope();
+    r.overload = engine.IsOverload();
+    r.verdict = BuildVerdict(r.inEnvelope, r.massLevel, r.momentLevel, r.inertiaLevel, showInertia);
+    r.governing = GoverningLimit(r.massPercent, r.moment, r.inertia, showInertia);
+    // The last detail line names the governing limit; with inertia hidden it
+    // says that inertia was not checked, so hiding it never reads as a pass.
+    r.verdict.detail += QStringLiteral("\r\n   ") + kest::LoadKestString(kest::IDS_GOVERNING) +
+                        QStringLiteral("\t  :  ") + r.governing.Text();
+    if (!showInertia)
+        r.verdict.detail +=
+            QStringLiteral(" (") + kest::LoadKestString(kest::IDS_INERTIA_NOT_CHECKED) + QLatin1Char(')');
+    return r;
+}

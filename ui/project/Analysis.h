@@ -1,0 +1,51 @@
+// The analysis of one robot of the comparison list: the four loads into the
+// engine, the check, and everything the window, the report and the command
+// line show of it. The one place where an analysis is done.
+#pragma once
+
+#include <QString>
+
+#include "KestLoadLibExport.h"
+#include "PrmLoadSub.h"
+#include "Tarn_Kest.h"
+#include "Verdict.h"
+
+// The ratio that comes closest to (or goes furthest beyond) its limit.
+struct KESTLOADLIB_API CGoverningLimit {
+    QString axis;      // "Tool" for the mass, else S, H, V, R2, B or R1
+    QString quantity;  // "mass", "moment" or "inertia"
+    double percent = 0.0;
+    bool valid = false;  // false: nothing was analysed
+    // "B moment 112.4 %" (a ratio that is not a number reads "not a number").
+    QString Text() const;
+};
+
+struct KESTLOADLIB_API CRobotResult {
+    QString name;
+    bool found = false;     // the mechanism is in the loaded data
+    bool analysed = false;  // found, and the engine took all four loads
+    // Payload diagram, mm: the tool's point and its two limits.
+    double payloadR = 0.0, payloadZ = 0.0, limitR = 0.0, limitDist = 0.0;
+    double massPercent = 0.0;                // tool mass of the rated payload
+    AxisRatios load{}, moment{}, inertia{};  // percent, axis order S, H, V, R2, B, R1
+    int massLevel = 0, momentLevel = 0, inertiaLevel = 0;
+    int inEnvelope = 0, overload = 0;
+    bool inertiaChecked = true;
+    CVerdict verdict;  // code 0 with the "no data" texts when not analysed
+    CGoverningLimit governing;
+};
+
+// The four loads of a project in the window's page order: tool, V, H, S.
+struct KESTLOADLIB_API CProjectLoads {
+    CPrmLoadSub tool, v, h, s;
+};
+
+// Analyses the robot `name` with the loads. `showInertia` false leaves the
+// inertia out of the verdict and the governing limit, and says so.
+KESTLOADLIB_API CRobotResult AnalyseRobot(ITarn& engine, const QString& name, const CProjectLoads& loads,
+                                          bool showInertia);
+
+// The highest of the mass, moment and (when checked) inertia ratios; the first
+// in that order wins a tie, and a ratio that is not a number wins over all.
+KESTLOADLIB_API CGoverningLimit GoverningLimit(double massPercent, const AxisRatios& moment,
+                                               const AxisRatios& inertia, bool inertiaChecked);

@@ -4,13 +4,18 @@
 //   kestshot OUT.png [--robots A,B,C] [--tool m,x,y,z,ixx,iyy,izz]
 //            [--result-tab 0|1|2] [--load-tab 0..3]
 //            [--grey-payload OUT.png] [--grey-moment OUT.png]
+//            [--tool-calc OUT.png] [--hand m,x,y,z,ixx,iyy,izz]
+//            [--workpiece m,x,y,z,ixx,iyy,izz] [--hand-work 0|1]
 // The grey files are the payload diagram and the moment chart drawn for a
-// monochrome printer (grey-scale and print flags).
+// monochrome printer (grey-scale and print flags). The tool-calculator picture
+// shows the calculator opened for the current robot with the given hand and
+// workpiece (centre of gravity in mm, inertias in kg·m²).
 #include <QApplication>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -26,6 +31,33 @@
 #include "PgPayload.h"
 #include "Templates.h"
 
+namespace {
+
+// Opens the tool calculator from the window's own button and saves a picture
+// of it before it is cancelled.
+bool ShootToolCalc(CDlgMain& dlg, const QString& path, const QStringList& hand, const QStringList& workpiece,
+                   int handWork) {
+    CDlgToolCalc& c = dlg.m_dlgToolCalc;
+    double* h[7] = {&c.MassHnd, &c.ComHndX, &c.ComHndY, &c.ComHndZ, &c.MiHndX, &c.MiHndY, &c.MiHndZ};
+    double* w[7] = {&c.MassWk, &c.ComWkX, &c.ComWkY, &c.ComWkZ, &c.MiWkX, &c.MiWkY, &c.MiWkZ};
+    for (int i = 0; i < 7 && hand.size() == 7; ++i) *h[i] = hand[i].toDouble();
+    for (int i = 0; i < 7 && workpiece.size() == 7; ++i) *w[i] = workpiece[i].toDouble();
+    CDlgToolCalc::s_bHandWork = handWork ? 1 : 0;
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* calc = QApplication::activeModalWidget();
+        if (calc == nullptr) return;
+        QApplication::processEvents();
+        saved = calc->grab().save(path);
+        if (!saved) std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(path));
+        qobject_cast<QDialog*>(calc)->reject();
+    });
+    dlg.OnBnClickedToolCalc();
+    return saved;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -37,7 +69,9 @@ int main(int argc, char** argv) {
         return 64;
     }
     QStringList robots, tool;
-    QString greyPayload, greyMoment;
+    QString greyPayload, greyMoment, toolCalcShot;
+    QStringList hand, workpiece;
+    int handWork = 1;
     int resultTab = 0, loadTab = 0;
     for (int i = 2; i + 1 < argc; i += 2) {
         const QString value = QString::fromLocal8Bit(argv[i + 1]);
@@ -53,6 +87,14 @@ int main(int argc, char** argv) {
             greyPayload = value;
         else if (std::strcmp(argv[i], "--grey-moment") == 0)
             greyMoment = value;
+        else if (std::strcmp(argv[i], "--tool-calc") == 0)
+            toolCalcShot = value;
+        else if (std::strcmp(argv[i], "--hand") == 0)
+            hand = value.split(QLatin1Char(','));
+        else if (std::strcmp(argv[i], "--workpiece") == 0)
+            workpiece = value.split(QLatin1Char(','));
+        else if (std::strcmp(argv[i], "--hand-work") == 0)
+            handWork = value.toInt();
         else
             std::fprintf(stderr, "kestshot: unknown option %s\n", argv[i]);
     }
@@ -106,6 +148,7 @@ int main(int argc, char** argv) {
         p.end();
         if (!img.save(greyMoment)) return 1;
     }
+    if (!toolCalcShot.isEmpty() && !ShootToolCalc(dlg, toolCalcShot, hand, workpiece, handWork)) return 1;
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", argv[1]);
         return 1;

@@ -100,6 +100,7 @@ CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
         tab->setUsesScrollButtons(false);
     }
     ConnectControls();
+    CDlgToolCalc::s_bHandWork = 0;  // a new window offers the hand alone first
     // The legend list exists from the start, so that a project can be opened
     // and saved before the window is shown.
     m_pMngLegend = new CMngLegend;
@@ -226,8 +227,9 @@ void CDlgMain::ConnectControls() {
     button(IDC_SUB_LEG, &CDlgMain::OnBnClickedSubLeg);
     button(IDC_MOVE_UP, &CDlgMain::OnBnClickedMoveUp);
     button(IDC_MOVE_DN, &CDlgMain::OnBnClickedMoveDn);
-    // The calculators come with their own dialogs; until then their buttons are off.
-    for (int id : {IDC_LOAD_CALC, IDC_TOOL_CALC}) {
+    button(IDC_TOOL_CALC, &CDlgMain::OnBnClickedToolCalc);
+    // The load calculator comes with its own dialog; until then its button is off.
+    for (int id : {IDC_LOAD_CALC}) {
         if (QWidget* w = GetDlgItem(m_pClient, id)) w->setEnabled(false);
     }
     auto edited = [this](int id) {

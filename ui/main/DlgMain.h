@@ -44,6 +44,8 @@ public:
     void SetPathName(const QString& path) { m_strPathName = path; }
     void OnChangeGeneralInfo();
     void OnBnClickedDefault();
+    // Runs the tool calculator for the current robot; its result becomes the tool load.
+    void OnBnClickedToolCalc();
     QString GetPathName() const { return m_strPathName; }
 
     // Project files and file commands.

@@ -103,7 +103,8 @@ TEST_F(MainDialog, VerdictsFromTheEngineLevels) {
     EXPECT_EQ(dlg->m_strVerdict[0], QStringLiteral("합격"));
     // ... but the last line says that inertia was not checked.
     EXPECT_FALSE(dlg->m_strDetail[0].contains(QStringLiteral("이너셔\t")));
-    EXPECT_TRUE(dlg->m_strDetail[0].endsWith(QStringLiteral("최대 부하율\t  :  Tool mass 20.0 % (이너셔는 검토하지 않음)")))
+    EXPECT_TRUE(dlg->m_strDetail[0].endsWith(
+        QStringLiteral("최대 부하율\t  :  Tool mass 20.0 % (이너셔는 검토하지 않음)")))
         << dlg->m_strDetail[0].toStdString();
 }
 

@@ -33,8 +33,6 @@
 
 using namespace kest;
 
-PFN_EncryptMechData EngineEncryptMechData();
-
 namespace {
 
 const char* const kServiceCode = "tulip284";
@@ -559,9 +557,8 @@ bool CDlgMain::eventFilter(QObject* watched, QEvent* event) {
 void CDlgMain::EncryptMechTable() {
     const QString src = AppFolder() + QStringLiteral("KestMechData.xml");
     const QString dst = AppFolder() + QStringLiteral("KestMechData.bin");
-    const int rc = EngineEncryptMechData()
-                       ? EngineEncryptMechData()(src.toStdU16String().c_str(), dst.toStdU16String().c_str())
-                       : -4;
+    const PFN_EncryptMechData encrypt = m_engine.EncryptFunction();
+    const int rc = encrypt ? encrypt(src.toStdU16String().c_str(), dst.toStdU16String().c_str()) : -4;
     if (rc == 0) {
         KestMessageBox(QStringLiteral("%1 :\n%2").arg(LoadKestString(IDS_FILE_CREATED), dst),
                        KEST_MB_ICONINFORMATION);

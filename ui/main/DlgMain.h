@@ -11,6 +11,7 @@
 #include "DataExchange.h"
 #include "DlgLoadCalc.h"
 #include "DlgToolCalc.h"
+#include "EngineBinding.h"
 #include "Img.h"
 #include "KestLoadLibExport.h"
 #include "PrmLoadSub.h"
@@ -143,8 +144,8 @@ public:
     int m_bModified = 0;
 
     // Engine binding and results.
-    void* m_hEngine = nullptr;
-    ITarn* m_pEngine = nullptr;
+    CEngineBinding m_engine;
+    ITarn* m_pEngine = nullptr;  // m_engine's object while it is loaded
     unsigned int m_nProdVer[4] = {0, 0, 0, 0};
     int m_nVerdict[3] = {0, 0, 0};
     QString m_strVerdict[3];

@@ -1,9 +1,6 @@
 // The engine binding of the main window and the analysis of every robot in the
 // legend list.
-#include <dlfcn.h>
-
 #include <QAction>
-#include <QFile>
 
 #include "Analysis.h"
 #include "DgmBarChart.h"
@@ -21,73 +18,36 @@
 
 using namespace kest;
 
-namespace {
-
-// The engine's exports, bound by LoadModule.
-PFN_Tarn_CreateInstance g_pfnCreateInstance = nullptr;
-PFN_Tarn_DeleteInstance g_pfnDeleteInstance = nullptr;
-PFN_EncryptMechData g_pfnEncryptMechData = nullptr;
-PFN_DecryptMechData g_pfnDecryptMechData = nullptr;
-
-const char* const kEngineFile = "libTarn_Kest.so";
-
-}  // namespace
-
-PFN_EncryptMechData EngineEncryptMechData() { return g_pfnEncryptMechData; }
-
 int CDlgMain::LoadModule() {
-    if (m_hEngine != nullptr) return -1;
-    const QString path = AppFolder() + QString::fromLatin1(kEngineFile);
-    m_hEngine = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (m_hEngine == nullptr) {
-        KestMessageBox(QStringLiteral("loading %1 error").arg(QString::fromLatin1(kEngineFile)),
-                       KEST_MB_ICONSTOP);
-        return -2;
-    }
-    struct Entry {
-        const char* name;
-        void** target;
-        int code;
-    };
-    const Entry entries[] = {
-        {TARN_CREATE_INSTANCE_NAME, reinterpret_cast<void**>(&g_pfnCreateInstance), -3},
-        {TARN_DELETE_INSTANCE_NAME, reinterpret_cast<void**>(&g_pfnDeleteInstance), -4},
-        {TARN_ENCRYPT_NAME, reinterpret_cast<void**>(&g_pfnEncryptMechData), -5},
-        {TARN_DECRYPT_NAME, reinterpret_cast<void**>(&g_pfnDecryptMechData), -6},
-    };
-    for (const Entry& e : entries) {
-        *e.target = dlsym(m_hEngine, e.name);
-        if (*e.target == nullptr) {
-            KestMessageBox(QStringLiteral("Failed in getting %1 function").arg(QString::fromLatin1(e.name)),
+    if (m_engine.Engine() != nullptr) return -1;
+    const int rc = m_engine.Load(AppFolder());
+    m_pEngine = m_engine.Engine();
+    switch (rc) {
+        case 0: return 0;
+        case -1: return -1;
+        case -2:
+            KestMessageBox(
+                QStringLiteral("loading %1 error").arg(QString::fromLatin1(CEngineBinding::FileName())),
+                KEST_MB_ICONSTOP);
+            break;
+        case -11:
+            KestMessageBox(QStringLiteral("Failed in creating calculation object."), KEST_MB_ICONSTOP);
+            break;
+        case -12:
+            KestMessageBox(QStringLiteral("Failed in initializing calculation object."), KEST_MB_ICONSTOP);
+            break;
+        default:
+            KestMessageBox(QStringLiteral("Failed in getting %1 function")
+                               .arg(QString::fromLatin1(m_engine.FailedExport())),
                            KEST_MB_ICONSTOP);
-            return e.code;
-        }
     }
-    m_pEngine = g_pfnCreateInstance();
-    if (m_pEngine == nullptr) {
-        KestMessageBox(QStringLiteral("Failed in creating calculation object."), KEST_MB_ICONSTOP);
-        return -11;
-    }
-    const std::u16string folder = AppFolder().toStdU16String();
-    if (m_pEngine->Init(folder.c_str()) < 0) {
-        KestMessageBox(QStringLiteral("Failed in initializing calculation object."), KEST_MB_ICONSTOP);
-        return -12;
-    }
-    return 0;
+    return rc;
 }
 
 int CDlgMain::UnloadModule() {
-    if (m_pEngine == nullptr) {
-        // A library whose object was never created is still released.
-        if (m_hEngine != nullptr) dlclose(m_hEngine);
-        m_hEngine = nullptr;
-        return -1;
-    }
-    g_pfnDeleteInstance(m_pEngine);
-    dlclose(m_hEngine);
-    m_hEngine = nullptr;
     m_pEngine = nullptr;
-    return 0;
+    // A library whose object was never created is still released.
+    return m_engine.Unload();
 }
 
 int CDlgMain::UpdateVerInfo() {

@@ -1,0 +1,42 @@
+// The calculation engine, loaded at run time from the application folder by
+// file name (libTarn_Kest.so) and bound through its four exports. Used by the
+// main window and by the command line alike.
+#pragma once
+
+#include <QString>
+
+#include "KestLoadLibExport.h"
+#include "Tarn_Kest.h"
+
+class KESTLOADLIB_API CEngineBinding {
+public:
+    CEngineBinding() = default;
+    ~CEngineBinding() { Unload(); }
+    CEngineBinding(const CEngineBinding&) = delete;
+    CEngineBinding& operator=(const CEngineBinding&) = delete;
+
+    // Loads the library of `folder` (with its trailing '/'), binds the exports,
+    // creates the engine object and initialises it with the folder's current
+    // mechanism data. 0, or -1 already loaded, -2 the library cannot be
+    // loaded, -3 to -6 an export is missing (FailedExport names it), -11 the
+    // object cannot be created, -12 it cannot be initialised. A failure
+    // leaves nothing loaded but the library of -11/-12, which Unload releases.
+    int Load(const QString& folder);
+    // Deletes the object through the engine's own export, then frees the library.
+    // 0, or -1 when no object existed (a library alone is still freed).
+    int Unload();
+
+    ITarn* Engine() const { return m_pEngine; }
+    PFN_EncryptMechData EncryptFunction() const { return m_pfnEncrypt; }
+    const char* FailedExport() const { return m_failedExport; }
+    static const char* FileName() { return "libTarn_Kest.so"; }
+
+private:
+    void* m_hLib = nullptr;
+    ITarn* m_pEngine = nullptr;
+    PFN_Tarn_CreateInstance m_pfnCreate = nullptr;
+    PFN_Tarn_DeleteInstance m_pfnDelete = nullptr;
+    PFN_EncryptMechData m_pfnEncrypt = nullptr;
+    PFN_DecryptMechData m_pfnDecrypt = nullptr;
+    const char* m_failedExport = nullptr;
+};

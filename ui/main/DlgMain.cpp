@@ -231,10 +231,9 @@ void CDlgMain::ConnectControls() {
     button(IDC_SUB_LEG, &CDlgMain::OnBnClickedSubLeg);
     button(IDC_MOVE_UP, &CDlgMain::OnBnClickedMoveUp);
     button(IDC_MOVE_DN, &CDlgMain::OnBnClickedMoveDn);
-    // The calculators come with their own dialogs; until then their buttons are off.
-    for (int id : {IDC_LOAD_CALC, IDC_TOOL_CALC}) {
-        if (QWidget* w = GetDlgItem(m_pClient, id)) w->setEnabled(false);
-    }
+    button(IDC_LOAD_CALC, &CDlgMain::OnBnClickedLoadCalc);
+    // The tool calculator comes with its own dialog; until then its button is off.
+    if (QWidget* w = GetDlgItem(m_pClient, IDC_TOOL_CALC)) w->setEnabled(false);
     auto edited = [this](int id) {
         return [this, id] {
             if (m_nExchanging == 0) m_editedTexts.insert(id);

@@ -44,6 +44,8 @@ public:
     void SetPathName(const QString& path) { m_strPathName = path; }
     void OnChangeGeneralInfo();
     void OnBnClickedDefault();
+    // Runs the load calculator; on "Input" its four sums replace the four loads.
+    void OnBnClickedLoadCalc();
     QString GetPathName() const { return m_strPathName; }
 
     // Project files and file commands.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -100,6 +101,14 @@ bool CDlgLoadCalcWnd::OnInitDialog() {
     m_rcImg = clientRect(IDC_LC_IMG);
     m_rcGuide = clientRect(IDC_LC_GUIDE);
     m_rcDesc = clientRect(IDC_LC_DESC);
+    const int frames[3] = {IDC_LC_DESC, IDC_LC_IMG, IDC_LC_GUIDE};
+    for (int i = 0; i < 3; ++i) {
+        if (auto* frame = DlgItem<QFrame>(this, frames[i])) {
+            frame->setFrameShape(QFrame::NoFrame);
+            frame->installEventFilter(this);
+            m_pFrames[i] = frame;
+        }
+    }
     m_strGuideImg = QStringLiteral("Image/Load/guide.png");
 
     for (int id : {IDC_LC_SPOT, IDC_LC_ARC, IDC_LC_HANDLING}) {
@@ -266,6 +275,12 @@ void CDlgLoadCalcWnd::ShowSum() {
     for (int i = 0; i < 7; ++i) m_gridSum.SetCellText(1 + i, 0, Fmt(i < 4 ? "%.3f" : "%.4f", d[i]));
 }
 
+void CDlgLoadCalcWnd::RepaintFrames() {
+    for (QWidget* frame : m_pFrames) {
+        if (frame) frame->update();
+    }
+}
+
 void CDlgLoadCalcWnd::MakeCurrent(int nCol, int nRow) {
     m_gridLoad.SetCurCell(nCol, nRow);
     m_gridLoad.EnsureVisible(nCol, nRow);
@@ -314,14 +329,14 @@ void CDlgLoadCalcWnd::OnSelchangePredef() {
         for (int c = 0; c < 7; ++c) m_gridPredef.SetCellText(c, 1, QString());
         m_strDescription.clear();
         m_strImg.clear();
-        update();
+        RepaintFrames();
         return;
     }
     const CLoad& load = m_predef[static_cast<size_t>(m_pName->itemData(item).toInt())];
     SetRowValues(m_gridPredef, 1, 0, load.prm);
     m_strDescription = load.Description;
     m_strImg = load.Img;
-    update();
+    RepaintFrames();
 }
 
 void CDlgLoadCalcWnd::OnSelchangeTab() {
@@ -404,6 +419,29 @@ bool CDlgLoadCalcWnd::PreTranslateMessage(QKeyEvent* event) {
 }
 
 bool CDlgLoadCalcWnd::eventFilter(QObject* watched, QEvent* event) {
+    // The description and the pictures are drawn on their frames, which lie
+    // above the group box (whose own fill would tint them).
+    if (event->type() == QEvent::Paint) {
+        const int ids[3] = {IDC_LC_DESC, IDC_LC_IMG, IDC_LC_GUIDE};
+        for (int i = 0; i < 3; ++i) {
+            QWidget* frame = m_pFrames[i];
+            if (watched != frame) continue;
+            // One off-screen picture per paint, copied in one transfer.
+            const qreal dpr = frame->devicePixelRatioF();
+            QImage image(frame->size() * dpr, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(dpr);
+            image.fill(Qt::transparent);
+            {
+                QPainter ip(&image);
+                ip.translate(-frame->pos());
+                CKestDC dc(&ip);
+                DrawFrame(dc, ids[i]);
+            }
+            QPainter p(frame);
+            p.drawImage(QPoint(0, 0), image);
+            return true;
+        }
+    }
     if (watched == &m_gridLoad && event->type() == QEvent::KeyPress &&
         PreTranslateMessage(static_cast<QKeyEvent*>(event)))
         return true;
@@ -512,38 +550,26 @@ void CDlgLoadCalcWnd::OnBnClickedInerCalc() {
 
 // ---------------------------------------------------------------- painting
 
-void CDlgLoadCalcWnd::paintEvent(QPaintEvent*) {
-    // One off-screen picture per paint, copied in one transfer.
-    const qreal dpr = devicePixelRatioF();
-    QImage image(size() * dpr, QImage::Format_RGB32);
-    image.setDevicePixelRatio(dpr);
-    image.fill(palette().color(QPalette::Window));
-    {
-        QPainter ip(&image);
-        CKestDC dc(&ip);
-        Draw(dc);
-    }
-    QPainter p(this);
-    p.drawImage(QPoint(0, 0), image);
-}
-
-void CDlgLoadCalcWnd::Draw(CKestDC& dc) {
+void CDlgLoadCalcWnd::DrawFrame(CKestDC& dc, int nID) {
     dc.SaveDC();
     dc.SelectFont(m_fontNormal);
     dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(CLR_BLACK);
     dc.SelectPen(CKestPen::Solid(1, CLR_BLACK));
     dc.SelectBrush(CKestBrush::SolidColor(CLR_WHITE));
-    dc.Rectangle(m_rcDesc);
-    dc.SetTextColor(CLR_BLACK);
-    dc.DrawText(m_strDescription, m_rcDesc.adjusted(3, 2, -3, -2),
-                DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-    DrawPicture(dc, m_imgLoad, m_strImg, m_rcImg);
-    DrawPicture(dc, m_imgGuide, m_strGuideImg, m_rcGuide);
+    if (nID == IDC_LC_DESC) {
+        dc.Rectangle(m_rcDesc);
+        dc.DrawText(m_strDescription, m_rcDesc.adjusted(3, 2, -3, -2),
+                    DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    } else if (nID == IDC_LC_IMG) {
+        DrawPicture(dc, m_imgLoad, m_strImg, m_rcImg);
+    } else if (nID == IDC_LC_GUIDE) {
+        DrawPicture(dc, m_imgGuide, m_strGuideImg, m_rcGuide);
+    }
     dc.RestoreDC();
 }
 
 void CDlgLoadCalcWnd::DrawPicture(CKestDC& dc, CImg& img, const QString& strFile, const QRect& rc) {
-    dc.SelectBrush(CKestBrush::None());
     dc.Rectangle(rc);
     const QRect inner = rc.adjusted(2, 2, -2, -2);
     // Only a regular file is opened: a name that points at a FIFO or a device

@@ -55,8 +55,9 @@ public:
     int SetCellValue(int nCol, int nRow, const QString& strText);
     // Keys on the table with no edit open: true when consumed.
     bool PreTranslateMessage(QKeyEvent* event);
-    // The description and the two pictures.
-    void Draw(kest::CKestDC& dc);
+    // The description frame or a picture frame (IDC_LC_DESC, IDC_LC_IMG,
+    // IDC_LC_GUIDE), in the window's coordinates.
+    void DrawFrame(kest::CKestDC& dc, int nID);
 
     // The list of the current tab (0 tool, 1 V, 2 H, 3 S).
     int CurKind() const;
@@ -81,7 +82,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int r) override;
 
@@ -89,6 +89,7 @@ private:
     void SetUpGrids();
     void SetRowValues(CGrid& grid, int nRow, int nFirstCol, const CPrmLoadSub& prm);
     void MakeCurrent(int nCol, int nRow);
+    void RepaintFrames();
     void DrawPicture(kest::CKestDC& dc, CImg& img, const QString& strFile, const QRect& rc);
 
     CDlgLoadCalc* m_pCalc;
@@ -99,6 +100,7 @@ private:
     QFont m_fontBold;
     QFont m_fontHead;
     QRect m_rcImg, m_rcGuide, m_rcDesc;
-    int m_nLoadRows = 50;  // rows the table holds, the header included
+    QWidget* m_pFrames[3] = {nullptr, nullptr, nullptr};  // description, picture, guide
+    int m_nLoadRows = 50;                                 // rows the table holds, the header included
     bool m_bInitDone = false;
 };

@@ -207,7 +207,7 @@ TEST_F(ToolCalcWindow, NeedsARobot) {
 TEST_F(ToolCalcWindow, ShowsTheWristAndRecalculatesWhileTyping) {
     QWidget* calcButton = GetDlgItem(dlg->Client(), IDC_TOOL_CALC);
     EXPECT_TRUE(calcButton->isEnabled());
-    EXPECT_FALSE(GetDlgItem(dlg->Client(), IDC_LOAD_CALC)->isEnabled());
+    EXPECT_TRUE(GetDlgItem(dlg->Client(), IDC_LOAD_CALC)->isEnabled());
     const bool seen = RunToolCalc([&](CDlgToolCalcWnd* w) {
         EXPECT_EQ(w->windowTitle(), QStringLiteral("툴 계산기"));
         // The robot's values: 23.52/9.8 and 50.96/9.8 kgf·m, inertias, e.

@@ -5,12 +5,14 @@
 //            [--result-tab 0|1|2] [--load-tab 0..3]
 //            [--grey-payload OUT.png] [--grey-moment OUT.png]
 //            [--tool-calc OUT.png] [--hand m,x,y,z,ixx,iyy,izz]
-//            [--workpiece m,x,y,z,ixx,iyy,izz] [--hand-work 0|1]
+//            [--workpiece m,x,y,z,ixx,iyy,izz] [--hand-work 0|1] [--load-calc OUT.png]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
 // shows the calculator opened for the current robot with the given hand and
-// workpiece (centre of gravity in mm, inertias in kg·m²).
+// workpiece (centre of gravity in mm, inertias in kg·m²). The load-calculator
+// file is its window over example lists of part loads.
 #include <QApplication>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
@@ -22,6 +24,7 @@
 #include "DgmBarChart.h"
 #include "DgmPayload.h"
 #include "DlgBuilder.h"
+#include "DlgLoadCalcWnd.h"
 #include "DlgMain.h"
 #include "KestDC.h"
 #include "MngLegend.h"
@@ -56,6 +59,38 @@ bool ShootToolCalc(CDlgMain& dlg, const QString& path, const QStringList& hand, 
     return saved;
 }
 
+// The load calculator over lists a user might build: predefined parts and
+// parts typed in, with the tool tab in front and a spot gun selected.
+bool ShotLoadCalc(QWidget* parent, const QString& out) {
+    CPredefLoads predef;
+    if (ReadPredefFile(AppFolder() + QStringLiteral("PredefLoad.xml"), predef) < 0) return false;
+    auto part = [&predef](const char* name) {
+        for (const CLoad& l : predef.loads) {
+            if (l.Name == QLatin1String(name))
+                return CLoad{l.Name, QString(), QString(), QString(), QString(), l.prm};
+        }
+        return CLoad();
+    };
+    CLoad hose;
+    hose.Name = QStringLiteral("Cable & hose");
+    hose.prm.Set(1.8, 0.040, -0.060, 0.110, 0.004, 0.004, 0.001);
+    CLoad bracket;
+    bracket.Name = QStringLiteral("Gun bracket");
+    bracket.prm.Set(6.5, 0.020, 0.0, 0.060, 0.035, 0.028, 0.041);
+    CDlgLoadCalc calc;
+    calc.m_arrLoad[0] = {part("ToolChanger-Robot-L"), part("ToolChanger-Tool-L"), bracket,
+                         part("SpotGun-ServoC-45kg"), hose};
+    calc.m_arrLoad[1] = {part("DressPack-UA-Spot"), part("ValvePack-4St")};
+    CDlgLoadCalcWnd wnd(&calc, parent);
+    wnd.show();
+    const int item = wnd.m_pName->findText(QStringLiteral("SpotGun-ServoC-45kg"));
+    wnd.m_pName->setCurrentIndex(item);
+    wnd.OnSelchangePredef();
+    wnd.m_gridLoad.SetCurCell(2, 4);
+    QApplication::processEvents();
+    return wnd.grab().save(out);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,7 +104,7 @@ int main(int argc, char** argv) {
         return 64;
     }
     QStringList robots, tool;
-    QString greyPayload, greyMoment, toolCalcShot;
+    QString greyPayload, greyMoment, toolCalcShot, loadCalc;
     QStringList hand, workpiece;
     int handWork = 1;
     int resultTab = 0, loadTab = 0;
@@ -95,6 +130,8 @@ int main(int argc, char** argv) {
             workpiece = value.split(QLatin1Char(','));
         else if (std::strcmp(argv[i], "--hand-work") == 0)
             handWork = value.toInt();
+        else if (std::strcmp(argv[i], "--load-calc") == 0)
+            loadCalc = value;
         else
             std::fprintf(stderr, "kestshot: unknown option %s\n", argv[i]);
     }
@@ -149,6 +186,10 @@ int main(int argc, char** argv) {
         if (!img.save(greyMoment)) return 1;
     }
     if (!toolCalcShot.isEmpty() && !ShootToolCalc(dlg, toolCalcShot, hand, workpiece, handWork)) return 1;
+    if (!loadCalc.isEmpty() && !ShotLoadCalc(&dlg, loadCalc)) {
+        std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(loadCalc));
+        return 1;
+    }
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", argv[1]);
         return 1;

@@ -1,12 +1,56 @@
 // The load calculator's lists of part loads: index 0 tool, 1 upper arm (V),
 // 2 lower arm (H), 3 swivel base (S). They belong to the window and are saved
-// with the project; the calculator's dialog edits them.
+// with the project; the calculator's window (CDlgLoadCalcWnd) edits them.
 #pragma once
+
+#include <QString>
+#include <vector>
 
 #include "KestLoadLibExport.h"
 #include "PrmLoadSub.h"
 
+class QWidget;
+
+// The rigid-body sum of a list of part loads in display units: total mass
+// (kg), common centre of gravity (mm) and the inertias about it (kg·m²).
+// Loads lighter than 0.00001 kg count in the mass and the inertias but not in
+// the centre of gravity; a total mass of magnitude below 0.00001 kg puts the
+// centre of gravity at the origin.
+KESTLOADLIB_API void SumLoads(const CLoadArray& list, double out[7]);
+
+// The predefined part loads of PredefLoad.xml, in document order.
+struct KESTLOADLIB_API CPredefLoads {
+    int nVersion = 0;
+    QString strDate;
+    std::vector<CLoad> loads;
+};
+// The largest predefined-load file that is read.
+constexpr qint64 kMaxPredefFileBytes = 16LL * 1024 * 1024;
+// Reads a predefined-load file. All or nothing: 0, or -1 with the reason for
+// the user in `error` (not a regular file, too large, not well-formed, a
+// number that is not one finite number) and `out` left as it was.
+KESTLOADLIB_API int ReadPredefFile(const QString& path, CPredefLoads& out, QString* error = nullptr);
+// The filters of the name box: a load's Mount accepts the load kind ("Tool",
+// "V", "H", "S") when it is empty or names it; its Appl accepts the checked
+// applications ("Spot,Arc,Handling" or part of it) when it is empty or names
+// one of them. Tokens are separated by commas and/or blanks, letter case aside.
+KESTLOADLIB_API bool MountAccepts(const QString& strMount, const QString& strKind);
+KESTLOADLIB_API bool ApplAccepts(const QString& strAppl, const QString& strChecked);
+
 class KESTLOADLIB_API CDlgLoadCalc {
 public:
+    // The table shows at most this many loads (its 50 rows include the header).
+    enum { MAX_LOADS = 49 };
+
     CLoadArray m_arrLoad[4];
+    // The load kind of the tab the calculator was left on: "Tool", "V", "H" or "S".
+    QString m_strMount = QStringLiteral("Tool");
+
+    // The sum of list `kind` (0 to 3): mass, Lx, Ly, Lz (mm), Ixx, Iyy, Izz.
+    // -1 for a kind outside 0 to 3 (nothing written).
+    int Sum(int kind, double out[7]) const;
+    // Runs the calculator's window over the lists, modally: IDOK (1) when it
+    // ends with "Input", IDCANCEL (2) with "Cancel". The lists keep what was
+    // changed either way.
+    int DoModal(QWidget* parent);
 };

@@ -226,10 +226,7 @@ void CDlgMain::ConnectControls() {
     button(IDC_MOVE_UP, &CDlgMain::OnBnClickedMoveUp);
     button(IDC_MOVE_DN, &CDlgMain::OnBnClickedMoveDn);
     button(IDC_TOOL_CALC, &CDlgMain::OnBnClickedToolCalc);
-    // The load calculator comes with its own dialog; until then its button is off.
-    for (int id : {IDC_LOAD_CALC}) {
-        if (QWidget* w = GetDlgItem(m_pClient, id)) w->setEnabled(false);
-    }
+    button(IDC_LOAD_CALC, &CDlgMain::OnBnClickedLoadCalc);
     auto edited = [this](int id) {
         return [this, id] {
             if (m_nExchanging == 0) m_editedTexts.insert(id);

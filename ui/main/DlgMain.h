@@ -47,6 +47,8 @@ public:
     void OnBnClickedDefault();
     // Runs the tool calculator for the current robot; its result becomes the tool load.
     void OnBnClickedToolCalc();
+    // Runs the load calculator; on "Input" its four sums replace the four loads.
+    void OnBnClickedLoadCalc();
     QString GetPathName() const { return m_strPathName; }
 
     // Project files and file commands.

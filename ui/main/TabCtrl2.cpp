@@ -23,9 +23,23 @@ CTabCtrl2::CTabCtrl2(QWidget* parent) : QTabBar(parent) {
 }
 
 QSize CTabCtrl2::tabSizeHint(int index) const {
-    QSize s = QTabBar::tabSizeHint(index);
-    if (tabText(index).contains(QLatin1String("\r\n"))) s.setHeight(std::max(s.height(), 44));
-    return s;
+    // Fixed-width tabs: every tab as wide as the widest needs, and as high as
+    // the highest, so that two-line texts fit on every tab.
+    QSize s(0, 0);
+    for (int i = 0; i < count(); ++i) {
+        QSize own = QTabBar::tabSizeHint(i);
+        const QString text = tabText(i);
+        const int br = text.indexOf(QLatin1String("\r\n"));
+        if (br >= 0) {
+            const QFontMetrics fm(fontTab);
+            const int lines = std::max(fm.horizontalAdvance(QStringLiteral("  ") + text.left(br)),
+                                       fm.horizontalAdvance(text.mid(br + 2)));
+            own.setWidth(std::max(own.width(), lines + 2 * fm.horizontalAdvance(QLatin1Char(' ')) + 8));
+            own.setHeight(std::max(own.height(), 2 * fm.height() + 10));
+        }
+        s = s.expandedTo(own);
+    }
+    return count() > 0 && index >= 0 ? s : QTabBar::tabSizeHint(index);
 }
 
 void CTabCtrl2::DrawItem(QPainter& p, int index) {
@@ -60,12 +74,17 @@ void CTabCtrl2::DrawItem(QPainter& p, int index) {
     QString text = tabText(index);
     const int br = text.indexOf(QLatin1String("\r\n"));
     if (br >= 0) {
-        QRect top(r.left(), r.top(), r.width(), 30);
+        // The first line in the top 30 pixels (the top half of a lower tab),
+        // the second centred below it, so that the two never run into each other.
+        QRect top(r.left(), r.top(), r.width(), std::min(30, r.height() / 2));
+        QRect rest = r;
+        rest.setTop(top.bottom() + 1);
         dc.DrawText(QStringLiteral("  ") + text.left(br), top,
                     kest::DT_LEFT | kest::DT_VCENTER | kest::DT_SINGLELINE);
-        text = text.mid(br + 2);
+        dc.DrawText(text.mid(br + 2), rest, kest::DT_CENTER | kest::DT_VCENTER | kest::DT_SINGLELINE);
+    } else {
+        dc.DrawText(text, r, kest::DT_CENTER | kest::DT_VCENTER | kest::DT_SINGLELINE);
     }
-    dc.DrawText(text, r, kest::DT_CENTER | kest::DT_VCENTER | kest::DT_SINGLELINE);
     dc.Polyline({QPoint(r.left(), r.bottom()), QPoint(r.left(), r.top() + 2), QPoint(r.left() + 2, r.top()),
                  QPoint(r.right() - 2, r.top()), QPoint(r.right(), r.top() + 2),
                  QPoint(r.right(), r.bottom())});

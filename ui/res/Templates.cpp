@@ -261,6 +261,43 @@ const DlgTemplate kFileProp = {
     },
 };
 
+const DlgTemplate kLoadCalc = {
+    IDD_LOAD_CALC,
+    "Load Calculator",
+    467,
+    269,
+    "Arial",
+    9,
+    {
+        {IDC_LC_TAB, K::Tab, 4, 4, 298, 238, "", ST_NONE},
+        {-1, K::GroupBox, 8, 22, 290, 108, "Predefined load", ST_NONE},
+        {-1, K::Static, 14, 35, 40, 8, "Application", ST_NONE},
+        {IDC_LC_SPOT, K::CheckBox, 56, 34, 50, 10, "spot weld", ST_NONE},
+        {IDC_LC_ARC, K::CheckBox, 108, 34, 46, 10, "arc weld", ST_NONE},
+        {IDC_LC_HANDLING, K::CheckBox, 156, 34, 46, 10, "handling", ST_NONE},
+        {-1, K::Static, 14, 51, 40, 8, "Name", ST_NONE},
+        {IDC_LC_NAME, K::ComboDropList, 56, 48, 146, 13, "", ST_SORT | ST_VSCROLL},
+        {IDC_LC_IMG, K::Frame, 14, 64, 66, 60, "", ST_NONE},
+        {IDC_LC_DESC, K::Frame, 85, 64, 204, 34, "", ST_NONE},
+        {IDC_LC_PREDEF_ERROR, K::Static, 87, 65, 200, 32, "", ST_HIDDEN},
+        {IDC_LC_PREDEF, K::Frame, 85, 100, 204, 24, "", ST_HIDDEN},
+        {IDC_LC_ADD_ROW, K::PushButton, 8, 133, 17, 15, "Add row", ST_ICON},
+        {IDC_LC_DEL_ROW, K::PushButton, 25, 133, 17, 15, "Remove row", ST_ICON},
+        {IDC_LC_ROW_UP, K::PushButton, 42, 133, 17, 15, "Move up", ST_ICON},
+        {IDC_LC_ROW_DN, K::PushButton, 59, 133, 17, 15, "Move down", ST_ICON},
+        {IDC_LC_INER, K::PushButton, 80, 133, 17, 15, "Inertia calculator", ST_ICON},
+        {IDC_LC_SET_ROW, K::PushButton, 189, 133, 100, 15, "Set to selected row", ST_NONE},
+        {IDC_LC_LOAD, K::Frame, 8, 151, 290, 70, "", ST_HIDDEN},
+        {IDC_LC_SUM, K::Frame, 8, 223, 281, 13, "", ST_HIDDEN},
+        {IDC_LC_GUIDE, K::Frame, 311, 22, 150, 76, "", ST_NONE},
+        {-1, K::Static, 311, 103, 150, 34,
+         "부가설비가 툴과 로봇 사이에 부착되는경우\n툴의 무게중심은 로봇 마운트 원점위치에서\n측정", ST_NONE},
+        {IDC_LC_LEGEND, K::Frame, 311, 140, 150, 53, "", ST_HIDDEN},
+        {IDOK_BUTTON, K::PushButton, 356, 248, 50, 14, "Input", ST_DEFAULT},
+        {2, K::PushButton, 410, 248, 50, 14, "Cancel", ST_NONE},
+    },
+};
+
 const DlgTemplate kInerCalc = {
     IDD_INER_CALC,
     "Inertia Calculator",
@@ -361,6 +398,7 @@ const DlgTemplate* FindDlgTemplate(int id) {
         {IDD_CRDSYS, &kCrdSys},
         {IDD_TOOL_CALC, &kToolCalc},
         {IDD_FILE_PROP, &kFileProp},
+        {IDD_LOAD_CALC, &kLoadCalc},
         {IDD_INER_CALC, &kInerCalc},
     };
     const auto it = kAll.find(id);

@@ -1,0 +1,173 @@
+#include "DlgLoadCalc.h"
+
+#include <QDialog>
+#include <cmath>
+#include <cstring>
+#include <pugixml.hpp>
+
+#include "DlgLoadCalcWnd.h"
+#include "MessageBox.h"
+#include "NumText.h"
+#include "RegularFile.h"
+#include "StrParse.h"
+#include "Strings.h"
+
+namespace {
+
+// Loads at least this heavy place the common centre of gravity; a total mass
+// of smaller magnitude has none.
+const double kMinMass = 0.00001;
+
+// The text of an element: its own character data, without the white space
+// around it. Only direct children are read, so nesting costs nothing extra.
+QString ElementText(const pugi::xml_node& element) {
+    std::string text;
+    for (pugi::xml_node n = element.first_child(); n; n = n.next_sibling()) {
+        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) text += n.value();
+    }
+    return QString::fromUtf8(text.c_str()).trimmed();
+}
+
+// A number of the file: the whole text one decimal number, read in single
+// precision as the file's numbers always were, and finite.
+bool ReadPredefNumber(const QString& text, double& value) {
+    CStrParse parse(text);
+    double whole = 0.0;
+    if (parse.ReadDouble(whole) != 0) return false;
+    parse.SkipSpace();
+    if (!parse.AtEnd()) return false;
+    float single = 0.0f;
+    const QByteArray latin = text.toLatin1();
+    if (!kest::ScanFloat(latin.constData(), single) || !std::isfinite(single)) return false;
+    value = static_cast<double>(single);
+    return true;
+}
+
+}  // namespace
+
+void SumLoads(const CLoadArray& list, double out[7]) {
+    double mass = 0.0;
+    for (const CLoad& load : list) mass += load.prm.Mass;
+    double c[3] = {0.0, 0.0, 0.0};
+    if (std::fabs(mass) >= kMinMass) {
+        for (const CLoad& load : list) {
+            const CPrmLoadSub& p = load.prm;
+            if (p.Mass < kMinMass) continue;
+            const double share = p.Mass / mass;
+            c[0] += share * p.Lx;
+            c[1] += share * p.Ly;
+            c[2] += share * p.Lz;
+        }
+    }
+    double iner[3] = {0.0, 0.0, 0.0};
+    for (const CLoad& load : list) {
+        const CPrmLoadSub& p = load.prm;
+        const double dx = p.Lx - c[0];
+        const double dy = p.Ly - c[1];
+        const double dz = p.Lz - c[2];
+        // Parallel-axis terms about the common centre of gravity.
+        iner[0] += p.Ixx + p.Mass * (dy * dy + dz * dz);
+        iner[1] += p.Iyy + p.Mass * (dz * dz + dx * dx);
+        iner[2] += p.Izz + p.Mass * (dx * dx + dy * dy);
+    }
+    out[0] = mass;
+    for (int k = 0; k < 3; ++k) {
+        out[1 + k] = c[k] * 1000.0;
+        out[4 + k] = iner[k];
+    }
+}
+
+int CDlgLoadCalc::Sum(int kind, double out[7]) const {
+    if (kind < 0 || kind > 3) return -1;
+    SumLoads(m_arrLoad[kind], out);
+    return 0;
+}
+
+int CDlgLoadCalc::DoModal(QWidget* parent) {
+    CDlgLoadCalcWnd wnd(this, parent);
+    const int rc = wnd.exec();
+    m_strMount = wnd.m_strMount;
+    return rc == QDialog::Accepted ? kest::IDOK : kest::IDCANCEL;
+}
+
+bool MountAccepts(const QString& strMount, const QString& strKind) {
+    QString token;
+    if (!CStrParse(strMount).ReadToken(token)) return true;  // no kind named: every kind
+    return CStrParse::HasToken(strMount, strKind);
+}
+
+bool ApplAccepts(const QString& strAppl, const QString& strChecked) {
+    QString token;
+    if (!CStrParse(strAppl).ReadToken(token)) return true;  // no application named: every one
+    CStrParse checked(strChecked);
+    while (checked.ReadToken(token)) {
+        if (CStrParse::HasToken(strAppl, token)) return true;
+    }
+    return false;
+}
+
+int ReadPredefFile(const QString& path, CPredefLoads& out, QString* error) {
+    auto fail = [error](const QString& reason) {
+        if (error) *error = reason;
+        return -1;
+    };
+    QByteArray bytes;
+    QString reason;
+    if (!ReadRegularFile(path, kMaxPredefFileBytes, bytes, &reason)) return fail(reason);
+    pugi::xml_document doc;
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (!parsed) {
+        return fail(
+            kest::LoadKestString(kest::IDS_NOT_XML) +
+            QStringLiteral(" (%1, %2).").arg(QString::fromUtf8(parsed.description())).arg(parsed.offset));
+    }
+    CPredefLoads read;
+    if (const pugi::xml_node header = doc.select_node("//PredefLoad/FileHeader").node()) {
+        read.nVersion = kest::ParseIntPrefix(header.attribute("Version").value());
+        read.strDate = QString::fromUtf8(header.attribute("LastModifiedDate").value());
+    }
+    struct NumberField {
+        const char* name;
+        double CPrmLoadSub::*member;
+        bool position;  // millimetres in the file, metres in the load
+    };
+    static const NumberField kNumbers[] = {
+        {"Mass", &CPrmLoadSub::Mass, false}, {"L_X", &CPrmLoadSub::Lx, true},
+        {"L_Y", &CPrmLoadSub::Ly, true},     {"L_Z", &CPrmLoadSub::Lz, true},
+        {"I_X", &CPrmLoadSub::Ixx, false},   {"I_Y", &CPrmLoadSub::Iyy, false},
+        {"I_Z", &CPrmLoadSub::Izz, false},
+    };
+    for (const pugi::xpath_node& item : doc.select_nodes("//Load")) {
+        const pugi::xml_node node = item.node();
+        CLoad load;
+        load.Name = QString::fromUtf8(node.attribute("Name").value());
+        for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+            if (child.type() != pugi::node_element) continue;
+            const char* name = child.name();
+            QString* texts[4] = {&load.Description, &load.Img, &load.Mount, &load.Appl};
+            const char* textNames[4] = {"Description", "Img", "Mount", "Appl"};
+            bool done = false;
+            for (int i = 0; i < 4 && !done; ++i) {
+                if (std::strcmp(name, textNames[i]) != 0) continue;
+                *texts[i] = ElementText(child);
+                done = true;
+            }
+            for (const NumberField& f : kNumbers) {
+                if (done || std::strcmp(name, f.name) != 0) continue;
+                const QString text = ElementText(child);
+                double value = 0.0;
+                if (!ReadPredefNumber(text, value)) {
+                    return fail(kest::LoadKestString(kest::IDS_NOT_FINITE)
+                                    .arg(QStringLiteral("Load \"%1\"").arg(load.Name),
+                                         QString::fromLatin1(f.name), text.left(40)));
+                }
+                load.prm.*(f.member) = f.position ? value / 1000.0 : value;
+                done = true;
+            }
+        }
+        read.loads.push_back(load);
+    }
+    out = read;
+    return 0;
+}

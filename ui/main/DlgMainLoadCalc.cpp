@@ -1,0 +1,36 @@
+// The main window's side of the load calculator: running it and taking its
+// sums over into the four load pages.
+#include <QTabWidget>
+
+#include "DlgBuilder.h"
+#include "DlgMain.h"
+#include "MessageBox.h"
+#include "NumText.h"
+#include "PgAddLoad.h"
+#include "Templates.h"
+
+using namespace kest;
+
+void CDlgMain::OnBnClickedLoadCalc() {
+    // The lists keep every change made in the calculator, also on "Cancel".
+    if (m_dlgLoadCalc.DoModal(this) != IDOK) return;
+    const QString mounts[4] = {QStringLiteral("Tool"), QStringLiteral("V"), QStringLiteral("H"),
+                               QStringLiteral("S")};
+    int page = 0;
+    for (int k = 0; k < 4; ++k) {
+        if (m_dlgLoadCalc.m_strMount == mounts[k]) page = k;
+    }
+    m_tabAddLoad->setCurrentIndex(page);
+    ShowPgAddLoad(page);
+    // Every page gets its list's sum, also a list that was never touched.
+    const int ids[7] = {IDC_MASS, IDC_LX, IDC_LY, IDC_LZ, IDC_IXX, IDC_IYY, IDC_IZZ};
+    for (int k = 0; k < 4; ++k) {
+        if (m_pPgAddLoad[k] == nullptr) continue;
+        double d[7];
+        m_dlgLoadCalc.Sum(k, d);
+        for (int i = 0; i < 7; ++i)
+            SetDlgItemText(m_pPgAddLoad[k], ids[i], QString::fromStdString(FormatC("%.3f", d[i])));
+    }
+    SetModifiedFlag(1);
+    DoAnalyse();
+}

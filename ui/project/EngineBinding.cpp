@@ -1,33 +1,31 @@
 #include "EngineBinding.h"
 
-#include <dlfcn.h>
-
 #include <QFile>
+#include <string>
+
+#include "EngineLib.h"
+
+CEngineBinding::CEngineBinding() = default;
+
+CEngineBinding::~CEngineBinding() { Unload(); }
 
 int CEngineBinding::Load(const QString& folder) {
-    if (m_hLib != nullptr) return -1;
-    const QString path = folder + QString::fromLatin1(FileName());
-    m_hLib = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (m_hLib == nullptr) return -2;
-    struct Entry {
-        const char* name;
-        void** target;
-        int code;
-    };
-    const Entry entries[] = {
-        {TARN_CREATE_INSTANCE_NAME, reinterpret_cast<void**>(&m_pfnCreate), -3},
-        {TARN_DELETE_INSTANCE_NAME, reinterpret_cast<void**>(&m_pfnDelete), -4},
-        {TARN_ENCRYPT_NAME, reinterpret_cast<void**>(&m_pfnEncrypt), -5},
-        {TARN_DECRYPT_NAME, reinterpret_cast<void**>(&m_pfnDecrypt), -6},
-    };
-    for (const Entry& e : entries) {
-        *e.target = dlsym(m_hLib, e.name);
-        if (*e.target == nullptr) {
-            m_failedExport = e.name;
-            return e.code;
+    if (m_lib != nullptr) return -1;
+    m_lib = std::make_unique<CEngineLib>();
+    std::string error;
+    if (!m_lib->Open(QFile::encodeName(folder).toStdString(), error)) {
+        m_failedExport = m_lib->MissingExport();
+        if (m_failedExport == nullptr) {
+            m_lib.reset();
+            return -2;
         }
+        const std::string name = m_failedExport;
+        return name == TARN_CREATE_INSTANCE_NAME   ? -3
+               : name == TARN_DELETE_INSTANCE_NAME ? -4
+               : name == TARN_ENCRYPT_NAME         ? -5
+                                                   : -6;
     }
-    m_pEngine = m_pfnCreate();
+    m_pEngine = m_lib->CreateInstance();
     if (m_pEngine == nullptr) return -11;
     const std::u16string f = folder.toStdU16String();
     if (m_pEngine->Init(f.c_str()) < 0) return -12;
@@ -36,13 +34,12 @@ int CEngineBinding::Load(const QString& folder) {
 
 int CEngineBinding::Unload() {
     const int rc = m_pEngine == nullptr ? -1 : 0;
-    if (m_pEngine != nullptr) m_pfnDelete(m_pEngine);
-    if (m_hLib != nullptr) dlclose(m_hLib);
-    m_hLib = nullptr;
+    if (m_pEngine != nullptr) m_lib->DeleteInstance(m_pEngine);
     m_pEngine = nullptr;
-    m_pfnCreate = nullptr;
-    m_pfnDelete = nullptr;
-    m_pfnEncrypt = nullptr;
-    m_pfnDecrypt = nullptr;
+    m_lib.reset();  // frees the library
     return rc;
+}
+
+PFN_EncryptMechData CEngineBinding::EncryptFunction() const {
+    return m_lib != nullptr ? m_lib->EncryptMechData : nullptr;
 }

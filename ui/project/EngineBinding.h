@@ -4,14 +4,17 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "KestLoadLibExport.h"
 #include "Tarn_Kest.h"
 
+class CEngineLib;
+
 class KESTLOADLIB_API CEngineBinding {
 public:
-    CEngineBinding() = default;
-    ~CEngineBinding() { Unload(); }
+    CEngineBinding();
+    ~CEngineBinding();
     CEngineBinding(const CEngineBinding&) = delete;
     CEngineBinding& operator=(const CEngineBinding&) = delete;
 
@@ -27,16 +30,12 @@ public:
     int Unload();
 
     ITarn* Engine() const { return m_pEngine; }
-    PFN_EncryptMechData EncryptFunction() const { return m_pfnEncrypt; }
+    PFN_EncryptMechData EncryptFunction() const;
     const char* FailedExport() const { return m_failedExport; }
     static const char* FileName() { return "libTarn_Kest.so"; }
 
 private:
-    void* m_hLib = nullptr;
+    std::unique_ptr<CEngineLib> m_lib;
     ITarn* m_pEngine = nullptr;
-    PFN_Tarn_CreateInstance m_pfnCreate = nullptr;
-    PFN_Tarn_DeleteInstance m_pfnDelete = nullptr;
-    PFN_EncryptMechData m_pfnEncrypt = nullptr;
-    PFN_DecryptMechData m_pfnDecrypt = nullptr;
     const char* m_failedExport = nullptr;
 };

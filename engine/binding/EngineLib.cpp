@@ -19,13 +19,20 @@ bool CEngineLib::Open(const std::string& folder, std::string& error) {
         error = "loading " + path + " failed: " + (why ? why : "unknown error");
         return false;
     }
-    CreateInstance = reinterpret_cast<PFN_Tarn_CreateInstance>(dlsym(m_handle, TARN_CREATE_INSTANCE_NAME));
-    DeleteInstance = reinterpret_cast<PFN_Tarn_DeleteInstance>(dlsym(m_handle, TARN_DELETE_INSTANCE_NAME));
-    EncryptMechData = reinterpret_cast<PFN_EncryptMechData>(dlsym(m_handle, TARN_ENCRYPT_NAME));
-    DecryptMechData = reinterpret_cast<PFN_DecryptMechData>(dlsym(m_handle, TARN_DECRYPT_NAME));
-    if (!CreateInstance || !DeleteInstance || !EncryptMechData || !DecryptMechData) {
-        error = path + " lacks one of the engine's exports";
-        return false;
+    const struct {
+        const char* name;
+        void** target;
+    } exports[] = {{TARN_CREATE_INSTANCE_NAME, reinterpret_cast<void**>(&CreateInstance)},
+                   {TARN_DELETE_INSTANCE_NAME, reinterpret_cast<void**>(&DeleteInstance)},
+                   {TARN_ENCRYPT_NAME, reinterpret_cast<void**>(&EncryptMechData)},
+                   {TARN_DECRYPT_NAME, reinterpret_cast<void**>(&DecryptMechData)}};
+    for (const auto& e : exports) {
+        *e.target = dlsym(m_handle, e.name);
+        if (*e.target == nullptr) {
+            m_missing = e.name;
+            error = path + " lacks the export " + e.name;
+            return false;
+        }
     }
     return true;
 }

@@ -1,5 +1,5 @@
 // The engine library loaded from a folder and its four exports bound by name,
-// as kestmech, the engine tests and the benchmark use it.
+// as the program, kestmech, the engine tests and the benchmarks use it.
 #pragma once
 
 #include <string>
@@ -14,7 +14,10 @@ public:
     CEngineLib& operator=(const CEngineLib&) = delete;
 
     // Loads libTarn_Kest.so from `folder`; false with a reason in `error`.
+    // MissingExport names the first export the library lacks (null when it
+    // could not be loaded at all).
     bool Open(const std::string& folder, std::string& error);
+    const char* MissingExport() const { return m_missing; }
 
     PFN_Tarn_CreateInstance CreateInstance = nullptr;
     PFN_Tarn_DeleteInstance DeleteInstance = nullptr;
@@ -23,6 +26,7 @@ public:
 
 private:
     void* m_handle = nullptr;
+    const char* m_missing = nullptr;
 };
 
 // The folder of the running executable, with a trailing '/'.

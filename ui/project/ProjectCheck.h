@@ -1,0 +1,34 @@
+// Checks of a whole project without a window: every robot of its comparison
+// list, or every model of the mechanism table ("which models carry this
+// load"), through the same analysis as the window; and the results as JSON.
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QVector>
+
+#include "Analysis.h"
+#include "KestLoadLibExport.h"
+#include "ProjectData.h"
+
+class ITarn;
+
+// The four loads of a project.
+KESTLOADLIB_API CProjectLoads LoadsOf(const CProjectData& project);
+
+// Every robot of the project's comparison list, in list order (inertia checked).
+KESTLOADLIB_API QVector<CRobotResult> CheckProject(ITarn& engine, const CProjectData& project);
+
+// The project's loads on every model of the loaded mechanism table, from the
+// most headroom to the least (the governing ratio, lowest first; a ratio that
+// is not a number last); equal ratios keep the table's order.
+KESTLOADLIB_API QVector<CRobotResult> FitProject(ITarn& engine, const CProjectData& project);
+
+// Passing: verdict code 1 or 2 (a robot not in the data does not pass).
+inline bool Passes(const CRobotResult& r) { return r.analysed && (r.verdict.code == 1 || r.verdict.code == 2); }
+
+// One robot's inputs-free result as JSON: ratios, levels, envelope, limits,
+// verdict and governing limit. Numbers that are not finite are null.
+KESTLOADLIB_API QJsonObject RobotToJson(const CRobotResult& r);
+// The project's four loads as JSON (positions in mm).
+KESTLOADLIB_API QJsonObject LoadsToJson(const CProjectLoads& loads);

@@ -1,4 +1,5 @@
-// kestload: starts KestLoad's main window, optionally with a project file.
+// kestload: starts KestLoad's main window, optionally with a project file, or
+// checks project files from the command line (see CommandLine.h, --help).
 //
 //   kestload [PROJECT.kestload]
 //   kestload --smoke-test    open, analyse the first mechanism with its rated
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "CommandLine.h"
 #include "DesktopIntegration.h"
 #include "DlgBuilder.h"
 #include "DlgMain.h"
@@ -77,6 +79,19 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    if (IsCommandLineRequest(args)) {
+        // No window: no display is needed (the report is drawn off screen).
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Only the command's own messages reach standard error, not Qt's notes.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+        });
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setApplicationName(QStringLiteral("KestLoad"));
+        return RunCommandLine(args);
+    }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fprintf(stderr,

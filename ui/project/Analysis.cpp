@@ -7,7 +7,8 @@
 
 namespace {
 
-const char* const kAxes[6] = {"S", "H", "V", "R2", "B", "R1"};
+// R2 and B share one allowable moment and inertia, so one ratio: "R2/B".
+const char* const kAxes[6] = {"S", "H", "V", "R2/B", "R2/B", "R1"};
 
 }  // namespace
 
@@ -35,10 +36,14 @@ CGoverningLimit GoverningLimit(double massPercent, const AxisRatios& moment, con
             g.percent = v;
         }
     };
-    // S carries no moment.
-    for (int k = 1; k < 6; ++k) consider(kAxes[k], "moment", moment.v[k]);
+    // S carries no moment; B repeats R2.
+    for (int k = 1; k < 6; ++k) {
+        if (k != 4) consider(kAxes[k], "moment", moment.v[k]);
+    }
     if (inertiaChecked) {
-        for (int k = 0; k < 6; ++k) consider(kAxes[k], "inertia", inertia.v[k]);
+        for (int k = 0; k < 6; ++k) {
+            if (k != 4) consider(kAxes[k], "inertia", inertia.v[k]);
+        }
     }
     return g;
 }

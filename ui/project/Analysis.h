@@ -12,7 +12,7 @@
 
 // The ratio that comes closest to (or goes furthest beyond) its limit.
 struct KESTLOADLIB_API CGoverningLimit {
-    QString axis;      // "Tool" for the mass, else S, H, V, R2, B or R1
+    QString axis;      // "Tool" for the mass, else S, H, V, R2/B or R1
     QString quantity;  // "mass", "moment" or "inertia"
     double percent = 0.0;
     bool valid = false;  // false: nothing was analysed

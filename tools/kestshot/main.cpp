@@ -4,8 +4,12 @@
 //   kestshot OUT.png [--robots A,B,C] [--tool m,x,y,z,ixx,iyy,izz]
 //            [--result-tab 0|1|2] [--load-tab 0..3]
 //            [--grey-payload OUT.png] [--grey-moment OUT.png]
+//            [--project FILE.kestload] [--report-pdf OUT.pdf] [--report-grey-pdf OUT.pdf]
 // The grey files are the payload diagram and the moment chart drawn for a
-// monochrome printer (grey-scale and print flags).
+// monochrome printer (grey-scale and print flags). --project opens a project
+// (and analyses it) instead of choosing robots; the report files are the
+// printed report of what the window then shows, in colour and in grey scale,
+// with both bar charts.
 #include <QApplication>
 #include <QListWidget>
 #include <QPainter>
@@ -24,6 +28,8 @@
 #include "PgAddLoad.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
+#include "Report.h"
+#include "ReportOutput.h"
 #include "Templates.h"
 
 int main(int argc, char** argv) {
@@ -37,7 +43,7 @@ int main(int argc, char** argv) {
         return 64;
     }
     QStringList robots, tool;
-    QString greyPayload, greyMoment;
+    QString greyPayload, greyMoment, project, reportPdf, reportGreyPdf;
     int resultTab = 0, loadTab = 0;
     for (int i = 2; i + 1 < argc; i += 2) {
         const QString value = QString::fromLocal8Bit(argv[i + 1]);
@@ -53,6 +59,12 @@ int main(int argc, char** argv) {
             greyPayload = value;
         else if (std::strcmp(argv[i], "--grey-moment") == 0)
             greyMoment = value;
+        else if (std::strcmp(argv[i], "--project") == 0)
+            project = value;
+        else if (std::strcmp(argv[i], "--report-pdf") == 0)
+            reportPdf = value;
+        else if (std::strcmp(argv[i], "--report-grey-pdf") == 0)
+            reportGreyPdf = value;
         else
             std::fprintf(stderr, "kestshot: unknown option %s\n", argv[i]);
     }
@@ -60,6 +72,11 @@ int main(int argc, char** argv) {
     CDlgMain dlg;
     dlg.show();
     if (dlg.m_pEngine == nullptr) return 2;
+    if (!project.isEmpty()) {
+        dlg.SetPathName(project);
+        dlg.DoOpenPrj();
+        if (dlg.GetPathName() != project) return 4;  // not opened (the reason has been printed)
+    }
     auto* list = kest::DlgItem<QListWidget>(dlg.Client(), kest::IDC_LB_MECH);
     for (const QString& name : robots) {
         const auto items = list->findItems(name, Qt::MatchExactly);
@@ -105,6 +122,14 @@ int main(int argc, char** argv) {
         c.Draw(dc, true, true, CDgmBarChart::KIND_MOMENT);
         p.end();
         if (!img.save(greyMoment)) return 1;
+    }
+    for (const QString& pdf : {reportPdf, reportGreyPdf}) {
+        if (pdf.isEmpty()) continue;
+        QString error;
+        if (WriteReportPdf(&dlg, pdf, pdf == reportGreyPdf ? 1 : 0, CReport::CHART_BOTH, &error) < 0) {
+            std::fprintf(stderr, "kestshot: cannot write %s: %s\n", qPrintable(pdf), qPrintable(error));
+            return 1;
+        }
     }
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", argv[1]);

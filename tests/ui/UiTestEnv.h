@@ -21,10 +21,12 @@ struct MessageLog {
     std::vector<ShownMessage> shown;
     std::deque<int> answers;
     std::deque<QString> chosenFiles;  // answers of file dialogs; empty text cancels
+    QStringList offeredNames;         // the default names the file dialogs offered
     void Reset() {
         shown.clear();
         answers.clear();
         chosenFiles.clear();
+        offeredNames.clear();
     }
     QStringList Texts() const {
         QStringList t;

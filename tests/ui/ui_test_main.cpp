@@ -38,8 +38,9 @@ int main(int argc, char** argv) {
         log.answers.pop_front();
         return a;
     });
-    kest::SetFileDialogHandler([](QWidget*, const kest::FileDialogRequest&) {
+    kest::SetFileDialogHandler([](QWidget*, const kest::FileDialogRequest& request) {
         auto& log = kesttest::Messages();
+        log.offeredNames << request.defaultName;
         if (log.chosenFiles.empty()) return QString();
         const QString f = log.chosenFiles.front();
         log.chosenFiles.pop_front();

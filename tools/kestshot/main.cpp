@@ -6,11 +6,15 @@
 //            [--grey-payload OUT.png] [--grey-moment OUT.png]
 //            [--tool-calc OUT.png] [--hand m,x,y,z,ixx,iyy,izz]
 //            [--workpiece m,x,y,z,ixx,iyy,izz] [--hand-work 0|1] [--load-calc OUT.png]
+//            [--project FILE.kestload] [--report-pdf OUT.pdf] [--report-grey-pdf OUT.pdf]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
 // shows the calculator opened for the current robot with the given hand and
 // workpiece (centre of gravity in mm, inertias in kg·m²). The load-calculator
-// file is its window over example lists of part loads.
+// file is its window over example lists of part loads. --project opens a
+// project (and analyses it) instead of choosing robots; the report files are
+// the printed report of what the window then shows, in colour and in grey
+// scale, with both bar charts.
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -32,6 +36,8 @@
 #include "PgAddLoad.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
+#include "Report.h"
+#include "ReportOutput.h"
 #include "Templates.h"
 
 namespace {
@@ -104,7 +110,7 @@ int main(int argc, char** argv) {
         return 64;
     }
     QStringList robots, tool;
-    QString greyPayload, greyMoment, toolCalcShot, loadCalc;
+    QString greyPayload, greyMoment, toolCalcShot, loadCalc, project, reportPdf, reportGreyPdf;
     QStringList hand, workpiece;
     int handWork = 1;
     int resultTab = 0, loadTab = 0;
@@ -132,6 +138,12 @@ int main(int argc, char** argv) {
             handWork = value.toInt();
         else if (std::strcmp(argv[i], "--load-calc") == 0)
             loadCalc = value;
+        else if (std::strcmp(argv[i], "--project") == 0)
+            project = value;
+        else if (std::strcmp(argv[i], "--report-pdf") == 0)
+            reportPdf = value;
+        else if (std::strcmp(argv[i], "--report-grey-pdf") == 0)
+            reportGreyPdf = value;
         else
             std::fprintf(stderr, "kestshot: unknown option %s\n", argv[i]);
     }
@@ -139,6 +151,11 @@ int main(int argc, char** argv) {
     CDlgMain dlg;
     dlg.show();
     if (dlg.m_pEngine == nullptr) return 2;
+    if (!project.isEmpty()) {
+        dlg.SetPathName(project);
+        dlg.DoOpenPrj();
+        if (dlg.GetPathName() != project) return 4;  // not opened (the reason has been printed)
+    }
     auto* list = kest::DlgItem<QListWidget>(dlg.Client(), kest::IDC_LB_MECH);
     for (const QString& name : robots) {
         const auto items = list->findItems(name, Qt::MatchExactly);
@@ -189,6 +206,14 @@ int main(int argc, char** argv) {
     if (!loadCalc.isEmpty() && !ShotLoadCalc(&dlg, loadCalc)) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(loadCalc));
         return 1;
+    }
+    for (const QString& pdf : {reportPdf, reportGreyPdf}) {
+        if (pdf.isEmpty()) continue;
+        QString error;
+        if (WriteReportPdf(&dlg, pdf, pdf == reportGreyPdf ? 1 : 0, CReport::CHART_BOTH, &error) < 0) {
+            std::fprintf(stderr, "kestshot: cannot write %s: %s\n", qPrintable(pdf), qPrintable(error));
+            return 1;
+        }
     }
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", argv[1]);

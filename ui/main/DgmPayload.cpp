@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QFontMetrics>
 #include <QVector>
 #include <algorithm>
 
@@ -275,8 +276,14 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     dc.SetBkMode(TRANSPARENT);
 
     // Envelopes and load stars, the current robot last so that it lies on top.
+    // In grey-scale the robots differ by dash pattern: the line keeps the
+    // colour line's width and its dashes grow with it, so that the patterns
+    // stay apart on a printer page too (one-pixel dashes there look solid).
     auto robotPen = [grey](int i, int width, const QColor& c) {
-        return grey ? CKestPen::User(1, CLR_BLACK, LegendDash(i)) : CKestPen::Solid(width, c);
+        if (!grey) return CKestPen::Solid(width, c);
+        std::vector<int> dashes = LegendDash(i);
+        for (int& d : dashes) d *= 2 * width;
+        return CKestPen::User(width, CLR_BLACK, dashes);
     };
     auto drawRobot = [&](int i) {
         if (!bHasData[i]) return;
@@ -307,20 +314,34 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     }
     if (cur >= 0 && cur < n) drawRobot(cur);
 
-    // Legend box.
-    dc.SelectFont(F1);
+    // Legend box. The names stay whole: a box too narrow for them (a small
+    // diagram on a report page) gets a smaller font.
+    const auto legendName = [&](int i) {
+        return grey ? QStringLiteral("%1) %2").arg(i).arg(pMngLegend->Name(i)) : pMngLegend->Name(i);
+    };
+    const auto textLeft = [](const QRect& e) {
+        const int a = Trunc(0.2 * e.height());
+        return e.left() + a / 2 + 8 * a + 2 * a;
+    };
+    QFont legendFont = F1;
+    for (int i = 0; i < n; ++i) {
+        while (legendFont.pixelSize() > 6 && QFontMetrics(legendFont).horizontalAdvance(legendName(i)) >
+                                                 Right(rcEntry[i]) - textLeft(rcEntry[i])) {
+            legendFont.setPixelSize(legendFont.pixelSize() - 1);
+        }
+    }
+    dc.SelectFont(legendFont);
     dc.FrameRect(rcLegend, CLR_DARK);
     for (int i = 0; i < n; ++i) {
         const QRect& e = rcEntry[i];
-        const QString name =
-            grey ? QStringLiteral("%1) %2").arg(i).arg(pMngLegend->Name(i)) : pMngLegend->Name(i);
+        const QString name = legendName(i);
         dc.SelectPen(robotPen(i, 3 * w, LegendColor(i)));
         const int a = Trunc(0.2 * e.height());
         const int y = e.top() + e.height() / 2;
         const int x0 = e.left() + a / 2;
         dc.MoveTo(x0, y);
         dc.LineTo(x0 + 8 * a, y);
-        const QRect text = LTRB(x0 + 8 * a + 2 * a, e.top(), Right(e), Bottom(e));
+        const QRect text = LTRB(textLeft(e), e.top(), Right(e), Bottom(e));
         if (!print && i == cur) {
             dc.FillSolidRect(text, CLR_BLUE);
             dc.SetTextColor(CLR_WHITE);

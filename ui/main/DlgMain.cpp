@@ -167,8 +167,6 @@ void CDlgMain::BuildMenu() {
             addAction(a);  // active wherever the focus is in the window
         }
     }
-    // Printing comes with the report; until then its command stays off.
-    if (QAction* a = CommandAction(ID_FILE_PRINT)) a->setEnabled(false);
 }
 
 void CDlgMain::CreateToolBar() {
@@ -196,6 +194,7 @@ void CDlgMain::OnCommand(int id) {
         case ID_FILE_SAVE_PRJ: OnFileSavePrj(); break;
         case ID_FILE_SAVE_AS_PRJ: OnFileSaveAsPrj(); break;
         case ID_FILE_PROPERTIES: OnFileProperties(); break;
+        case ID_FILE_PRINT: OnFilePrint(); break;
         case ID_FILE_EXIT: OnFileExit(); break;
         case ID_WINDOW_NEW: OnWindowNewWindow(); break;
         case ID_HELP_CRDSYS: OnHelpCrdSys(); break;

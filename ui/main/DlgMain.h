@@ -64,6 +64,8 @@ public:
     bool OnFileSavePrj();
     bool OnFileSaveAsPrj();
     void OnFileProperties();
+    // The report dialog, on the results of the values now in the window.
+    void OnFilePrint();
     void OnWindowNewWindow();
     void OnHelpManual();
     void OnHelpCrdSys();

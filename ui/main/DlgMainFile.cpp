@@ -12,6 +12,7 @@
 #include "DlgCrdSys.h"
 #include "DlgFileProp.h"
 #include "DlgMain.h"
+#include "DlgReport.h"
 #include "MessageBox.h"
 #include "MngLegend.h"
 #include "PathHelpers.h"
@@ -207,6 +208,16 @@ void CDlgMain::OnDropFiles(const QStringList& paths) {
 void CDlgMain::OnFileProperties() {
     CDlgFileProp dlg(this);
     dlg.m_strPathName = m_strPathName;
+    dlg.exec();
+}
+
+void CDlgMain::OnFilePrint() {
+    if (!UpdateData(true)) return;  // the bad number has been shown
+    // The report lists the loads now in the window, so its verdicts and charts
+    // are analysed from those loads, not left from an earlier analysis.
+    DoAnalyse();
+    CDlgReport dlg(this, nullptr);
+    dlg.m_bShowInertia = m_bShowInertia;
     dlg.exec();
 }
 

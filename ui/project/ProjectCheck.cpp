@@ -35,7 +35,9 @@ double SortKey(const CRobotResult& r) {
 
 }  // namespace
 
-CProjectLoads LoadsOf(const CProjectData& p) { return CProjectLoads{p.Tool, p.AddLoadV, p.AddLoadH, p.AddLoadS}; }
+CProjectLoads LoadsOf(const CProjectData& p) {
+    return CProjectLoads{p.Tool, p.AddLoadV, p.AddLoadH, p.AddLoadS};
+}
 
 QVector<CRobotResult> CheckProject(ITarn& engine, const CProjectData& project) {
     QVector<CRobotResult> results;

@@ -25,7 +25,9 @@ KESTLOADLIB_API QVector<CRobotResult> CheckProject(ITarn& engine, const CProject
 KESTLOADLIB_API QVector<CRobotResult> FitProject(ITarn& engine, const CProjectData& project);
 
 // Passing: verdict code 1 or 2 (a robot not in the data does not pass).
-inline bool Passes(const CRobotResult& r) { return r.analysed && (r.verdict.code == 1 || r.verdict.code == 2); }
+inline bool Passes(const CRobotResult& r) {
+    return r.analysed && (r.verdict.code == 1 || r.verdict.code == 2);
+}
 
 // One robot's inputs-free result as JSON: ratios, levels, envelope, limits,
 // verdict and governing limit. Numbers that are not finite are null.

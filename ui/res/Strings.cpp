@@ -64,6 +64,10 @@ QString LoadKestString(int id) {
         {IDS_ENCRYPT_FAILED, "기구 데이터 파일을 암호화하지 못했습니다."},
         {IDS_GOVERNING, "최대 부하율"},
         {IDS_INERTIA_NOT_CHECKED, "이너셔는 검토하지 않음"},
+        {IDS_PRINT_FAILED, "보고서를 인쇄하지 못했습니다."},
+        {IDS_PRINTER_NOT_FOUND, "프린터를 찾을 수 없습니다."},
+        {IDS_PRINTER_REJECTED, "프린터가 인쇄 작업을 받지 않았습니다."},
+        {IDS_PDF_NOT_MADE, "PDF 문서를 만들지 못했습니다."},
     };
     const auto it = kTable.find(id);
     return it == kTable.end() ? QString() : QString::fromUtf8(it->second);

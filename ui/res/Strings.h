@@ -67,6 +67,10 @@ enum StringId : int {
     IDS_ENCRYPT_FAILED = 40009,
     IDS_GOVERNING = 40010,
     IDS_INERTIA_NOT_CHECKED = 40011,
+    IDS_PRINT_FAILED = 40101,
+    IDS_PRINTER_NOT_FOUND = 40102,
+    IDS_PRINTER_REJECTED = 40103,
+    IDS_PDF_NOT_MADE = 40104,
 };
 
 // The text with this number, or empty text for an unknown number.

@@ -330,6 +330,28 @@ const DlgTemplate kInerCalc = {
     },
 };
 
+const DlgTemplate kReport = {
+    IDD_REPORT,
+    "보고서",
+    400,
+    300,
+    "Arial",
+    9,
+    {
+        {IDC_RPT_PREVIEW, K::Frame, 7, 7, 250, 286, "", ST_NONE},
+        {-1, K::Static, 266, 9, 127, 8, "프린터 :", ST_NONE},
+        {IDC_RPT_PRINTER, K::ComboDropList, 266, 19, 127, 12, "", ST_VSCROLL},
+        {IDC_RPT_GREY, K::CheckBox, 266, 38, 127, 10, "그레이-스케일(&G)", ST_NONE},
+        {-1, K::GroupBox, 266, 54, 127, 40, "바 차트", ST_NONE},
+        {IDC_RPT_MOMENT, K::CheckBox, 274, 66, 110, 10, "모멘트", ST_NONE},
+        {IDC_RPT_INERTIA, K::CheckBox, 274, 79, 110, 10, "이너셔", ST_NONE},
+        {-1, K::Static, 266, 105, 40, 8, "페이지 :", ST_NONE},
+        {IDC_RPT_PAGE, K::ComboDropList, 306, 103, 40, 12, "", ST_VSCROLL},
+        {IDC_RPT_PRINT, K::PushButton, 266, 279, 62, 14, "프린트(&P)", ST_DEFAULT},
+        {2, K::PushButton, 331, 279, 62, 14, "닫기", ST_NONE},
+    },
+};
+
 const MenuTemplate kMainMenu = {
     IDR_MAIN_MENU,
     {
@@ -400,6 +422,7 @@ const DlgTemplate* FindDlgTemplate(int id) {
         {IDD_FILE_PROP, &kFileProp},
         {IDD_LOAD_CALC, &kLoadCalc},
         {IDD_INER_CALC, &kInerCalc},
+        {IDD_REPORT, &kReport},
     };
     const auto it = kAll.find(id);
     return it == kAll.end() ? nullptr : it->second;

@@ -14,6 +14,7 @@ enum ResourceId : int {
     IDD_PG_BARCHART = 13003,
     IDR_MAIN_MENU = 13005,
     IDD_ABOUT = 13006,
+    IDD_REPORT = 13007,
     IDD_CRDSYS = 13010,
     IDD_TOOL_CALC = 13020,
     IDD_FILE_PROP = 13021,
@@ -190,6 +191,14 @@ enum ControlId : int {
     IDC_INER_IXX = 13128,
     IDC_INER_IYY = 13129,
     IDC_INER_IZZ = 13130,
+    // report dialog
+    IDC_RPT_PRINT = 3,
+    IDC_RPT_PREVIEW = 13024,
+    IDC_RPT_GREY = 13032,
+    IDC_RPT_PRINTER = 13033,
+    IDC_RPT_PAGE = 13132,
+    IDC_RPT_MOMENT = 13134,
+    IDC_RPT_INERTIA = 13135,
     // bar-chart page
     IDC_ZONE_NORMAL = 13021,
     IDC_ZONE_HIGH = 13022,

@@ -1,0 +1,78 @@
+// The two pages of the analysis report, drawn into any drawing context: the
+// preview of the report dialog, a printer page or a PDF page. Every length
+// derives from the page size given to Init, so the same code draws the small
+// preview and the full sheet.
+//
+// Page 1: general information, the four loads, a verdict box per robot, the
+// coordinate-system picture, the payload diagram and one bar chart.
+// Page 2: the inertia chart when both charts are asked for, and the load
+// calculator's tables behind the four loads.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+#include "DgmBarChart.h"
+#include "DgmPayload.h"
+#include "Img.h"
+#include "KestLoadLibExport.h"
+
+class CDlgMain;
+namespace kest {
+class CKestDC;
+}
+
+class KESTLOADLIB_API CReport {
+public:
+    // Which bar charts the report holds.
+    enum ChartOption { CHART_NONE = 0, CHART_MOMENT = 1, CHART_INERTIA = 2, CHART_BOTH = 3 };
+
+    // The report shows the project and the results of `pMain`.
+    explicit CReport(CDlgMain* pMain);
+    CReport(const CReport&) = delete;
+    CReport& operator=(const CReport&) = delete;
+
+    // Page size and margins in device units; 0.
+    int Init(int pageWidth, int pageHeight, int left, int top, int right, int bottom);
+    // Frames the printable area and draws page 1 or 2 (any other number: the
+    // frame only); 0.
+    int Draw(kest::CKestDC& dc, int page, int chartOption);
+    // The header of both pages; the y of the line under it.
+    int DrawFrame(kest::CKestDC& dc, int page);
+
+    // Draws for a monochrome printer: black headings, grey pictures and charts.
+    int m_bGreyScale = 0;
+    int m_bInit = 0;
+    int m_nPageW = 0, m_nPageH = 0;
+    int m_nMarginL = 0, m_nMarginT = 0, m_nMarginR = 0, m_nMarginB = 0;
+    QRect m_rcPrint;  // the framed area
+    int m_nBaseH = 0;
+    int m_nLineH = 0;
+    int m_nIndent = 0;
+    int m_nHeaderY = 0;
+    int m_nChartOption = CHART_MOMENT;
+    QFont m_fontNormal, m_fontHeading, m_fontSubHeading, m_fontTitle;
+    CImg m_imgCrdSys, m_imgCrdSysGray;
+
+    // Where the last Draw put its parts (empty when not drawn).
+    QRect m_rcVerdict[3];
+    QRect m_rcPayload;
+    QRect m_rcCrdSys;    // the area the coordinate-system picture is fitted into
+    QRect m_rcChart[2];  // page 1's chart, page 2's inertia chart
+    QRect m_rcLoadTable;
+    int m_nRowsShown = 0;  // load-table rows drawn on page 2
+    bool m_bOmitted = false;
+
+private:
+    void DrawPage1(kest::CKestDC& dc);
+    void DrawPage2(kest::CKestDC& dc);
+    // The chart of `kind` from the result page's data, titled, in `rc`.
+    void DrawChart(kest::CKestDC& dc, const QRect& rc, int kind);
+    // One load-calculator list as a table from y; false when it had to stop
+    // before its end (the rest of the report's tables is left out).
+    bool DrawLoadTable(kest::CKestDC& dc, int kind, int& y);
+    QColor HeadingColor() const;
+
+    CDlgMain* m_pMain;
+    CDgmPayload m_dgmPayload;  // holds a copy of the payload page's data while drawing
+};

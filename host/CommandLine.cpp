@@ -1,18 +1,22 @@
 #include "CommandLine.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
 
+#include "DlgMain.h"
 #include "EngineBinding.h"
 #include "EngineLib.h"
 #include "MessageBox.h"
 #include "PathHelpers.h"
 #include "ProjectCheck.h"
 #include "ProjectData.h"
+#include "Report.h"
+#include "ReportOutput.h"
 
 namespace {
 
@@ -115,6 +119,35 @@ QString Detail(const QString& detail) {
     for (const QString& line : d.split(QLatin1Char('\n')))
         out += QStringLiteral("    ") + line.trimmed() + QLatin1Char('\n');
     return out;
+}
+
+// The report PDF of one project: drawn by the window's own report code on an
+// off-screen main window that opens the project as the window does.
+bool WriteReport(const QString& file, const QString& pdf, bool oldData, bool grey, QString& error) {
+    CQuietStdout quiet(true);  // the window's engine prints its decryption trace
+    CDlgMain dlg;
+    dlg.show();
+    if (dlg.m_pEngine == nullptr) {
+        error = QStringLiteral("the calculation engine cannot be loaded");
+        return false;
+    }
+    if (oldData) dlg.OnHelpVersion();
+    dlg.SetPathName(QFileInfo(file).absoluteFilePath());
+    if (dlg.OpenPrj(dlg.GetPathName()) < 0) {
+        error = QStringLiteral("cannot be read");
+        return false;
+    }
+    dlg.DoAnalyse();
+    const int rc = WriteReportPdf(&dlg, pdf, grey ? 1 : 0, CReport::CHART_BOTH, &error);
+    dlg.OnFileExit();
+    return rc == 0;
+}
+
+// Where the report of `file` goes: the --report path itself for one project,
+// or <folder>/<project name>.pdf when several share a folder.
+QString ReportPath(const QString& report, const QString& file, bool several) {
+    if (!several && !QFileInfo(report).isDir()) return report;
+    return QDir(report).filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".pdf"));
 }
 
 QString RobotText(const CRobotResult& r) {
@@ -222,6 +255,17 @@ int RunCommandLine(const QStringList& args) {
         if (results.isEmpty()) {
             text += QStringLiteral("  no robot in the comparison list: nothing was checked\n");
             Err(QStringLiteral("%1: no robot in the comparison list").arg(file));
+        }
+        if (!o.report.isEmpty()) {
+            const QString pdf = ReportPath(o.report, file, o.files.size() > 1);
+            QString why;
+            if (WriteReport(file, pdf, o.oldData, o.grey, why)) {
+                entry.insert(QStringLiteral("report"), pdf);
+                text += QStringLiteral("  report: %1\n").arg(pdf);
+            } else {
+                Err(QStringLiteral("%1: the report %2 was not written: %3").arg(file, pdf, why));
+                worsen(2);
+            }
         }
         entry.insert(o.fit ? QStringLiteral("models") : QStringLiteral("robots"), robots);
         entry.insert(QStringLiteral("passes"), o.fit ? any : all);

@@ -88,8 +88,8 @@ int main(int argc, char** argv) {
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
             if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
         });
-        QGuiApplication app(argc, argv);
-        QGuiApplication::setApplicationName(QStringLiteral("KestLoad"));
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("KestLoad"));
         return RunCommandLine(args);
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&

@@ -154,7 +154,10 @@ QString RobotText(const CRobotResult& r) {
     QString t = QStringLiteral("  %1: %2 (code %3)\n").arg(r.name, r.verdict.text).arg(r.verdict.code);
     t += QStringLiteral("    governing limit: %1\n")
              .arg(r.analysed ? r.governing.Text() : QStringLiteral("none (not in the mechanism data)"));
-    t += Detail(r.verdict.detail);
+    // The detail's last line repeats the governing limit printed above.
+    QString detail = r.verdict.detail;
+    if (r.analysed) detail.truncate(std::max<qsizetype>(0, detail.lastIndexOf(QStringLiteral("\r\n"))));
+    t += Detail(detail);
     return t;
 }
 

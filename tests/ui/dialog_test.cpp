@@ -64,7 +64,7 @@ TEST_F(MainDialog, RatedDefaultLoadPasses) {
     // of equal ratios, the mass, governs.
     EXPECT_EQ(dlg->m_strDetail[0].toUtf8(),
               QByteArray("   중   량\t  :  O.K.\r\n   모멘트   \t  :  O.K.\r\n   이너셔\t  :  O.K.\r\n"
-                         "   최대 부하율\t  :  Tool mass 100.0 %"));
+                         "   최대치\t  :  Tool mass 100.0 %"));
 }
 
 TEST_F(MainDialog, VerdictsFromTheEngineLevels) {
@@ -104,7 +104,7 @@ TEST_F(MainDialog, VerdictsFromTheEngineLevels) {
     // ... but the last line says that inertia was not checked.
     EXPECT_FALSE(dlg->m_strDetail[0].contains(QStringLiteral("이너셔\t")));
     EXPECT_TRUE(dlg->m_strDetail[0].endsWith(
-        QStringLiteral("최대 부하율\t  :  Tool mass 20.0 % (이너셔는 검토하지 않음)")))
+        QStringLiteral("최대치\t  :  Tool mass 20.0 % (이너셔는 검토하지 않음)")))
         << dlg->m_strDetail[0].toStdString();
 }
 

@@ -62,7 +62,7 @@ QString LoadKestString(int id) {
         {IDS_NOT_FINITE, "%1 요소의 %2 값 \"%3\"은(는) 유한한 숫자가 아닙니다."},
         {IDS_SAVE_FAILED, "프로젝트를 저장하지 못했습니다."},
         {IDS_ENCRYPT_FAILED, "기구 데이터 파일을 암호화하지 못했습니다."},
-        {IDS_GOVERNING, "최대 부하율"},
+        {IDS_GOVERNING, "최대치"},
         {IDS_INERTIA_NOT_CHECKED, "이너셔는 검토하지 않음"},
         {IDS_PRINT_FAILED, "보고서를 인쇄하지 못했습니다."},
         {IDS_PRINTER_NOT_FOUND, "프린터를 찾을 수 없습니다."},

@@ -1,0 +1,207 @@
+// kestload's command line against the window: the same reader, analysis and
+// verdicts give the same results; exit codes, --fit order, JSON and the report.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "Analysis.h"
+#include "DialogFixture.h"
+#include "PgBarChart.h"
+#include "PgPayload.h"
+
+using kesttest::MainDialog;
+
+namespace {
+
+QString Example(const char* name) {
+    return QStringLiteral(KEST_SOURCE_DIR "examples/") + QLatin1String(name);
+}
+
+struct CliRun {
+    int status = -1;
+    QByteArray out, err;
+};
+
+CliRun Kestload(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // the command line needs no display
+    p.setProcessEnvironment(env);
+    p.start(kesttest::BuildAppFolder() + QStringLiteral("kestload"), args);
+    CliRun r;
+    if (!p.waitForFinished(60000)) return r;
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+// Every number in the document is finite (JSON itself cannot hold others, so
+// the check is on what was written: no "nan" or "inf" text anywhere).
+void ExpectFiniteNumbers(const QJsonValue& v, const QString& where) {
+    if (v.isDouble()) {
+        EXPECT_TRUE(std::isfinite(v.toDouble())) << where.toStdString();
+    }
+    if (v.isObject()) {
+        const QJsonObject o = v.toObject();
+        for (auto it = o.begin(); it != o.end(); ++it)
+            ExpectFiniteNumbers(it.value(), where + '.' + it.key());
+    }
+    if (v.isArray()) {
+        const QJsonArray a = v.toArray();
+        for (int i = 0; i < a.size(); ++i) ExpectFiniteNumbers(a[i], where + '[' + QString::number(i) + ']');
+    }
+}
+
+TEST_F(MainDialog, CommandLineGivesTheWindowsResults) {
+    for (const char* name :
+         {"spot-gun-large-robot.kestload", "light-gripper-small-robot.kestload", "palletising.kestload"}) {
+        const CliRun run = Kestload({QStringLiteral("--check"), QStringLiteral("--json"), Example(name)});
+        ASSERT_NE(run.status, -1) << name;
+        const QJsonObject root = QJsonDocument::fromJson(run.out).object();
+        ASSERT_EQ(root.value(QStringLiteral("command")).toString(), QStringLiteral("check"))
+            << run.out.toStdString();
+        ExpectFiniteNumbers(root, QString::fromLatin1(name));
+        const QJsonObject file = root.value(QStringLiteral("files")).toArray().at(0).toObject();
+        const QJsonArray robots = file.value(QStringLiteral("robots")).toArray();
+
+        ASSERT_EQ(dlg->OpenPrj(Example(name)), 0);
+        ASSERT_EQ(dlg->DoAnalyse(), 0);
+        ASSERT_EQ(robots.size(), dlg->m_pMngLegend->Count()) << name;
+        bool allPass = true;
+        for (int i = 0; i < robots.size(); ++i) {
+            const QJsonObject r = robots[i].toObject();
+            const QJsonObject verdict = r.value(QStringLiteral("verdict")).toObject();
+            EXPECT_EQ(r.value(QStringLiteral("name")).toString(), dlg->m_pMngLegend->Name(i));
+            EXPECT_EQ(verdict.value(QStringLiteral("code")).toInt(), dlg->m_nVerdict[i]) << name << i;
+            EXPECT_EQ(verdict.value(QStringLiteral("text")).toString(), dlg->m_strVerdict[i]);
+            EXPECT_EQ(verdict.value(QStringLiteral("detail")).toString(), dlg->m_strDetail[i]);
+            // The ratios the charts show, axis by axis (R1, R2/B, V, H, S in the chart).
+            const QJsonObject ratios = r.value(QStringLiteral("ratios")).toObject();
+            const char* axes[6] = {"S", "H", "V", "R2", "B", "R1"};
+            for (int k = 0; k < 6; ++k) {
+                EXPECT_DOUBLE_EQ(ratios.value(QStringLiteral("moment"))
+                                     .toObject()
+                                     .value(QLatin1String(axes[k]))
+                                     .toDouble(),
+                                 dlg->m_pPgMomentChart->Chart().dRatio[i][k]);
+                EXPECT_DOUBLE_EQ(ratios.value(QStringLiteral("inertia"))
+                                     .toObject()
+                                     .value(QLatin1String(axes[k]))
+                                     .toDouble(),
+                                 dlg->m_pPgInertiaChart->Chart().dRatio[i][k]);
+            }
+            allPass = allPass && (dlg->m_nVerdict[i] == 1 || dlg->m_nVerdict[i] == 2);
+        }
+        EXPECT_EQ(run.status, allPass ? 0 : 1) << name;
+        EXPECT_EQ(file.value(QStringLiteral("passes")).toBool(), allPass);
+    }
+}
+
+TEST(CommandLine, ExitCodesAndBadFiles) {
+    QTemporaryDir dir;
+    EXPECT_EQ(Kestload({QStringLiteral("--check"), Example("light-gripper-small-robot.kestload")}).status, 0);
+    EXPECT_EQ(Kestload({QStringLiteral("--check"), Example("palletising.kestload")}).status, 1);
+    // A robot that the data does not have does not pass.
+    QFile in(Example("light-gripper-small-robot.kestload"));
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    QByteArray text = in.readAll();
+    text.replace("MechName1=\"TK12-1450\"", "MechName1=\"TX99-OLD\"");
+    const QString unknown = dir.filePath(QStringLiteral("unknown.kestload"));
+    QFile out(unknown);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text);
+    out.close();
+    const CliRun u = Kestload({QStringLiteral("--check"), unknown});
+    EXPECT_EQ(u.status, 1);
+    EXPECT_TRUE(u.out.contains("TX99-OLD: 데이터 없음 (code 0)")) << u.out.toStdString();
+    EXPECT_TRUE(u.out.contains("governing limit: none (not in the mechanism data)"));
+    // Missing, damaged and folder: status 2 with the file named on standard error.
+    const QString damaged = dir.filePath(QStringLiteral("damaged.kestload"));
+    QFile d(damaged);
+    ASSERT_TRUE(d.open(QIODevice::WriteOnly));
+    d.write("<KestLoadProject><Tool Mass=\"1\"");
+    d.close();
+    for (const QString& bad : {dir.filePath(QStringLiteral("missing.kestload")), damaged, dir.path()}) {
+        const CliRun r =
+            Kestload({QStringLiteral("--check"), Example("light-gripper-small-robot.kestload"), bad});
+        EXPECT_EQ(r.status, 2) << bad.toStdString();
+        EXPECT_TRUE(r.err.contains(bad.toUtf8())) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains("TK6-1400: "));  // the good file was still checked
+    }
+    // Usage errors, help and version.
+    EXPECT_EQ(Kestload({QStringLiteral("--check")}).status, 2);
+    EXPECT_EQ(Kestload({QStringLiteral("--check"), QStringLiteral("--bogus"), unknown}).status, 2);
+    const CliRun help = Kestload({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: kestload"));
+    const CliRun version = Kestload({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.startsWith("kestload 1.0.0.1"));
+    EXPECT_TRUE(version.err.isEmpty());
+}
+
+TEST(CommandLine, FitListsEveryModelFromTheMostHeadroom) {
+    const CliRun run =
+        Kestload({QStringLiteral("--fit"), QStringLiteral("--json"), Example("palletising.kestload")});
+    ASSERT_EQ(run.status, 0);  // some models carry it
+    const QJsonArray models = QJsonDocument::fromJson(run.out)
+                                  .object()
+                                  .value(QStringLiteral("files"))
+                                  .toArray()
+                                  .at(0)
+                                  .toObject()
+                                  .value(QStringLiteral("models"))
+                                  .toArray();
+    ASSERT_EQ(models.size(), 14);  // the whole current table
+    double previous = -1.0;
+    for (const QJsonValue& m : models) {
+        const double p = m.toObject()
+                             .value(QStringLiteral("governing"))
+                             .toObject()
+                             .value(QStringLiteral("percent"))
+                             .toDouble();
+        EXPECT_GE(p, previous);
+        previous = p;
+    }
+    EXPECT_EQ(models.first().toObject().value(QStringLiteral("name")).toString(),
+              QStringLiteral("TK700-3000"));
+    // The older data has other models.
+    const CliRun old =
+        Kestload({QStringLiteral("--fit"), QStringLiteral("--old-data"), Example("palletising.kestload")});
+    EXPECT_NE(old.out, run.out);
+}
+
+TEST(CommandLine, ReportIsATwoPagePdf) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("spot.pdf"));
+    const CliRun run = Kestload({QStringLiteral("--check"), Example("spot-gun-large-robot.kestload"),
+                                 QStringLiteral("--report"), pdf, QStringLiteral("--grey")});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("report: " + pdf.toUtf8()));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
+}
+
+// The governing limit: the highest ratio, the first in the order mass,
+// moments, inertias on a tie; hidden inertia is left out; NaN governs.
+TEST(GoverningLimit, TiesOrderAndNotANumber) {
+    AxisRatios moment{{0, 40, 50, 80, 80, 60}}, inertia{{10, 20, 30, 80, 80, 20}};
+    CGoverningLimit g = GoverningLimit(80.0, moment, inertia, true);
+    EXPECT_EQ(g.Text(), QStringLiteral("Tool mass 80.0 %"));
+    g = GoverningLimit(79.9, moment, inertia, true);
+    EXPECT_EQ(g.Text(), QStringLiteral("R2/B moment 80.0 %"));
+    inertia.v[5] = 112.44;
+    EXPECT_EQ(GoverningLimit(10, moment, inertia, true).Text(), QStringLiteral("R1 inertia 112.4 %"));
+    EXPECT_EQ(GoverningLimit(10, moment, inertia, false).Text(), QStringLiteral("R2/B moment 80.0 %"));
+    moment.v[2] = NAN;
+    EXPECT_EQ(GoverningLimit(10, moment, inertia, true).Text(), QStringLiteral("V moment not a number"));
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 // What the main window draws itself: the input table, the notice, the result
 // box of the current robot and the chosen mechanism's picture.
 #include <QPainter>
+#include <algorithm>
 
 #include "Colors.h"
 #include "DlgBuilder.h"
@@ -128,17 +129,37 @@ int CDlgMain::DrawResult(int i, CKestDC& dc, const QRect& R, int grey, int print
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 
     dc.SetTextColor(CLR_BLACK);
-    // The detail lines stay inside the frame: the font gets smaller until they fit.
+    // The detail lines stay inside the frame: the font gets smaller until they
+    // fit. Each line is "label<TAB>value"; the values start in one column
+    // after the widest label, so they line up at any font size.
     const QRect detail = Shrink(D, F / 2, 0, F / 2, 2);
-    const unsigned format = DT_LEFT | DT_TOP | DT_EXPANDTABS | DT_NOPREFIX;
+    const QStringList lines = m_strDetail[i].split(QStringLiteral("\r\n"));
     QFont small = normal;
     dc.SelectFont(small);
     while (small.pixelSize() > 6 &&
-           dc.DrawText(m_strDetail[i], detail, format | DT_CALCRECT) > detail.height()) {
+           static_cast<int>(lines.size()) * dc.GetTextExtent(QStringLiteral("Ag")).height() >
+               detail.height()) {
         small.setPixelSize(small.pixelSize() - 1);
         dc.SelectFont(small);
     }
-    dc.DrawText(m_strDetail[i], detail, format);
+    const int lineHeight = dc.GetTextExtent(QStringLiteral("Ag")).height();
+    int labelWidth = 0;
+    for (const QString& line : lines) {
+        const int tab = line.indexOf(QLatin1Char('\t'));
+        if (tab >= 0) labelWidth = std::max(labelWidth, dc.GetTextExtent(line.left(tab)).width());
+    }
+    const unsigned format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
+    for (int k = 0; k < lines.size(); ++k) {
+        const QRect row(detail.left(), detail.top() + k * lineHeight, detail.width(), lineHeight);
+        const int tab = lines[k].indexOf(QLatin1Char('\t'));
+        if (tab < 0) {
+            dc.DrawText(lines[k], row, format);
+            continue;
+        }
+        dc.DrawText(lines[k].left(tab), row, format);
+        dc.DrawText(lines[k].mid(tab + 1), LTRB(row.left() + labelWidth, row.top(), Right(row), Bottom(row)),
+                    format);
+    }
     dc.RestoreDC();
     return 0;
 }

@@ -6,6 +6,7 @@
 //            [--grey-payload OUT.png] [--grey-moment OUT.png]
 //            [--tool-calc OUT.png] [--hand m,x,y,z,ixx,iyy,izz]
 //            [--workpiece m,x,y,z,ixx,iyy,izz] [--hand-work 0|1] [--load-calc OUT.png]
+//            [--iner-calc OUT.png]
 //            [--project FILE.kestload] [--report-pdf OUT.pdf] [--report-grey-pdf OUT.pdf]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
@@ -28,6 +29,7 @@
 #include "DgmBarChart.h"
 #include "DgmPayload.h"
 #include "DlgBuilder.h"
+#include "DlgInerCalc.h"
 #include "DlgLoadCalcWnd.h"
 #include "DlgMain.h"
 #include "KestDC.h"
@@ -110,7 +112,7 @@ int main(int argc, char** argv) {
         return 64;
     }
     QStringList robots, tool;
-    QString greyPayload, greyMoment, toolCalcShot, loadCalc, project, reportPdf, reportGreyPdf;
+    QString greyPayload, greyMoment, toolCalcShot, loadCalc, inerCalc, project, reportPdf, reportGreyPdf;
     QStringList hand, workpiece;
     int handWork = 1;
     int resultTab = 0, loadTab = 0;
@@ -138,6 +140,8 @@ int main(int argc, char** argv) {
             handWork = value.toInt();
         else if (std::strcmp(argv[i], "--load-calc") == 0)
             loadCalc = value;
+        else if (std::strcmp(argv[i], "--iner-calc") == 0)
+            inerCalc = value;
         else if (std::strcmp(argv[i], "--project") == 0)
             project = value;
         else if (std::strcmp(argv[i], "--report-pdf") == 0)
@@ -203,6 +207,19 @@ int main(int argc, char** argv) {
         if (!img.save(greyMoment)) return 1;
     }
     if (!toolCalcShot.isEmpty() && !ShootToolCalc(dlg, toolCalcShot, hand, workpiece, handWork)) return 1;
+    if (!inerCalc.isEmpty()) {
+        // The inertia calculator for a 6.5 kg hand of 120 x 80 x 160 mm.
+        CDlgInerCalc iner(&dlg);
+        iner.m_strTitleAdd = QStringLiteral(" - 핸드");
+        iner.m_dMass = 6.5;
+        iner.m_dSize[0] = 120, iner.m_dSize[1] = 80, iner.m_dSize[2] = 160;
+        iner.show();
+        QApplication::processEvents();
+        if (!iner.grab().save(inerCalc)) {
+            std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(inerCalc));
+            return 1;
+        }
+    }
     if (!loadCalc.isEmpty() && !ShotLoadCalc(&dlg, loadCalc)) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(loadCalc));
         return 1;

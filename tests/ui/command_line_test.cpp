@@ -57,6 +57,56 @@ void ExpectFiniteNumbers(const QJsonValue& v, const QString& where) {
     }
 }
 
+// The document's shape: every field the README names, with its type.
+void ExpectSchema(const QJsonObject& root) {
+    for (const char* k : {"program", "version", "command"})
+        EXPECT_TRUE(root.value(QLatin1String(k)).isString()) << k;
+    const QJsonObject data = root.value(QStringLiteral("mechanismData")).toObject();
+    EXPECT_TRUE(data.value(QStringLiteral("controllerSoftware")).isString());
+    EXPECT_TRUE(data.value(QStringLiteral("version")).isString());
+    for (const QJsonValue& f : root.value(QStringLiteral("files")).toArray()) {
+        const QJsonObject file = f.toObject();
+        EXPECT_TRUE(file.value(QStringLiteral("file")).isString());
+        EXPECT_TRUE(file.value(QStringLiteral("passes")).isBool());
+        for (const char* load : {"tool", "upperArmV", "lowerArmH", "swivelBaseS"}) {
+            const QJsonObject l =
+                file.value(QStringLiteral("loads")).toObject().value(QLatin1String(load)).toObject();
+            for (const char* k : {"mass", "x", "y", "z", "ixx", "iyy", "izz"})
+                EXPECT_TRUE(l.value(QLatin1String(k)).isDouble()) << load << k;
+        }
+        for (const QJsonValue& rv : file.value(QStringLiteral("robots")).toArray()) {
+            const QJsonObject r = rv.toObject();
+            EXPECT_TRUE(r.value(QStringLiteral("name")).isString());
+            EXPECT_TRUE(r.value(QStringLiteral("analysed")).isBool());
+            const QJsonObject v = r.value(QStringLiteral("verdict")).toObject();
+            EXPECT_TRUE(v.value(QStringLiteral("code")).isDouble());
+            EXPECT_TRUE(v.value(QStringLiteral("text")).isString());
+            EXPECT_TRUE(v.value(QStringLiteral("detail")).isString());
+            if (!r.value(QStringLiteral("analysed")).toBool()) continue;
+            const QJsonObject g = r.value(QStringLiteral("governing")).toObject();
+            for (const char* k : {"axis", "quantity", "text"})
+                EXPECT_TRUE(g.value(QLatin1String(k)).isString()) << k;
+            EXPECT_TRUE(g.value(QStringLiteral("percent")).isDouble());
+            const QJsonObject ratios = r.value(QStringLiteral("ratios")).toObject();
+            EXPECT_TRUE(ratios.value(QStringLiteral("massPercent")).isDouble());
+            for (const char* kind : {"load", "moment", "inertia"}) {
+                for (const char* axis : {"S", "H", "V", "R2", "B", "R1"})
+                    EXPECT_TRUE(
+                        ratios.value(QLatin1String(kind)).toObject().value(QLatin1String(axis)).isDouble())
+                        << kind << axis;
+            }
+            for (const char* k : {"mass", "moment", "inertia"})
+                EXPECT_TRUE(r.value(QStringLiteral("levels")).toObject().value(QLatin1String(k)).isDouble())
+                    << k;
+            const QJsonObject e = r.value(QStringLiteral("envelope")).toObject();
+            EXPECT_TRUE(e.value(QStringLiteral("inside")).isBool());
+            for (const char* k : {"payloadR", "payloadZ", "limitR", "limitDist"})
+                EXPECT_TRUE(e.value(QLatin1String(k)).isDouble()) << k;
+            EXPECT_TRUE(r.value(QStringLiteral("overload")).isBool());
+        }
+    }
+}
+
 TEST_F(MainDialog, CommandLineGivesTheWindowsResults) {
     for (const char* name :
          {"spot-gun-large-robot.kestload", "light-gripper-small-robot.kestload", "palletising.kestload"}) {
@@ -66,6 +116,7 @@ TEST_F(MainDialog, CommandLineGivesTheWindowsResults) {
         ASSERT_EQ(root.value(QStringLiteral("command")).toString(), QStringLiteral("check"))
             << run.out.toStdString();
         ExpectFiniteNumbers(root, QString::fromLatin1(name));
+        ExpectSchema(root);
         const QJsonObject file = root.value(QStringLiteral("files")).toArray().at(0).toObject();
         const QJsonArray robots = file.value(QStringLiteral("robots")).toArray();
 

@@ -56,6 +56,29 @@ int CountColour(const QImage& img, const QRect& area, const QColor& c) {
     return n;
 }
 
+// Compares an input-table cell of the rendered window with the cell drawn
+// afresh holding `text` as the table draws it; the count of dark pixels.
+int ExpectCellShows(const QImage& client, const QRect& cell, const QString& text) {
+    QImage expected = client.copy();
+    {
+        QPainter p(&expected);
+        CKestDC dc(&p);
+        dc.FillSolidRect(cell.adjusted(1, 1, -1, -1), CLR_WHITE);
+        dc.SelectFont(GdiFont(QStringLiteral("Arial"), 14, 400));
+        dc.SetBkMode(TRANSPARENT);
+        dc.DrawText(text, cell.adjusted(0, 0, -3, 0), DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    }
+    int dark = 0;
+    for (int y = cell.top() + 1; y < cell.bottom(); ++y) {
+        for (int x = cell.left() + 1; x < cell.right(); ++x) {
+            EXPECT_EQ(client.pixelColor(x, y), expected.pixelColor(x, y)) << x << "," << y;
+            if (client.pixelColor(x, y) != expected.pixelColor(x, y)) return dark;
+            dark += client.pixelColor(x, y).lightness() < 128;
+        }
+    }
+    return dark;
+}
+
 TEST_F(MainDialog, VerdictBandColours) {
     const QImage empty = DrawResultBox(*dlg, 0, 0);  // no robot: only the frame
     EXPECT_EQ(empty.pixelColor(0, 0), CLR_STEEL);
@@ -88,23 +111,7 @@ TEST_F(MainDialog, InputTableShowsTheEditTextAsTyped) {
     TypeLoad(0, {"12", "2,5a", "0", "0", "0", "0", "0"});
     const QImage client = dlg->RenderClient();
     const QRect cell = dlg->m_layInTable.Cell(2, 1);  // Lx of the tool
-    QImage expected = client.copy();
-    {
-        QPainter p(&expected);
-        CKestDC dc(&p);
-        dc.FillSolidRect(cell.adjusted(1, 1, -1, -1), CLR_WHITE);
-        dc.SelectFont(GdiFont(QStringLiteral("Arial"), 14, 400));
-        dc.SetBkMode(TRANSPARENT);
-        dc.DrawText(QStringLiteral("2,5a"), cell.adjusted(0, 0, -3, 0),
-                    DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-    }
-    int dark = 0;
-    for (int y = cell.top() + 1; y < cell.bottom(); ++y) {
-        for (int x = cell.left() + 1; x < cell.right(); ++x) {
-            ASSERT_EQ(client.pixelColor(x, y), expected.pixelColor(x, y)) << x << "," << y;
-            dark += client.pixelColor(x, y).lightness() < 128;
-        }
-    }
+    const int dark = ExpectCellShows(client, cell, QStringLiteral("2,5a"));
     EXPECT_GT(dark, 20);  // the text is there
     // Header row and label column in light grey, the rest white.
     EXPECT_EQ(client.pixelColor(dlg->m_layInTable.Cell(0, 0).topLeft() + QPoint(2, 2)), CLR_LIGHTGRAY);
@@ -185,19 +192,7 @@ TEST_F(MainDialog, ValuesThatDoNotFitShowHashes) {
     EXPECT_EQ(dlg->m_layInTable.CutTextAt(lx.center()), QStringLiteral("-12.3456789012345"));
     EXPECT_EQ(dlg->m_layInTable.CutTextAt(dlg->m_layInTable.Cell(3, 1).center()), QString());  // -120 fits
     // What the cell shows is exactly "###".
-    QImage expected = client.copy();
-    {
-        QPainter p(&expected);
-        CKestDC dc(&p);
-        dc.FillSolidRect(lx.adjusted(1, 1, -1, -1), CLR_WHITE);
-        dc.SelectFont(GdiFont(QStringLiteral("Arial"), 14, 400));
-        dc.SetBkMode(TRANSPARENT);
-        dc.DrawText(QStringLiteral("###"), lx.adjusted(0, 0, -3, 0), DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-    }
-    for (int y = lx.top() + 1; y < lx.bottom(); ++y) {
-        for (int x = lx.left() + 1; x < lx.right(); ++x)
-            ASSERT_EQ(client.pixelColor(x, y), expected.pixelColor(x, y)) << x << "," << y;
-    }
+    ExpectCellShows(client, lx, QStringLiteral("###"));
     // Once it fits again the tool tip is gone.
     TypeLoad(0, {"12", "-12.3", "-120", "0", "0", "0", "0"});
     dlg->RenderClient();

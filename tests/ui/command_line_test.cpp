@@ -25,13 +25,25 @@ struct CliRun {
     QByteArray out, err;
 };
 
-CliRun Kestload(const QStringList& args) {
+// kestload with `args` and the environment of the tests, in Korean (as the
+// window of the tests) unless `args` or `locale` say otherwise: with `locale`
+// set, no --lang is added and the locale variables hold it.
+CliRun Kestload(const QStringList& args, const QString& locale = QString()) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // the command line needs no display
+    QStringList all = args;
+    if (locale.isEmpty()) {
+        if (!args.contains(QStringLiteral("--lang")))
+            all = QStringList{QStringLiteral("--lang"), QStringLiteral("ko")} + args;
+    } else {
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_MESSAGES"));
+        env.insert(QStringLiteral("LANG"), locale);
+    }
     p.setProcessEnvironment(env);
-    p.start(kesttest::BuildAppFolder() + QStringLiteral("kestload"), args);
+    p.start(kesttest::BuildAppFolder() + QStringLiteral("kestload"), all);
     CliRun r;
     if (!p.waitForFinished(60000)) return r;
     r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;

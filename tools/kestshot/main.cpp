@@ -75,8 +75,12 @@ bool ShotLoadCalc(QWidget* parent, const QString& out) {
     if (ReadPredefFile(AppFolder() + QStringLiteral("PredefLoad.xml"), predef) < 0) return false;
     auto part = [&predef](const char* name) {
         for (const CLoad& l : predef.loads) {
-            if (l.Name == QLatin1String(name))
-                return CLoad{l.Name, QString(), QString(), QString(), QString(), l.prm};
+            if (l.Name == QLatin1String(name)) {
+                CLoad row;  // as "Set to selected row" takes it: name and values
+                row.Name = l.Name;
+                row.prm = l.prm;
+                return row;
+            }
         }
         return CLoad();
     };

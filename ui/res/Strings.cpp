@@ -129,8 +129,8 @@ const Table& EnglishTable() {
         {IDS_DETAIL_INERTIA, "Inertia   "},
         {IDS_ADDED_EQUIPMENT, "Added equipment"},
         {IDS_OUTPUT_ORIGIN, "Output frame origin"},
-        {IDS_ROBOT_MOUNT, "Robot\nmounting point"},
-        {IDS_TOOL_MOUNT, "Tool\nmounting point"},
+        {IDS_ROBOT_MOUNT, "Robot\nmount"},
+        {IDS_TOOL_MOUNT, "Tool\nmount"},
         {IDS_NO_MECH_DATA, "No data"},
         {IDS_NOT_IN_MECH_DATA,
          "This model is not in the mechanism data of the chosen\r\n   controller version. No result was "

@@ -305,7 +305,7 @@ const DlgTemplate kLoadCalc = {
         {-1, K::Static, 311, 103, 150, 34,
          "부가설비가 툴과 로봇 사이에 부착되는경우\n툴의 무게중심은 로봇 마운트 원점위치에서\n측정", ST_NONE,
          "When equipment sits between the tool and the robot, measure the tool's centre of gravity from the "
-         "robot mounting point."},
+         "robot mount."},
         {IDC_LC_LEGEND, K::Frame, 311, 140, 150, 53, "", ST_HIDDEN},
         {IDOK_BUTTON, K::PushButton, 356, 248, 50, 14, "Input", ST_DEFAULT},
         {2, K::PushButton, 410, 248, 50, 14, "Cancel", ST_NONE},

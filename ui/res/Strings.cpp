@@ -124,9 +124,9 @@ const Table& EnglishTable() {
         {IDS_REST_OMITTED, "Rest omitted"},
         {IDS_DETAIL_MASS, "Tool mass"},
         {IDS_DETAIL_MOMENT, "Moment"},
-        // The blanks take the word to the same tab stop as the other detail
-        // words, as the blanks of the Korean texts do.
-        {IDS_DETAIL_INERTIA, "Inertia   "},
+        // The detail words end between the first and the second tab stop of
+        // their line, so that the colons after them line up.
+        {IDS_DETAIL_INERTIA, "Inertia load"},
         {IDS_ADDED_EQUIPMENT, "Added equipment"},
         {IDS_OUTPUT_ORIGIN, "Output frame origin"},
         {IDS_ROBOT_MOUNT, "Robot\nmount"},

@@ -21,7 +21,7 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: kestload [PROJECT.kestload]\n"
+    "Usage: kestload [--lang ko|en] [PROJECT.kestload]\n"
     "       kestload --check FILE.kestload... [--old-data] [--json] [--report OUT.pdf] [--grey]\n"
     "       kestload --fit FILE.kestload [--old-data] [--json]\n"
     "       kestload --help | --version\n"
@@ -39,6 +39,9 @@ const char* const kUsage =
     "  --grey       draw the report in grey scale\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
+    "  --lang L     texts in Korean (ko) or English (en): verdicts, details and\n"
+    "               the report; without it the setting of View > Language, else\n"
+    "               English for an en_* locale and Korean for any other\n"
     "\n"
     "Exit status: 0 every robot passes (--fit: at least one model carries the load),\n"
     "1 a robot fails or is not in the mechanism data, 2 a usage, file or data error.\n";

@@ -3,6 +3,7 @@
 //   kestload --check FILE.kestload... [--old-data] [--json] [--report OUT.pdf] [--grey]
 //   kestload --fit FILE.kestload [--old-data] [--json]
 //   kestload --help | --version
+// (--lang ko|en is taken out of the arguments and applied by main.)
 #pragma once
 
 #include <QStringList>

@@ -1,25 +1,28 @@
 // kestload: starts KestLoad's main window, optionally with a project file, or
 // checks project files from the command line (see CommandLine.h, --help).
 //
-//   kestload [PROJECT.kestload]
+//   kestload [--lang ko|en] [PROJECT.kestload]
 //   kestload --smoke-test    open, analyse the first mechanism with its rated
 //                            load, print the verdict and close (for CI)
 //   kestload --quit-after-first-paint [PROJECT.kestload]
 //                            close as soon as the window has painted, printing
 //                            its position and title (start-up benchmark, tests)
+//
+// --lang chooses the language of every text, before the user's setting
+// (View > Language) and the locale (English for en_*, otherwise Korean).
 #include <QApplication>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 
 #include "CommandLine.h"
 #include "DesktopIntegration.h"
 #include "DlgBuilder.h"
 #include "DlgMain.h"
 #include "Icons.h"
+#include "Language.h"
 #include "MessageBox.h"
 #include "Templates.h"
 
@@ -76,11 +79,22 @@ private:
     bool m_done = false;
 };
 
+// The language of this process, with Qt's own texts in it.
+void StartLanguage(const QString& option) {
+    const kest::Lang lang = kest::ApplyStartupLanguage(option);
+    kest::InstallQtTranslation(lang);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    QString lang, langError;
+    if (!kest::TakeLanguageOption(args, &lang, &langError)) {
+        std::fprintf(stderr, "kestload: %s\nTry 'kestload --help'.\n", qPrintable(langError));
+        return 2;
+    }
     if (IsCommandLineRequest(args)) {
         // No window: no display is needed (the report is drawn off screen).
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -90,6 +104,7 @@ int main(int argc, char** argv) {
         });
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("KestLoad"));
+        StartLanguage(lang);
         return RunCommandLine(args);
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -102,14 +117,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KestLoad"));
     QApplication::setWindowIcon(kest::KestIcon(kest::IconId::App));
+    StartLanguage(lang);
 
-    const bool smoke = argc == 2 && std::strcmp(argv[1], "--smoke-test") == 0;
+    const bool smoke = args.size() == 1 && args[0] == QLatin1String("--smoke-test");
     CDlgMain dlg(nullptr);
     if (smoke) return RunSmokeTest(dlg);
-    const bool quitAfterPaint = argc >= 2 && std::strcmp(argv[1], "--quit-after-first-paint") == 0;
-    const int fileArg = quitAfterPaint ? 2 : 1;
+    const bool quitAfterPaint = !args.isEmpty() && args[0] == QLatin1String("--quit-after-first-paint");
+    const int fileArg = quitAfterPaint ? 1 : 0;
     // A relative path is made absolute here: the title, Properties and Save use it.
-    if (argc > fileArg) dlg.SetPathName(QFileInfo(QFile::decodeName(argv[fileArg])).absoluteFilePath());
+    if (args.size() > fileArg) dlg.SetPathName(QFileInfo(args[fileArg]).absoluteFilePath());
     // The desktop opens .kestload files with this program, and only with it:
     // tools and tests that show the main window never register (failures ignored).
     RegisterOpenCommand(QCoreApplication::applicationFilePath());

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what KestLoad needs to build, test and run on Debian 12, and only what
-# is missing. Safe to run any number of times.
+# is missing. Safe to run any number of times. qt6-translations-l10n holds Qt's
+# Korean texts (qtbase_ko.qm: message-box buttons, file dialogs).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format locales
     fonts-liberation2 fonts-nanum
+    qt6-translations-l10n
     xvfb poppler-utils
 )
 

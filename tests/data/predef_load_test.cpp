@@ -115,6 +115,13 @@ TEST_F(PredefLoadFile, EveryLoadIsComplete) {
         EXPECT_FALSE(name.empty());
         EXPECT_TRUE(names.insert(name).second) << "duplicate name";
         EXPECT_STRNE(load.child_value("Description"), "");
+        // The English interface shows DescriptionEn: present, and no Hangul
+        // left in it (UTF-8 lead bytes 0xE1, 0xE3 and 0xEA to 0xED start jamo
+        // and syllables; the descriptions' other characters, such as ° and ×,
+        // are two-byte or 0xE2 sequences).
+        const std::string english = load.child_value("DescriptionEn");
+        EXPECT_FALSE(english.empty());
+        for (const unsigned char c : english) EXPECT_TRUE(c != 0xE1 && c != 0xE3 && (c < 0xEA || c > 0xED));
         for (const std::string& t : Tokens(load.child_value("Mount"))) {
             EXPECT_EQ(mounts.count(t), 1u) << "Mount token " << t;
             seenMounts.insert(t);

@@ -1,17 +1,24 @@
 // kestload's command line against the window: the same reader, analysis and
 // verdicts give the same results; exit codes, --fit order, JSON and the report.
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
 
 #include "Analysis.h"
 #include "DialogFixture.h"
+#include "Language.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
 
+using kest::ContainsHangul;
+using kest::Lang;
+using kest::SavedLanguageSetting;
+using kest::SaveLanguageSetting;
 using kesttest::MainDialog;
 
 namespace {
@@ -25,13 +32,25 @@ struct CliRun {
     QByteArray out, err;
 };
 
-CliRun Kestload(const QStringList& args) {
+// kestload with `args` and the environment of the tests, in Korean (as the
+// window of the tests) unless `args` or `locale` say otherwise: with `locale`
+// set, no --lang is added and the locale variables hold it.
+CliRun Kestload(const QStringList& args, const QString& locale = QString()) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // the command line needs no display
+    QStringList all = args;
+    if (locale.isEmpty()) {
+        if (!args.contains(QStringLiteral("--lang")))
+            all = QStringList{QStringLiteral("--lang"), QStringLiteral("ko")} + args;
+    } else {
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_MESSAGES"));
+        env.insert(QStringLiteral("LANG"), locale);
+    }
     p.setProcessEnvironment(env);
-    p.start(kesttest::BuildAppFolder() + QStringLiteral("kestload"), args);
+    p.start(kesttest::BuildAppFolder() + QStringLiteral("kestload"), all);
     CliRun r;
     if (!p.waitForFinished(60000)) return r;
     r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
@@ -238,6 +257,118 @@ TEST(CommandLine, ReportIsATwoPagePdf) {
     info.start(QStringLiteral("pdfinfo"), {pdf});
     ASSERT_TRUE(info.waitForFinished(30000));
     EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
+}
+
+// The verdicts in English, the same results in both languages.
+TEST(CommandLine, VerdictTextsFollowTheLanguage) {
+    const QString palletising = Example("palletising.kestload");
+    const CliRun en =
+        Kestload({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--check"), palletising});
+    EXPECT_EQ(en.status, 1);
+    EXPECT_TRUE(en.out.contains("TK120-2500: Fail (further analysis needed) (code 3)"))
+        << en.out.toStdString();
+    EXPECT_TRUE(en.out.contains("Moment   \t  :  Statically overloaded (exception allowed)"));
+    EXPECT_TRUE(en.out.contains("Inertia load\t  :  Dynamically high load"));
+    EXPECT_TRUE(en.out.contains("TK165-2700: Pass (code 1)"));
+    EXPECT_FALSE(ContainsHangul(QString::fromUtf8(en.out)));
+    const CliRun ko = Kestload({QStringLiteral("--lang=ko"), QStringLiteral("--check"), palletising});
+    EXPECT_EQ(ko.status, 1);
+    EXPECT_TRUE(ko.out.contains("TK120-2500: 불합격 (추가 분석이 필요합니다.) (code 3)"))
+        << ko.out.toStdString();
+    const CliRun fit =
+        Kestload({QStringLiteral("--fit"), palletising, QStringLiteral("--lang"), QStringLiteral("en")});
+    EXPECT_TRUE(fit.out.contains("Fail (not supported)")) << fit.out.toStdString();
+
+    // Apart from the texts the documents are the same, number for number.
+    auto withoutTexts = [](const QByteArray& json) {
+        QJsonObject root = QJsonDocument::fromJson(json).object();
+        QJsonArray files = root.value(QStringLiteral("files")).toArray();
+        for (qsizetype f = 0; f < files.size(); ++f) {
+            QJsonObject file = files[f].toObject();
+            QJsonArray robots = file.value(QStringLiteral("robots")).toArray();
+            for (qsizetype r = 0; r < robots.size(); ++r) {
+                QJsonObject robot = robots[r].toObject();
+                QJsonObject verdict = robot.value(QStringLiteral("verdict")).toObject();
+                verdict.remove(QStringLiteral("text"));
+                verdict.remove(QStringLiteral("detail"));
+                robot.insert(QStringLiteral("verdict"), verdict);
+                robots[r] = robot;
+            }
+            file.insert(QStringLiteral("robots"), robots);
+            files[f] = file;
+        }
+        root.insert(QStringLiteral("files"), files);
+        return root;
+    };
+    const QStringList json = {QStringLiteral("--check"), QStringLiteral("--json"), palletising,
+                              Example("spot-gun-large-robot.kestload")};
+    const CliRun enJson = Kestload(QStringList{QStringLiteral("--lang"), QStringLiteral("en")} + json);
+    const CliRun koJson = Kestload(QStringList{QStringLiteral("--lang"), QStringLiteral("ko")} + json);
+    ASSERT_FALSE(enJson.out.isEmpty());
+    EXPECT_NE(enJson.out, koJson.out);
+    EXPECT_EQ(withoutTexts(enJson.out), withoutTexts(koJson.out));
+
+    const CliRun bad =
+        Kestload({QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("--check"), palletising});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.err.contains("unknown language")) << bad.err.toStdString();
+    EXPECT_TRUE(bad.out.isEmpty());
+}
+
+// Without --lang the setting decides, and without a setting the locale; the
+// child process shares the tests' temporary configuration folder.
+TEST(CommandLine, OptionBeatsSettingBeatsLocale) {
+    const QStringList check = {QStringLiteral("--check"), Example("light-gripper-small-robot.kestload")};
+    auto english = [](const CliRun& r) { return r.out.contains("TK6-1400: Pass (code 1)"); };
+    auto korean = [](const CliRun& r) { return r.out.contains("TK6-1400: 합격 (code 1)"); };
+    ASSERT_TRUE(SavedLanguageSetting().isEmpty());
+    EXPECT_TRUE(english(Kestload(check, QStringLiteral("en_US.UTF-8"))));
+    EXPECT_TRUE(korean(Kestload(check, QStringLiteral("C.UTF-8"))));
+    EXPECT_TRUE(korean(Kestload(check, QStringLiteral("ko_KR.UTF-8"))));
+    SaveLanguageSetting(Lang::Korean);
+    EXPECT_TRUE(korean(Kestload(check, QStringLiteral("en_US.UTF-8"))));
+    EXPECT_TRUE(english(Kestload(QStringList{QStringLiteral("--lang"), QStringLiteral("en")} + check,
+                                 QStringLiteral("en_US.UTF-8"))));
+    SaveLanguageSetting(Lang::English);
+    EXPECT_TRUE(english(Kestload(check, QStringLiteral("C.UTF-8"))));
+    EXPECT_TRUE(korean(Kestload(QStringList{QStringLiteral("--lang"), QStringLiteral("ko")} + check,
+                                QStringLiteral("C.UTF-8"))));
+    QFile::remove(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/KestLoad/KestLoad.conf"));
+}
+
+// The report's fixed texts follow the language; its numbers do not.
+TEST(CommandLine, ReportTextsFollowTheLanguageNumbersDoNot) {
+    QTemporaryDir dir;
+    QString text[2];
+    const char* langs[2] = {"ko", "en"};
+    for (int i = 0; i < 2; ++i) {
+        const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(QLatin1String(langs[i])));
+        const CliRun run = Kestload(
+            {QStringLiteral("--lang"), QLatin1String(langs[i]), QStringLiteral("--check"),
+             QStringLiteral(KEST_SOURCE_DIR "docs/report-sample.kestload"), QStringLiteral("--report"), pdf});
+        ASSERT_EQ(run.status, 1) << run.err.toStdString();
+        QProcess toText;
+        toText.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        ASSERT_TRUE(toText.waitForFinished(30000));
+        text[i] = QString::fromUtf8(toText.readAllStandardOutput());
+    }
+    for (const char* ko :
+         {"분석보고서", "일반정보", "툴 파라미터", "상세 부하 테이블", "불합격 (지원되지 않음)"})
+        EXPECT_TRUE(text[0].contains(QString::fromUtf8(ko))) << ko;
+    for (const char* en : {"Analysis report", "General information", "Tool parameters", "Detailed load table",
+                           "Fail (not supported)", "Coordinate system", "Company :"})
+        EXPECT_TRUE(text[1].contains(QLatin1String(en))) << en;
+    // The project's own texts are Korean; the report's words around them are not.
+    for (const char* ko : {"분석보고서", "일반정보", "회사명", "합격"})
+        EXPECT_FALSE(text[1].contains(QString::fromUtf8(ko))) << ko;
+    const QRegularExpression number(QStringLiteral("-?\\d+\\.\\d+"));
+    QStringList numbers[2];
+    for (int i = 0; i < 2; ++i) {
+        for (auto it = number.globalMatch(text[i]); it.hasNext();) numbers[i] << it.next().captured();
+        numbers[i].sort();
+    }
+    EXPECT_GT(numbers[0].size(), 100);
+    EXPECT_EQ(numbers[0], numbers[1]);
 }
 
 // The governing limit: the highest ratio, the first in the order mass,

@@ -96,6 +96,32 @@ TEST_F(ProjectWindow, SavedFileMatchesTheHandWrittenOne) {
     EXPECT_TRUE(Messages().shown.empty());
 }
 
+// The language is no part of a project: the English window writes the same
+// bytes, and an opened file saves back unchanged.
+class EnglishProjectWindow : public ProjectWindow {
+protected:
+    void SetUp() override {
+        SetCurrentLanguage(Lang::English);
+        ProjectWindow::SetUp();
+    }
+    void TearDown() override {
+        ProjectWindow::TearDown();
+        SetCurrentLanguage(Lang::Korean);
+    }
+};
+
+TEST_F(EnglishProjectWindow, ProjectFilesDoNotDependOnTheLanguage) {
+    EnterThreeRobotProject();
+    const QString path = dir.filePath(QStringLiteral("three.kestload"));
+    ASSERT_EQ(dlg->SavePrj(path), 0);
+    EXPECT_EQ(ReadAll(path), ReadAll(Golden("golden_three_robots.kestload")));
+    const QString one = Golden("golden_one_robot.kestload");
+    ASSERT_EQ(dlg->OpenPrj(one), 0);
+    const QString again = dir.filePath(QStringLiteral("one.kestload"));
+    ASSERT_EQ(dlg->SavePrj(again), 0);
+    EXPECT_EQ(ReadAll(again), ReadAll(one));
+}
+
 TEST_F(ProjectWindow, OpeningShowsTheFileAndAnalysesIt) {
     dlg->SetModifiedFlag(1);
     Messages().answers.push_back(IDNO);

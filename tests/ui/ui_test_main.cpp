@@ -1,5 +1,7 @@
 // Test program of the user interface: a QApplication on the offscreen platform
-// with the build's application folder and recorded message boxes.
+// with the build's application folder and recorded message boxes. The tests
+// read Korean texts: the language is Korean whatever the machine's locale, and
+// settings go to a temporary folder, never to the user's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,6 +9,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "Language.h"
 #include "MessageBox.h"
 #include "PathHelpers.h"
 #include "UiTestEnv.h"
@@ -27,6 +30,9 @@ int main(int argc, char** argv) {
     QTemporaryDir dataHome;
     setenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()).constData(), 1);
     setenv("XDG_RUNTIME_DIR", QFile::encodeName(dataHome.path()).constData(), 1);
+    QTemporaryDir configHome;
+    setenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()).constData(), 1);
+    kest::SetCurrentLanguage(kest::Lang::Korean);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KestLoad"));
     SetAppFolderOverride(kesttest::BuildAppFolder());

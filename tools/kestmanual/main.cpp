@@ -1,5 +1,6 @@
-// kestmanual IN.html OUT.pdf DIR...: renders the manual to an A4 PDF with Qt's
-// own PDF writer (fonts embedded). Pictures are looked up in the DIRs.
+// kestmanual IN.html OUT.pdf DIR...: renders a manual to an A4 PDF with Qt's
+// own PDF writer (fonts embedded), titled with the HTML's <title>. Pictures are
+// looked up in the DIRs, in that order.
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,6 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(QFileInfo(out).path());
     QPdfWriter pdf(out);
-    pdf.setTitle(QStringLiteral("KestLoad 사용 설명서"));
     pdf.setCreator(QStringLiteral("KestLoad"));
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     doc.setDefaultFont(base);
     doc.setPageSize(QSizeF(pdf.width(), pdf.height()));
     doc.setHtml(QString::fromUtf8(in.readAll()));
+    pdf.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
     QPainter painter(&pdf);
     const int pages = doc.pageCount();
     for (int page = 0; page < pages; ++page) {

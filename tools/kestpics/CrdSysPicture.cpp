@@ -65,7 +65,7 @@ void CentreOfGravity(QPainter& p, QPointF c, double r, const QColor& dark) {
 
 }  // namespace
 
-QImage DrawCrdSysPicture(bool grey) {
+QImage DrawCrdSysPicture(bool grey, bool english) {
     const PictureStyle st{grey};
     const Frame fc = FrameColours(grey);
     QImage img(640, 420, QImage::Format_ARGB32_Premultiplied);
@@ -130,16 +130,16 @@ QImage DrawCrdSysPicture(bool grey) {
     p.setFont(f);
     p.setPen(st.ink());
     p.drawText(QRectF(20, 360, 260, 30), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("로봇 베이스 좌표계"));
+               PictureText(english, "로봇 베이스 좌표계", "Robot base frame"));
     p.drawText(QRectF(300, 272, 250, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("플랜지 좌표계 (툴 입력 기준)"));
+               PictureText(english, "플랜지 좌표계 (툴 입력 기준)", "Flange frame (tool input)"));
     p.drawText(QRectF(cog.x() + 48, cog.y() - 10, 120, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("툴 무게중심"));
+               PictureText(english, "툴 무게중심", "Tool CoG"));
     p.end();
     return img;
 }
 
-QImage DrawToolCalcFramePicture() {
+QImage DrawToolCalcFramePicture(bool english) {
     const PictureStyle st;
     const Frame fc = FrameColours(false);
     QImage img(320, 240, QImage::Format_ARGB32_Premultiplied);
@@ -171,10 +171,13 @@ QImage DrawToolCalcFramePicture() {
     f.setPixelSize(13);
     p.setFont(f);
     p.setPen(st.ink());
-    p.drawText(QRectF(hand.x() - 40, F.y() - 58, 80, 18), Qt::AlignCenter, QStringLiteral("핸드"));
-    p.drawText(QRectF(work.x() - 40, F.y() - 58, 80, 18), Qt::AlignCenter, QStringLiteral("워크피스"));
+    p.drawText(QRectF(hand.x() - 40, F.y() - 58, 80, 18), Qt::AlignCenter,
+               PictureText(english, "핸드", "Hand"));
+    p.drawText(QRectF(work.x() - 40, F.y() - 58, 80, 18), Qt::AlignCenter,
+               PictureText(english, "워크피스", "Workpiece"));
     p.drawText(QRectF(10, 214, 300, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("무게중심은 플랜지 좌표계로 입력합니다"));
+               PictureText(english, "무게중심은 플랜지 좌표계로 입력합니다",
+                           "Centres of gravity in the flange frame"));
     p.end();
     return img;
 }

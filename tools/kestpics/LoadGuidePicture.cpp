@@ -40,7 +40,7 @@ void CentreOfGravity(QPainter& p, QPointF c, const QColor& ink) {
 
 // One case in a panel whose left edge is ox. With equipment, a tool changer
 // and sensor block sits between flange and tool.
-void DrawCase(QPainter& p, double ox, bool equipment, const PictureStyle& st) {
+void DrawCase(QPainter& p, double ox, bool equipment, const PictureStyle& st, bool english) {
     const double cx = ox + 96;
     const QColor dim(120, 40, 160);
     const QColor faint(150, 150, 150);
@@ -65,7 +65,7 @@ void DrawCase(QPainter& p, double ox, bool equipment, const PictureStyle& st) {
         p.drawLine(QPointF(cx + 30, flangeFace + 14), QPointF(cx + 44, flangeFace + 14));
         p.setFont(Font(11));
         p.drawText(QRectF(cx + 47, flangeFace + 6, 90, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("부가 설비"));
+                   PictureText(english, "부가 설비", "Equipment"));
     }
 
     // Tool: a gripper body with two fingers.
@@ -84,7 +84,7 @@ void DrawCase(QPainter& p, double ox, bool equipment, const PictureStyle& st) {
         p.setFont(Font(10));
         p.setPen(faint);
         p.drawText(QRectF(cx + 47, toolTop, 90, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("툴 마운트 위치"));
+                   PictureText(english, "툴 마운트 위치", "Tool mount"));
     }
 
     // Origin of the output frame: X along the face, Z along the flange axis.
@@ -102,7 +102,8 @@ void DrawCase(QPainter& p, double ox, bool equipment, const PictureStyle& st) {
     p.drawText(QRectF(cx + 4, toolTop + 92, 16, 14), Qt::AlignCenter, QStringLiteral("Z"));
     p.setFont(Font(11, true));
     p.drawText(QRectF(cx + 50, originY - 30, 100, 14), Qt::AlignLeft | Qt::AlignVCenter,
-               equipment ? QStringLiteral("로봇 마운트 위치") : QStringLiteral("툴 마운트 위치"));
+               equipment ? PictureText(english, "로봇 마운트 위치", "Robot mount")
+                         : PictureText(english, "툴 마운트 위치", "Tool mount"));
 
     // Lz from the origin to the tool's centre of gravity.
     const double dx = cx - 54;
@@ -129,21 +130,23 @@ void DrawCase(QPainter& p, double ox, bool equipment, const PictureStyle& st) {
     p.drawText(QRectF(ox + 6, 10, 20, 20), Qt::AlignCenter,
                equipment ? QStringLiteral("1") : QStringLiteral("2"));
     p.setFont(Font(11));
-    p.drawText(QRectF(ox + 6, kHeight - 26, 210, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               equipment ? QStringLiteral("부가 설비 O: 로봇 마운트 위치 기준")
-                         : QStringLiteral("부가 설비 X: 툴 마운트 위치 기준"));
+    p.drawText(
+        QRectF(ox + 6, kHeight - 26, 210, 18), Qt::AlignLeft | Qt::AlignVCenter,
+        equipment
+            ? PictureText(english, "부가 설비 O: 로봇 마운트 위치 기준", "Equipment O: from the robot mount")
+            : PictureText(english, "부가 설비 X: 툴 마운트 위치 기준", "Equipment X: from the tool mount"));
 }
 
 }  // namespace
 
-QImage DrawLoadGuidePicture() {
+QImage DrawLoadGuidePicture(bool english) {
     const PictureStyle st;
     QImage img(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
-    DrawCase(p, 0, true, st);
-    DrawCase(p, kWidth / 2.0, false, st);
+    DrawCase(p, 0, true, st, english);
+    DrawCase(p, kWidth / 2.0, false, st, english);
     p.setPen(QPen(QColor(200, 200, 200), 1));
     p.drawLine(QPointF(kWidth / 2.0, 8), QPointF(kWidth / 2.0, kHeight - 8));
     p.end();

@@ -9,6 +9,11 @@
 class QPainter;
 class QPointF;
 
+// The words of a picture: Korean, or English for the twin below Image/en/.
+inline QString PictureText(bool english, const char* korean, const char* englishText) {
+    return QString::fromUtf8(english ? englishText : korean);
+}
+
 struct PictureStyle {
     bool grey = false;
     QColor ink() const { return grey ? QColor(40, 40, 40) : QColor(38, 50, 66); }

@@ -2,7 +2,8 @@
 // coordinate-system and tool-calculator pictures, Mech/<name>.png for every
 // mechanism of the tables, and the document icon (KestLoadDt.ico and .png)
 // beside IMAGEDIR. With --loads also the load calculator's guide picture
-// Load/guide.png and every predefined load's picture at its Img path.
+// Load/guide.png and every predefined load's picture at its Img path. The
+// pictures with words have English twins of the same name below IMAGEDIR/en.
 #include <QDir>
 #include <QGuiApplication>
 #include <QSet>
@@ -35,6 +36,9 @@ bool DrawLoadPictures(const QDir& imageDir, const QString& predefPath) {
     }
     for (const QString& old : loadDir.entryList({QStringLiteral("*.png")}, QDir::Files)) loadDir.remove(old);
     bool ok = DrawLoadGuidePicture().save(loadDir.filePath(QStringLiteral("guide.png")));
+    const QString englishLoadDir = imageDir.filePath(QStringLiteral("en/Load"));
+    ok = QDir().mkpath(englishLoadDir) &&
+         DrawLoadGuidePicture(true).save(QDir(englishLoadDir).filePath(QStringLiteral("guide.png"))) && ok;
     QDir appDir(imageDir);
     appDir.cdUp();
     QSet<QString> done;
@@ -76,11 +80,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kestpics: cannot create %s\n", argv[1]);
         return 1;
     }
-    bool ok = DrawWristPicture(false).save(out.filePath(QStringLiteral("wrist.png"))) &&
-              DrawWristPicture(true).save(out.filePath(QStringLiteral("wrist_g.png"))) &&
-              DrawCrdSysPicture(false).save(out.filePath(QStringLiteral("crdsys.png"))) &&
-              DrawCrdSysPicture(true).save(out.filePath(QStringLiteral("crdsys_g.png"))) &&
-              DrawToolCalcFramePicture().save(out.filePath(QStringLiteral("tc_crd.png")));
+    const QDir en(out.filePath(QStringLiteral("en")));
+    bool ok = QDir().mkpath(en.path()) &&
+              DrawCrdSysPicture(false, true).save(en.filePath(QStringLiteral("crdsys.png"))) &&
+              DrawCrdSysPicture(true, true).save(en.filePath(QStringLiteral("crdsys_g.png"))) &&
+              DrawToolCalcFramePicture(true).save(en.filePath(QStringLiteral("tc_crd.png")));
+    ok = DrawWristPicture(false).save(out.filePath(QStringLiteral("wrist.png"))) &&
+         DrawWristPicture(true).save(out.filePath(QStringLiteral("wrist_g.png"))) &&
+         DrawCrdSysPicture(false).save(out.filePath(QStringLiteral("crdsys.png"))) &&
+         DrawCrdSysPicture(true).save(out.filePath(QStringLiteral("crdsys_g.png"))) &&
+         DrawToolCalcFramePicture().save(out.filePath(QStringLiteral("tc_crd.png"))) && ok;
     // The document icon beside the program: an .ico and a PNG copy for the desktop.
     QDir appDir(out);
     appDir.cdUp();

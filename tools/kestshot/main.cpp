@@ -8,6 +8,7 @@
 //            [--workpiece m,x,y,z,ixx,iyy,izz] [--hand-work 0|1] [--load-calc OUT.png]
 //            [--iner-calc OUT.png]
 //            [--project FILE.kestload] [--report-pdf OUT.pdf] [--report-grey-pdf OUT.pdf]
+//            [--lang ko|en]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
 // shows the calculator opened for the current robot with the given hand and
@@ -15,7 +16,8 @@
 // file is its window over example lists of part loads. --project opens a
 // project (and analyses it) instead of choosing robots; the report files are
 // the printed report of what the window then shows, in colour and in grey
-// scale, with both bar charts.
+// scale, with both bar charts. --lang gives every text of the pictures in
+// Korean (the default, whatever the locale or setting) or English.
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -33,6 +35,7 @@
 #include "DlgLoadCalcWnd.h"
 #include "DlgMain.h"
 #include "KestDC.h"
+#include "Language.h"
 #include "MngLegend.h"
 #include "PathHelpers.h"
 #include "PgAddLoad.h"
@@ -74,8 +77,12 @@ bool ShotLoadCalc(QWidget* parent, const QString& out) {
     if (ReadPredefFile(AppFolder() + QStringLiteral("PredefLoad.xml"), predef) < 0) return false;
     auto part = [&predef](const char* name) {
         for (const CLoad& l : predef.loads) {
-            if (l.Name == QLatin1String(name))
-                return CLoad{l.Name, QString(), QString(), QString(), QString(), l.prm};
+            if (l.Name == QLatin1String(name)) {
+                CLoad row;  // as "Set to selected row" takes it: name and values
+                row.Name = l.Name;
+                row.prm = l.prm;
+                return row;
+            }
         }
         return CLoad();
     };
@@ -148,10 +155,18 @@ int main(int argc, char** argv) {
             reportPdf = value;
         else if (std::strcmp(argv[i], "--report-grey-pdf") == 0)
             reportGreyPdf = value;
-        else
+        else if (std::strcmp(argv[i], "--lang") == 0) {
+            kest::Lang lang;
+            if (!kest::ParseLanguageCode(value, &lang)) {
+                std::fprintf(stderr, "kestshot: unknown language %s (use ko or en)\n", qPrintable(value));
+                return 64;
+            }
+            kest::SetCurrentLanguage(lang);
+        } else
             std::fprintf(stderr, "kestshot: unknown option %s\n", argv[i]);
     }
     SetAppFolderOverride(QStringLiteral(KEST_APP_DIR));
+    kest::InstallQtTranslation(kest::CurrentLanguage());
     CDlgMain dlg;
     dlg.show();
     if (dlg.m_pEngine == nullptr) return 2;

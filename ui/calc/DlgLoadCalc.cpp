@@ -145,10 +145,10 @@ int ReadPredefFile(const QString& path, CPredefLoads& out, QString* error) {
         for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
             if (child.type() != pugi::node_element) continue;
             const char* name = child.name();
-            QString* texts[4] = {&load.Description, &load.Img, &load.Mount, &load.Appl};
-            const char* textNames[4] = {"Description", "Img", "Mount", "Appl"};
+            QString* texts[5] = {&load.Description, &load.Img, &load.Mount, &load.Appl, &load.DescriptionEn};
+            const char* textNames[5] = {"Description", "Img", "Mount", "Appl", "DescriptionEn"};
             bool done = false;
-            for (int i = 0; i < 4 && !done; ++i) {
+            for (int i = 0; i < 5 && !done; ++i) {
                 if (std::strcmp(name, textNames[i]) != 0) continue;
                 *texts[i] = ElementText(child);
                 done = true;

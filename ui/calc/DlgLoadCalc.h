@@ -26,7 +26,8 @@ struct KESTLOADLIB_API CPredefLoads {
 };
 // The largest predefined-load file that is read.
 constexpr qint64 kMaxPredefFileBytes = 16LL * 1024 * 1024;
-// Reads a predefined-load file. All or nothing: 0, or -1 with the reason for
+// Reads a predefined-load file (a load's DescriptionEn is its description in
+// the English interface). All or nothing: 0, or -1 with the reason for
 // the user in `error` (not a regular file, too large, not well-formed, a
 // number that is not one finite number) and `out` left as it was.
 KESTLOADLIB_API int ReadPredefFile(const QString& path, CPredefLoads& out, QString* error = nullptr);

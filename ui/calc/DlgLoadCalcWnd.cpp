@@ -15,6 +15,7 @@
 #include "DlgInerCalc.h"
 #include "Icons.h"
 #include "KestDC.h"
+#include "Language.h"
 #include "MessageBox.h"
 #include "NumText.h"
 #include "PathHelpers.h"
@@ -334,7 +335,8 @@ void CDlgLoadCalcWnd::OnSelchangePredef() {
     }
     const CLoad& load = m_predef[static_cast<size_t>(m_pName->itemData(item).toInt())];
     SetRowValues(m_gridPredef, 1, 0, load.prm);
-    m_strDescription = load.Description;
+    const bool english = CurrentLanguage() == Lang::English && !load.DescriptionEn.isEmpty();
+    m_strDescription = english ? load.DescriptionEn : load.Description;
     m_strImg = load.Img;
     RepaintFrames();
 }
@@ -574,7 +576,7 @@ void CDlgLoadCalcWnd::DrawPicture(CKestDC& dc, CImg& img, const QString& strFile
     const QRect inner = rc.adjusted(2, 2, -2, -2);
     // Only a regular file is opened: a name that points at a FIFO or a device
     // must not stop the window.
-    const QString path = AppFolder() + strFile;
+    const QString path = LanguageAppFile(strFile);
     const bool usable = !strFile.isEmpty() && QFileInfo(path).isFile() && img.Load(path) != -2 &&
                         img.pImage && !img.pImage->isNull();
     if (!usable) {

@@ -15,6 +15,7 @@
 #include "Icons.h"
 #include "MessageBox.h"
 #include "NumText.h"
+#include "Strings.h"
 #include "Templates.h"
 
 using namespace kest;
@@ -107,7 +108,7 @@ CDlgToolCalcWnd::CDlgToolCalcWnd(CDlgToolCalc* calc, QWidget* parent)
     if (auto* b = DlgItem<QPushButton>(this, IDC_TC_CRDSYS)) {
         b->setIcon(QIcon(QPixmap::fromImage(DrawKestIcon(IconId::ToolCrdSys, 48))));
         b->setIconSize(QSize(48, 48));
-        b->setToolTip(QStringLiteral("클릭하면 확대됩니다."));
+        b->setToolTip(LoadKestString(IDS_CLICK_TO_ENLARGE));
         connect(b, &QPushButton::clicked, this, &CDlgToolCalcWnd::OnBnClickedCrdSys);
     }
     for (int id : {IDC_TC_INER_HND, IDC_TC_INER_WK}) {

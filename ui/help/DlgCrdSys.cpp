@@ -12,7 +12,7 @@ CDlgCrdSys::CDlgCrdSys(QWidget* parent, const QString& fileName) : QDialog(paren
     setModal(false);
     if (const kest::DlgTemplate* t = kest::FindDlgTemplate(kest::IDD_CRDSYS))
         kest::BuildDialogControls(this, *t);
-    m_img.Load(AppFolder() + QStringLiteral("Image/") + m_strFileName);
+    m_img.Load(LanguageAppFile(QStringLiteral("Image/") + m_strFileName));
     // The window takes the picture's size (an empty one when it is missing).
     setFixedSize(m_img.szImg.width(), m_img.szImg.height());
 }

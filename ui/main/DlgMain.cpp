@@ -21,6 +21,7 @@
 
 #include "DlgBuilder.h"
 #include "Icons.h"
+#include "Language.h"
 #include "MessageBox.h"
 #include "MngLegend.h"
 #include "PathHelpers.h"
@@ -113,13 +114,15 @@ CDlgMain::~CDlgMain() {
 void CDlgMain::BuildMenu() {
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
+    const Lang lang = CurrentLanguage();
+    const QString languageTip = LoadKestString(IDS_LANGUAGE_LATER);
     std::function<void(QMenu*, const MenuTemplateItem&)> addItem = [&](QMenu* menu,
                                                                        const MenuTemplateItem& item) {
         if (item.text == nullptr) {
             menu->addSeparator();
             return;
         }
-        const QString text = QString::fromUtf8(item.text);
+        const QString text = QString::fromUtf8(item.Text(lang));
         if (!item.children.empty()) {
             QMenu* sub = menu->addMenu(text);
             for (const MenuTemplateItem& c : item.children) addItem(sub, c);
@@ -128,9 +131,18 @@ void CDlgMain::BuildMenu() {
         QAction* a = menu->addAction(text);
         const int id = item.id;
         a->setData(id);
+        const bool language = id == ID_VIEW_LANG_KO || id == ID_VIEW_LANG_EN;
         a->setCheckable(id == ID_VIEW_INERTIA_SHOW || id == ID_VIEW_INERTIA_HIDE || id == ID_HELP_VER_NEW ||
-                        id == ID_HELP_VER_OLD);
+                        id == ID_HELP_VER_OLD || language);
         a->setChecked(item.checked);
+        if (language) {
+            // The window keeps its language; say when the choice takes effect.
+            a->setChecked((id == ID_VIEW_LANG_EN) == (lang == Lang::English));
+            a->setStatusTip(languageTip);
+            a->setToolTip(languageTip);
+            menu->setToolTipsVisible(true);
+            menu->menuAction()->setStatusTip(languageTip);
+        }
         connect(a, &QAction::triggered, this, [this, a, id](bool checked) {
             // Check marks change only where the handler says so.
             if (a->isCheckable()) a->setChecked(!checked);
@@ -139,7 +151,7 @@ void CDlgMain::BuildMenu() {
         m_actions.insert(id, a);
     };
     for (const MenuTemplateItem& popup : MainMenuTemplate().popups) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(popup.text));
+        QMenu* menu = bar->addMenu(QString::fromUtf8(popup.Text(lang)));
         for (const MenuTemplateItem& item : popup.children) addItem(menu, item);
     }
     const struct {
@@ -204,6 +216,8 @@ void CDlgMain::OnCommand(int id) {
         case ID_VIEW_INERTIA_HIDE: OnHelpInertia(); break;
         case ID_HELP_VER_NEW:
         case ID_HELP_VER_OLD: OnHelpVersion(); break;
+        case ID_VIEW_LANG_KO: OnViewLanguage(Lang::Korean); break;
+        case ID_VIEW_LANG_EN: OnViewLanguage(Lang::English); break;
         default: break;
     }
 }
@@ -360,7 +374,8 @@ void CDlgMain::DisableEngineCommands() {
     }
     for (QAction* a : std::as_const(m_actions)) {
         const int id = a->data().toInt();
-        if (id != ID_FILE_EXIT && id != ID_WINDOW_NEW && id != ID_HELP_MANUAL && id != ID_HELP_CRDSYS) {
+        if (id != ID_FILE_EXIT && id != ID_WINDOW_NEW && id != ID_HELP_MANUAL && id != ID_HELP_CRDSYS &&
+            id != ID_VIEW_LANG_KO && id != ID_VIEW_LANG_EN) {
             a->setEnabled(false);
         }
     }
@@ -488,6 +503,13 @@ void CDlgMain::OnHelpInertia() {
     }
     ApplyInertiaView(true);
     DoAnalyse();
+}
+
+void CDlgMain::OnViewLanguage(Lang lang) {
+    // Stored for the windows to come; this one keeps the texts it was built with.
+    SaveLanguageSetting(lang);
+    if (QAction* ko = CommandAction(ID_VIEW_LANG_KO)) ko->setChecked(lang == Lang::Korean);
+    if (QAction* en = CommandAction(ID_VIEW_LANG_EN)) en->setChecked(lang == Lang::English);
 }
 
 void CDlgMain::ApplyInertiaView(bool select) {

@@ -14,6 +14,7 @@
 #include "EngineBinding.h"
 #include "Img.h"
 #include "KestLoadLibExport.h"
+#include "Language.h"
 #include "PrmLoadSub.h"
 #include "TblLayout.h"
 
@@ -110,6 +111,8 @@ public:
     void OnBnClickedMoveUp();
     void OnBnClickedMoveDn();
     void OnHelpInertia();
+    // View > Language: stores the choice for new windows and the next start.
+    void OnViewLanguage(kest::Lang lang);
     // The menu's check marks and the inertia tab as m_bShowInertia says;
     // `select` also brings the changed tab to the front.
     void ApplyInertiaView(bool select);

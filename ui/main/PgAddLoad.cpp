@@ -6,14 +6,15 @@
 #include "DlgBuilder.h"
 #include "DlgMain.h"
 #include "PrmLoadSub.h"
+#include "Strings.h"
 #include "Templates.h"
 
 using namespace kest;
 
 namespace {
 const int kEdits[] = {IDC_MASS, IDC_LX, IDC_LY, IDC_LZ, IDC_IXX, IDC_IYY, IDC_IZZ};
-// The fields' names as the page labels them.
-const char* const kLabels[] = {"중량", "Lx", "Ly", "Lz", "Ixx", "Iyy", "Izz"};
+// The fields' names as the page labels them (the first from the string table).
+const char* const kLabels[] = {nullptr, "Lx", "Ly", "Lz", "Ixx", "Iyy", "Izz"};
 }  // namespace
 
 CPgAddLoad::CPgAddLoad(CDlgMain* owner, QWidget* parent, CPrmLoadSub* load)
@@ -39,7 +40,8 @@ bool CPgAddLoad::UpdateData(bool saveAndValidate) {
         // Positions are shown in millimetres and held in metres.
         const bool position = i >= 1 && i <= 3;
         double shown = position ? *fields[i] * 1000.0 : *fields[i];
-        DDX_Text(&dx, kEdits[i], shown, QString::fromUtf8(kLabels[i]));
+        DDX_Text(&dx, kEdits[i], shown,
+                 kLabels[i] ? QString::fromLatin1(kLabels[i]) : LoadKestString(IDS_MASS));
         if (dx.m_bFailed) break;  // the fields after a bad one are not read
         if (saveAndValidate) *fields[i] = position ? shown / 1000.0 : shown;
     }

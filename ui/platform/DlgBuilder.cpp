@@ -77,8 +77,10 @@ QSize BuildDialogControls(QWidget* dialog, const DlgTemplate& t) {
     const QFont font = DialogFont(t);
     dialog->setFont(font);
     const CDlgUnits units(font);
+    const Lang lang = CurrentLanguage();
     for (const CtrlTemplate& c : t.controls) {
-        const QString text = QString::fromUtf8(c.text ? c.text : "");
+        const char* utf8 = c.Text(lang);
+        const QString text = QString::fromUtf8(utf8 ? utf8 : "");
         QWidget* w = nullptr;
         switch (c.kind) {
             case CtrlKind::GroupBox: w = new QGroupBox(text, dialog); break;
@@ -154,7 +156,8 @@ QSize BuildDialogControls(QWidget* dialog, const DlgTemplate& t) {
     }
     const QSize size(units.ToPixelX(t.cx), units.ToPixelY(t.cy));
     dialog->resize(size);
-    if (t.caption && *t.caption) dialog->setWindowTitle(QString::fromUtf8(t.caption));
+    const char* caption = t.Caption(lang);
+    if (caption && *caption) dialog->setWindowTitle(QString::fromUtf8(caption));
     return size;
 }
 

@@ -40,8 +40,9 @@ KESTLOADLIB_API QFont DialogFont(const DlgTemplate& t);
 // (ascent + descent), < 0 the character height (em size).
 KESTLOADLIB_API QFont GdiFont(const QString& face, int height, int weight, bool underline = false);
 
-// Creates the template's controls as children of `dialog`, sizes `dialog` to
-// the template and returns the client size in pixels.
+// Creates the template's controls as children of `dialog`, with the texts of
+// the current language, sizes `dialog` to the template and returns the client
+// size in pixels.
 KESTLOADLIB_API QSize BuildDialogControls(QWidget* dialog, const DlgTemplate& t);
 
 // The control with `id` among the direct children of `dialog`, or null.

@@ -1,10 +1,12 @@
 // Dialog templates as data: controls with their ids, kinds, positions and sizes
-// in dialog units, texts and the styles that matter on Linux.
+// in dialog units, texts and the styles that matter on Linux. Every text has
+// an English twin in the same entry, so both languages share ids and layout.
 #pragma once
 
 #include <vector>
 
 #include "KestLoadLibExport.h"
+#include "Language.h"
 
 namespace kest {
 
@@ -48,6 +50,9 @@ struct CtrlTemplate {
     int x, y, cx, cy;  // dialog units
     const char* text;  // UTF-8
     unsigned style;
+    const char* textEn = nullptr;  // English text; null when it equals `text`
+
+    const char* Text(Lang lang) const { return lang == Lang::English && textEn ? textEn : text; }
 };
 
 struct DlgTemplate {
@@ -57,6 +62,9 @@ struct DlgTemplate {
     const char* face;
     int pointSize;
     std::vector<CtrlTemplate> controls;
+    const char* captionEn = nullptr;  // English caption; null when it equals `caption`
+
+    const char* Caption(Lang lang) const { return lang == Lang::English && captionEn ? captionEn : caption; }
 };
 
 // The template with this resource id, or null.

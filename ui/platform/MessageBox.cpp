@@ -71,6 +71,8 @@ QString ShowRealFileDialog(QWidget* parent, const FileDialogRequest& r) {
     dlg.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setOption(QFileDialog::ReadOnly, false);
+    // Qt's own dialog speaks the program's language; a desktop's would speak the session's.
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setDefaultSuffix(r.defaultExtension);
     if (!r.defaultName.isEmpty()) dlg.selectFile(r.defaultName);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();

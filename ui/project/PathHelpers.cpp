@@ -7,6 +7,8 @@
 #include <QFile>
 #include <climits>
 
+#include "Language.h"
+
 namespace {
 
 QString& Override() {
@@ -33,6 +35,15 @@ QString AppFolder() {
     QString folder;
     FileNameOfPath(QFile::decodeName(QByteArray(buf, static_cast<int>(n))), &folder);
     return folder;
+}
+
+QString LanguageAppFile(const QString& relative) {
+    const QLatin1String images("Image/");
+    if (kest::CurrentLanguage() == kest::Lang::English && relative.startsWith(images)) {
+        const QString twin = AppFolder() + images + QStringLiteral("en/") + relative.mid(images.size());
+        if (QFile::exists(twin)) return twin;
+    }
+    return AppFolder() + relative;
 }
 
 QString FileNameOfPath(const QString& path, QString* folder) {

@@ -16,5 +16,9 @@ KESTLOADLIB_API void SetAppFolderOverride(const QString& folder);
 KESTLOADLIB_API QString FileNameOfPath(const QString& path, QString* folder = nullptr);
 // The name without its extension; empty when the name ends with '.'.
 KESTLOADLIB_API QString StripExtension(const QString& name);
+// The full path of a file of the application folder ("Image/crdsys.png") in
+// the current language: a picture with words has its English twin below
+// "Image/en/" ("Image/en/crdsys.png"); without a twin the file itself.
+KESTLOADLIB_API QString LanguageAppFile(const QString& relative);
 // Whether a file or folder exists at the path.
 KESTLOADLIB_API bool PathExists(const QString& path);

@@ -33,6 +33,9 @@ public:
     QString Mount;
     QString Appl;
     CPrmLoadSub prm;
+    // A predefined load's description for the English interface (the
+    // predefined-load file's DescriptionEn); never saved with a project.
+    QString DescriptionEn;
 
     void Clear() { *this = CLoad(); }
 };

@@ -212,7 +212,7 @@ void CDlgReport::OnBnClickedPrint() {
         ReportFailure(name, LoadKestString(IDS_PRINTER_NOT_FOUND));
         return;
     }
-    m_pPrinter->setDocName(QStringLiteral("인쇄 테스트"));
+    m_pPrinter->setDocName(LoadKestString(IDS_PRINT_DOC_NAME));
     m_rptPrint.m_bGreyScale = greyScale;
     if (!PrintReportPages(*m_pPrinter, m_rptPrint, m_nChartOption) ||
         m_pPrinter->printerState() == QPrinter::Error) {

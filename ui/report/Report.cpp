@@ -76,8 +76,8 @@ void VLine(CKestDC& dc, int x, int y0, int y1) {
 }  // namespace
 
 CReport::CReport(CDlgMain* pMain) : m_pMain(pMain) {
-    m_imgCrdSys.Load(AppFolder() + QStringLiteral("Image/crdsys.png"));
-    m_imgCrdSysGray.Load(AppFolder() + QStringLiteral("Image/crdsys_g.png"));
+    m_imgCrdSys.Load(LanguageAppFile(QStringLiteral("Image/crdsys.png")));
+    m_imgCrdSysGray.Load(LanguageAppFile(QStringLiteral("Image/crdsys_g.png")));
     m_imgCrdSys.nAlign = m_imgCrdSysGray.nAlign = CImg::ALIGN_CENTER;
 }
 

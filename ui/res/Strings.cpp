@@ -1,11 +1,14 @@
 #include "Strings.h"
 
-#include <unordered_map>
+#include <map>
 
 namespace kest {
+namespace {
 
-QString LoadKestString(int id) {
-    static const std::unordered_map<int, const char*> kTable = {
+using Table = std::map<int, const char*>;
+
+const Table& KoreanTable() {
+    static const Table kTable = {
         {IDS_LANGUAGE, "ko"},
         {IDS_NEED_FURTHER_ANALYSIS, "추가 분석이 필요합니다."},
         {IDS_NOT_SUPPORTED, "지원되지 않음"},
@@ -64,13 +67,108 @@ QString LoadKestString(int id) {
         {IDS_ENCRYPT_FAILED, "기구 데이터 파일을 암호화하지 못했습니다."},
         {IDS_GOVERNING, "최대치"},
         {IDS_INERTIA_NOT_CHECKED, "이너셔는 검토하지 않음"},
+        {IDS_LANGUAGE_LATER, "새 창과 다음 실행부터 적용됩니다."},
+        {IDS_CLICK_TO_ENLARGE, "클릭하면 확대됩니다."},
         {IDS_PRINT_FAILED, "보고서를 인쇄하지 못했습니다."},
         {IDS_PRINTER_NOT_FOUND, "프린터를 찾을 수 없습니다."},
         {IDS_PRINTER_REJECTED, "프린터가 인쇄 작업을 받지 않았습니다."},
         {IDS_PDF_NOT_MADE, "PDF 문서를 만들지 못했습니다."},
+        {IDS_PRINT_DOC_NAME, "인쇄 테스트"},
     };
-    const auto it = kTable.find(id);
-    return it == kTable.end() ? QString() : QString::fromUtf8(it->second);
+    return kTable;
+}
+
+// The same numbers in English. The verdict words keep their technical sense;
+// the Korean glosses in parentheses become English ones where they add meaning.
+const Table& EnglishTable() {
+    static const Table kTable = {
+        {IDS_LANGUAGE, "en"},
+        {IDS_NEED_FURTHER_ANALYSIS, "further analysis needed"},
+        {IDS_NOT_SUPPORTED, "not supported"},
+        {IDS_FILE_CREATED, "The following file has been created."},
+        {IDS_OPEN_PROJECT_FAILED, "The project file could not be opened."},
+        {IDS_OPEN_FILE_FAILED, "The following file could not be opened."},
+        {IDS_OK, "O.K."},
+        {IDS_HIGH_LOAD, "high load"},
+        {IDS_OVERLOAD, "overloaded (exception allowed)"},
+        {IDS_HYPER_OVERLOAD, "hyper-overloaded (not applicable)"},
+        {IDS_STATICALLY, "Statically "},
+        {IDS_DYNAMICALLY, "Dynamically "},
+        {IDS_NOTICE,
+         "Depending on the robot's operating conditions, results may differ from KestLoad's output."},
+        {IDS_ADD_ROBOT, "Add a robot to analyse."},
+        {IDS_SAVE_CHANGES, "The project has been modified. Do you want to save it?"},
+        {IDS_APPL_SPOT, "Spot welding"},
+        {IDS_APPL_ARC, "Arc welding"},
+        {IDS_APPL_HANDLING, "Handling"},
+        {IDS_APPL_SEALING, "Sealing"},
+        {IDS_APPL_DEBURRING, "Deburring"},
+        {IDS_PASS, "Pass"},
+        {IDS_FAIL, "Fail"},
+        {IDS_REPORT, "Analysis report"},
+        {IDS_COMPANY, "Company"},
+        {IDS_PROJECT, "Project"},
+        {IDS_APPLICATION, "Application"},
+        {IDS_ENGINEER, "Engineer"},
+        {IDS_COMMENT, "Comment"},
+        {IDS_MASS, "Mass"},
+        {IDS_RESULT, "Result"},
+        {IDS_TOOL_PARAMETERS, "Tool parameters"},
+        {IDS_ADDLOAD_PARAMETERS, "Additional load parameters"},
+        {IDS_ADDLOAD, "Add. load"},
+        {IDS_GENERAL_INFO, "General information"},
+        {IDS_COORD_SYSTEM, "Coordinate system"},
+        {IDS_LINE, "Line"},
+        {IDS_ROBOT_NUM, "Robot #"},
+        {IDS_LOAD_TABLE, "Detailed load table"},
+        {IDS_REST_OMITTED, "Rest omitted"},
+        {IDS_DETAIL_MASS, "Tool mass"},
+        {IDS_DETAIL_MOMENT, "Moment"},
+        // The detail words end between the first and the second tab stop of
+        // their line, so that the colons after them line up.
+        {IDS_DETAIL_INERTIA, "Inertia load"},
+        {IDS_ADDED_EQUIPMENT, "Added equipment"},
+        {IDS_OUTPUT_ORIGIN, "Output frame origin"},
+        {IDS_ROBOT_MOUNT, "Robot\nmount"},
+        {IDS_TOOL_MOUNT, "Tool\nmount"},
+        {IDS_NO_MECH_DATA, "No data"},
+        {IDS_NOT_IN_MECH_DATA,
+         "This model is not in the mechanism data of the chosen\r\n   controller version. No result was "
+         "calculated."},
+        {IDS_NOT_REGULAR_FILE, "Not a regular file."},
+        {IDS_FILE_TOO_LARGE, "The file is too large (at most %1 MB)."},
+        {IDS_NOT_XML, "Not a valid XML file"},
+        {IDS_NO_ELEMENT, "The element %1 is missing."},
+        {IDS_NOT_FINITE, "The %2 value \"%3\" of the element %1 is not a finite number."},
+        {IDS_SAVE_FAILED, "The project could not be saved."},
+        {IDS_ENCRYPT_FAILED, "The mechanism data file could not be encrypted."},
+        {IDS_GOVERNING, "Governing"},
+        {IDS_INERTIA_NOT_CHECKED, "inertia not checked"},
+        {IDS_LANGUAGE_LATER, "Applies to new windows and the next start."},
+        {IDS_CLICK_TO_ENLARGE, "Click to enlarge."},
+        {IDS_PRINT_FAILED, "The report could not be printed."},
+        {IDS_PRINTER_NOT_FOUND, "The printer cannot be found."},
+        {IDS_PRINTER_REJECTED, "The printer did not accept the print job."},
+        {IDS_PDF_NOT_MADE, "The PDF document could not be created."},
+        {IDS_PRINT_DOC_NAME, "Print test"},
+    };
+    return kTable;
+}
+
+}  // namespace
+
+QString LoadKestString(int id, Lang lang) {
+    const Table& table = lang == Lang::English ? EnglishTable() : KoreanTable();
+    const auto it = table.find(id);
+    return it == table.end() ? QString() : QString::fromUtf8(it->second);
+}
+
+QString LoadKestString(int id) { return LoadKestString(id, CurrentLanguage()); }
+
+std::vector<int> KestStringIds() {
+    std::vector<int> ids;
+    for (const auto& entry : KoreanTable()) ids.push_back(entry.first);
+    return ids;
 }
 
 }  // namespace kest

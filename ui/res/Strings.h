@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "KestLoadLibExport.h"
+#include "Language.h"
 
 namespace kest {
 
@@ -67,13 +69,21 @@ enum StringId : int {
     IDS_ENCRYPT_FAILED = 40009,
     IDS_GOVERNING = 40010,
     IDS_INERTIA_NOT_CHECKED = 40011,
+    IDS_LANGUAGE_LATER = 40012,
+    IDS_CLICK_TO_ENLARGE = 40013,
     IDS_PRINT_FAILED = 40101,
     IDS_PRINTER_NOT_FOUND = 40102,
     IDS_PRINTER_REJECTED = 40103,
     IDS_PDF_NOT_MADE = 40104,
+    IDS_PRINT_DOC_NAME = 40105,
 };
 
-// The text with this number, or empty text for an unknown number.
+// The text with this number in the current language, or empty text for an
+// unknown number.
 KESTLOADLIB_API QString LoadKestString(int id);
+// The text with this number in `lang`.
+KESTLOADLIB_API QString LoadKestString(int id, Lang lang);
+// Every number of the table, in ascending order.
+KESTLOADLIB_API std::vector<int> KestStringIds();
 
 }  // namespace kest

@@ -40,6 +40,8 @@ enum CommandId : int {
     ID_HELP_VER_OLD = 32813,
     ID_VIEW_INERTIA_SHOW = 32818,
     ID_VIEW_INERTIA_HIDE = 32819,
+    ID_VIEW_LANG_KO = 32830,
+    ID_VIEW_LANG_EN = 32831,
 };
 
 // Controls of the main dialog and its pages.
@@ -210,6 +212,9 @@ struct MenuTemplateItem {
     const char* text;  // UTF-8, with & before the access key
     bool checked;
     std::vector<MenuTemplateItem> children;  // a sub-popup when not empty
+    const char* textEn = nullptr;            // English text; null when it equals `text`
+
+    const char* Text(Lang lang) const { return lang == Lang::English && textEn ? textEn : text; }
 };
 
 struct MenuTemplate {

@@ -21,6 +21,7 @@
 
 #include "DlgBuilder.h"
 #include "Icons.h"
+#include "MechTableCheck.h"
 #include "MessageBox.h"
 #include "MngLegend.h"
 #include "PathHelpers.h"
@@ -557,6 +558,13 @@ bool CDlgMain::eventFilter(QObject* watched, QEvent* event) {
 void CDlgMain::EncryptMechTable() {
     const QString src = AppFolder() + QStringLiteral("KestMechData.xml");
     const QString dst = AppFolder() + QStringLiteral("KestMechData.bin");
+    // A table with problems is not encrypted: the program would use it without a word.
+    const QString problems = MechTableProblems(src);
+    if (!problems.isEmpty()) {
+        KestMessageBox(QStringLiteral("%1\n%2\n%3").arg(LoadKestString(IDS_ENCRYPT_FAILED), src, problems),
+                       KEST_MB_OK | KEST_MB_ICONSTOP);
+        return;
+    }
     const int rc = EngineEncryptMechData()
                        ? EngineEncryptMechData()(src.toStdU16String().c_str(), dst.toStdU16String().c_str())
                        : -4;

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libpugixml-dev nettle-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format locales
+    clang libclang-rt-14-dev
     fonts-liberation2 fonts-nanum
     xvfb poppler-utils
 )

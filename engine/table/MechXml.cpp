@@ -10,33 +10,6 @@
 namespace kest {
 namespace {
 
-// True when some element lies more than `limit` elements deep. Walks the tree
-// through its parent links, so the document's depth never reaches the stack.
-// Deeper documents are refused before they are queried: every constant or Img
-// element's text is gathered from its whole subtree, so Mech elements nested
-// inside such fields would make the work grow with the square of the depth.
-bool ElementsNestDeeperThan(const pugi::xml_document& doc, int limit) {
-    int depth = 0;  // elements enclosing `n`
-    pugi::xml_node n = doc.first_child();
-    while (n) {
-        if (n.type() == pugi::node_element) {
-            if (depth >= limit) return true;
-            if (n.first_child()) {
-                ++depth;
-                n = n.first_child();
-                continue;
-            }
-        }
-        while (!n.next_sibling()) {
-            n = n.parent();
-            if (!n || n.type() == pugi::node_document) return false;
-            --depth;
-        }
-        n = n.next_sibling();
-    }
-    return false;
-}
-
 bool IsTrimmedSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Applies one child element of a Mech to its record (and its notes). The text
@@ -60,6 +33,32 @@ void ApplyField(MechRec& rec, const pugi::xml_node& child, MechElementNotes* not
 }
 
 }  // namespace
+
+// Walks the tree through its parent links. Deeper documents are refused before
+// they are queried: every constant or Img element's text is gathered from its
+// whole subtree, so Mech elements nested inside such fields would make the work
+// grow with the square of the depth.
+bool ElementsNestDeeperThan(const pugi::xml_document& doc, int limit) {
+    int depth = 0;  // elements enclosing `n`
+    pugi::xml_node n = doc.first_child();
+    while (n) {
+        if (n.type() == pugi::node_element) {
+            if (depth >= limit) return true;
+            if (n.first_child()) {
+                ++depth;
+                n = n.first_child();
+                continue;
+            }
+        }
+        while (!n.next_sibling()) {
+            n = n.parent();
+            if (!n || n.type() == pugi::node_document) return false;
+            --depth;
+        }
+        n = n.next_sibling();
+    }
+    return false;
+}
 
 // One pass without recursion: all levels write into one string. A level skips
 // white space until its first other character (its leading cut) and, when it

@@ -11,8 +11,9 @@
 #include "MechRec.h"
 
 namespace pugi {
+class xml_document;
 class xml_node;
-}
+}  // namespace pugi
 
 namespace kest {
 
@@ -46,6 +47,10 @@ struct MechTableText {
 // (nested deeper than kMaxMechElementDepth) or TARN_ERR_NO_HEADER (no
 // //MechTable/FileHeader; nothing else is read).
 int ReadMechTableXml(const char* text, size_t length, MechTableText& out, bool withNotes = false);
+
+// True when some element of `doc` lies more than `limit` elements deep. Walks
+// the tree without recursion, so the document's depth never reaches the stack.
+bool ElementsNestDeeperThan(const pugi::xml_document& doc, int limit);
 
 // The text of an XML element as the table reader sees it: the character data
 // below it in document order, each nested element's text cut of its outer white

@@ -23,11 +23,8 @@ bool IsXmlChar(char32_t c) {
     return c != 0xFFFE && c != 0xFFFF && c <= 0x10FFFF;
 }
 
-// Text between double quotes: the XML entities and the line-break and tab
-// characters as references, so that any text survives a round trip. What XML
-// cannot hold (control characters, unpaired surrogates) is left out, so every
-// file is well-formed for any parser.
-QByteArray Escape(const QString& text) {
+// The text without what XML cannot hold (control characters, unpaired surrogates).
+QString KeepXmlText(const QString& text) {
     QString kept;
     kept.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -39,6 +36,14 @@ QByteArray Escape(const QString& text) {
             kept += c;
         }
     }
+    return kept;
+}
+
+// Text between double quotes: the XML entities and the line-break and tab
+// characters as references, so that any text survives a round trip. What XML
+// cannot hold is left out, so every file is well-formed for any parser.
+QByteArray Escape(const QString& text) {
+    const QString kept = KeepXmlText(text);
     QByteArray out;
     for (const char c : kept.toUtf8()) {
         switch (c) {
@@ -202,6 +207,10 @@ int WriteProjectFile(const QString& path, const CProjectData& project, QString* 
 int ReadProjectFile(const QString& path, CProjectData& p, QString* error) {
     QByteArray bytes;
     if (!ReadRegularFile(path, kMaxProjectFileBytes, bytes, error)) return -2;
+    return ReadProjectText(bytes, p, error);
+}
+
+int ReadProjectText(const QByteArray& bytes, CProjectData& p, QString* error) {
     auto fail = [error](int code, const QString& reason) {
         if (error) *error = reason;
         return code;
@@ -231,7 +240,9 @@ int ReadProjectFile(const QString& path, CProjectData& p, QString* error) {
     read.MechNames.clear();
     for (int d = 0; d < 3; ++d) {
         const std::string attr = "MechName" + std::to_string(d);
-        const QString name = QString::fromUtf8(root.attribute(attr.c_str()).value()).trimmed();
+        // What a save would leave out goes before the name is trimmed, so that a
+        // saved name reads back as itself.
+        const QString name = KeepXmlText(QString::fromUtf8(root.attribute(attr.c_str()).value())).trimmed();
         if (!name.isEmpty()) read.MechNames.append(name);
     }
     CReader reader(error);

@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-nanum
     xvfb poppler-utils
+    dpkg-dev shared-mime-info desktop-file-utils
 )
 
 as_root() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# kestmech lint on plain and encrypted tables: exit 0 for the bundled tables,
-# 1 with one line per problem for a damaged table, 2 for a file it cannot read.
-#   kestmech_lint_test.sh APPDIR
+# kestmech with bad input. lint on plain and encrypted tables: exit 0 for the
+# bundled tables, 1 with one line per problem for a damaged table, 2 for a file
+# it cannot read. check: typed loads that are not seven finite numbers.
+#   kestmech_input_test.sh APPDIR
 set -uo pipefail
 app=$1
 work=$(mktemp -d)
@@ -36,4 +37,11 @@ for f in "$work/missing.xml" "$work/missing.bin" "$work"; do
     lint "$f" >/dev/null 2>&1; rc=$?
     [ $rc -eq 2 ] || fail "$f: exit $rc"
 done
+# Typed loads that are not seven finite numbers never reach the engine.
+for tool in nan,0,0,0,0,0,0 1e400,0,0,0,0,0,0 0,0,0,-inf,0,0,0 1,2,3 1,2,3,4,5,6,7,8 "" 1.5x,0,0,0,0,0,0; do
+    out=$("$app/kestmech" check "$app" TK6-1400 --tool "$tool" 2>&1); rc=$?
+    [ $rc -eq 64 ] && grep -q "needs seven finite numbers" <<<"$out" || fail "--tool '$tool': exit $rc: $out"
+done
+"$app/kestmech" check "$app" TK6-1400 --tool 1e300,0,0,1e300,0,0,0 | grep -q "Overload *yes" ||
+    fail "an absurd but finite load did not fail"
 echo "1 passed, 0 failed"

@@ -1,5 +1,6 @@
 // The project file (.kestload): written line by line exactly as earlier
 // releases wrote it, read back through XPath queries.
+#include <QStringDecoder>
 #include <cmath>
 #include <pugixml.hpp>
 #include <string>
@@ -58,6 +59,14 @@ QByteArray Escape(const QString& text) {
         }
     }
     return out;
+}
+
+// An attribute's text. QString::fromUtf8 would drop a byte-order mark at the
+// start of the value; here it stays text like any other character, so that a
+// value that begins with one reads the same every time.
+QString AttrText(const pugi::xml_attribute& a) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(a.value()));
 }
 
 class CWriter {
@@ -136,8 +145,7 @@ public:
         list.clear();
         for (const pugi::xpath_node& item : node.select_nodes("Load")) {
             CLoad load;
-            if (const pugi::xml_attribute name = item.node().attribute("Name"))
-                load.Name = QString::fromUtf8(name.value());
+            if (const pugi::xml_attribute name = item.node().attribute("Name")) load.Name = AttrText(name);
             if (!ReadPrmLoadSub(load.prm, item.node())) return false;
             list.append(load);
         }
@@ -235,14 +243,14 @@ int ReadProjectText(const QByteArray& bytes, CProjectData& p, QString* error) {
                          &read.RobotNum, &read.Engineer, &read.Comment};
     const char* names[7] = {"Company", "Project", "Application", "Line", "RobotNum", "Engineer", "Comment"};
     for (int i = 0; i < 7; ++i) {
-        if (const pugi::xml_attribute a = root.attribute(names[i])) *texts[i] = QString::fromUtf8(a.value());
+        if (const pugi::xml_attribute a = root.attribute(names[i])) *texts[i] = AttrText(a);
     }
     read.MechNames.clear();
     for (int d = 0; d < 3; ++d) {
         const std::string attr = "MechName" + std::to_string(d);
         // What a save would leave out goes before the name is trimmed, so that a
         // saved name reads back as itself.
-        const QString name = KeepXmlText(QString::fromUtf8(root.attribute(attr.c_str()).value())).trimmed();
+        const QString name = KeepXmlText(AttrText(root.attribute(attr.c_str()))).trimmed();
         if (!name.isEmpty()) read.MechNames.append(name);
     }
     CReader reader(error);

@@ -128,8 +128,11 @@ int main(int argc, char** argv) {
     if (args.size() > fileArg) dlg.SetPathName(QFileInfo(args[fileArg]).absoluteFilePath());
     // The desktop opens .kestload files with this program, and only with it:
     // tools and tests that show the main window never register (failures ignored).
-    RegisterOpenCommand(QCoreApplication::applicationFilePath());
-    RegisterDefaultIcon();
+    // An installed package brings the system's files; then nothing is written.
+    if (!SystemDesktopFilesExist()) {
+        RegisterOpenCommand(QCoreApplication::applicationFilePath());
+        RegisterDefaultIcon();
+    }
     QPoint pos;
     if (WindowPosFromEnvironment(pos)) dlg.move(pos);
     CFirstPaintQuit firstPaint(dlg);

@@ -9,9 +9,11 @@ packages=(
     qt6-base-dev libpugixml-dev nettle-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format locales
+    clang libclang-rt-14-dev
     fonts-liberation2 fonts-nanum
     qt6-translations-l10n
     xvfb poppler-utils
+    dpkg-dev shared-mime-info desktop-file-utils
 )
 
 as_root() {

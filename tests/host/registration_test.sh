@@ -9,6 +9,8 @@ app=$1 kestshot=$2 project=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
+# No installed system-wide files: they would rightly stop the registration.
+export XDG_DATA_DIRS="$work/no-system-files"
 fail() { echo "FAIL: $*"; exit 1; }
 
 # A copy of the application folder (the program finds its files beside itself).

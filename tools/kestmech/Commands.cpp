@@ -1,9 +1,13 @@
 #include "Commands.h"
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
+#include "MechLint.h"
 #include "Utf16.h"
 
 bool g_showTrace = false;
@@ -80,6 +84,49 @@ int RunList(CEngineLib& lib, const std::string& folder, bool old) {
                     engine->GetMaxPayload(), m1, m2, j1, j2);
     }
     return 0;
+}
+
+int RunLint(CEngineLib& lib, const std::string& file) {
+    std::string plain = file;
+    std::string temp;
+    const bool encrypted = file.size() > 4 && file.compare(file.size() - 4, 4, ".bin") == 0;
+    if (encrypted) {
+        // The engine decrypts and verifies the file into a private temporary copy.
+        const char* tmpdir = std::getenv("TMPDIR");
+        temp = std::string(tmpdir && *tmpdir ? tmpdir : "/tmp") + "/kestmech-lint-XXXXXX";
+        const int fd = mkstemp(&temp[0]);
+        if (fd < 0) {
+            std::perror("kestmech: temporary file");
+            return 2;
+        }
+        close(fd);
+        const int rc = RunConvert(lib, false, file, temp);
+        if (rc != 0) {
+            unlink(temp.c_str());
+            // 2: decryption or its digest failed; 1 and 3: a file could not be read or written.
+            if (rc != 2) return 2;
+            std::printf("%s: the file cannot be decrypted: it is damaged or not a mechanism table.\n",
+                        file.c_str());
+            return 1;
+        }
+        plain = temp;
+    }
+    const kest::MechLintReport report = kest::LintMechTableFile(plain);
+    if (!temp.empty()) unlink(temp.c_str());
+    if (!report.readable) {
+        std::fprintf(stderr, "kestmech: %s\n", report.problem.c_str());
+        return 2;
+    }
+    for (const kest::MechLintFinding& f : report.findings) {
+        std::printf("%s: %s\n", file.c_str(), f.Text().c_str());
+    }
+    if (report.Clean()) {
+        std::printf("%s: %d mechanisms, no problems\n", file.c_str(), report.mechanisms);
+        return 0;
+    }
+    std::printf("%s: %zu problem%s\n", file.c_str(), report.findings.size(),
+                report.findings.size() == 1 ? "" : "s");
+    return 1;
 }
 
 int RunCheck(CEngineLib& lib, const std::string& folder, const std::string& mech, bool old,

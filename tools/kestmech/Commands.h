@@ -12,6 +12,9 @@ struct CheckLoads {
 
 int RunConvert(CEngineLib& lib, bool encrypt, const std::string& src, const std::string& dst);
 int RunList(CEngineLib& lib, const std::string& folder, bool old);
+// Lints a plain (.xml) or encrypted (.bin) table: 0 clean, 1 problems found,
+// 2 the file cannot be read.
+int RunLint(CEngineLib& lib, const std::string& file);
 int RunCheck(CEngineLib& lib, const std::string& folder, const std::string& mech, bool old,
              const CheckLoads& loads);
 

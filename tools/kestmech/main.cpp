@@ -17,10 +17,13 @@ void Usage() {
         "usage: kestmech [--trace] encrypt SRC DST\n"
         "       kestmech [--trace] decrypt SRC DST\n"
         "       kestmech [--trace] list FOLDER [--old]\n"
+        "       kestmech lint TABLE.xml|TABLE.bin\n"
         "       kestmech [--trace] check FOLDER MECH --tool m,x,y,z,ixx,iyy,izz\n"
         "                [--v m,x,y,z,ixx,iyy,izz] [--h ...] [--s ...] [--old]\n"
         "Masses in kg, positions in mm, inertias in kg·m². --old reads the table of\n"
-        "controller software V40.24.14 and earlier. --trace shows the decryption trace.\n",
+        "controller software V40.24.14 and earlier. --trace shows the decryption trace.\n"
+        "lint reports every model whose constants the load check cannot use, and\n"
+        "exits with 1 when it finds anything.\n",
         stderr);
 }
 
@@ -80,7 +83,7 @@ int main(int argc, char** argv) {
     }
     const std::string cmd = args.empty() ? std::string() : args[0];
     const bool known = (cmd == "encrypt" || cmd == "decrypt") ? args.size() == 3
-                       : cmd == "list"                        ? args.size() == 2
+                       : cmd == "list" || cmd == "lint"       ? args.size() == 2
                        : cmd == "check"                       ? args.size() == 3 && haveTool
                                                               : false;
     if (!known) {
@@ -96,5 +99,6 @@ int main(int argc, char** argv) {
     }
     if (cmd == "encrypt" || cmd == "decrypt") return RunConvert(lib, cmd == "encrypt", args[1], args[2]);
     if (cmd == "list") return RunList(lib, args[1], old);
+    if (cmd == "lint") return RunLint(lib, args[1]);
     return RunCheck(lib, args[1], args[2], old, loads);
 }

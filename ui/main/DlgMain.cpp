@@ -22,6 +22,7 @@
 #include "DlgBuilder.h"
 #include "Icons.h"
 #include "Language.h"
+#include "MechTableCheck.h"
 #include "MessageBox.h"
 #include "MngLegend.h"
 #include "PathHelpers.h"
@@ -575,6 +576,13 @@ bool CDlgMain::eventFilter(QObject* watched, QEvent* event) {
 void CDlgMain::EncryptMechTable() {
     const QString src = AppFolder() + QStringLiteral("KestMechData.xml");
     const QString dst = AppFolder() + QStringLiteral("KestMechData.bin");
+    // A table with problems is not encrypted: the program would use it without a word.
+    const QString problems = MechTableProblems(src);
+    if (!problems.isEmpty()) {
+        KestMessageBox(QStringLiteral("%1\n%2\n%3").arg(LoadKestString(IDS_ENCRYPT_FAILED), src, problems),
+                       KEST_MB_OK | KEST_MB_ICONSTOP);
+        return;
+    }
     const PFN_EncryptMechData encrypt = m_engine.EncryptFunction();
     const int rc = encrypt ? encrypt(src.toStdU16String().c_str(), dst.toStdU16String().c_str()) : -4;
     if (rc == 0) {

@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstring>
 
+#include "Strings.h"
+
 namespace {
 
 bool Fail(QString* error, int err, int fd = -1, const QByteArray& temp = QByteArray()) {
@@ -55,6 +57,12 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     const bool exists = stat(target.constData(), &st) == 0;
     if (exists) {
         if (S_ISDIR(st.st_mode)) return Fail(error, EISDIR);
+        // Only a regular file is replaced: the rename would otherwise swap a
+        // FIFO, a socket or a device (for the superuser even /dev/null) for a file.
+        if (!S_ISREG(st.st_mode)) {
+            if (error) *error = kest::LoadKestString(kest::IDS_NOT_REGULAR_FILE);
+            return false;
+        }
         if ((st.st_mode & 0222) == 0 || access(target.constData(), W_OK) != 0) return Fail(error, EACCES);
     }
     // A short temporary name beside the file, so that the longest legal file

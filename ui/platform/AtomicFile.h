@@ -7,6 +7,7 @@
 
 #include "KestLoadLibExport.h"
 
-// True on success; otherwise false with the system's reason in `error`.
+// True on success; otherwise false with the system's reason in `error`. Only a
+// regular file (or a new one) is written: a FIFO, socket or device is refused.
 KESTLOADLIB_API bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
                                          QString* error = nullptr);

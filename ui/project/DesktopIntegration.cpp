@@ -117,3 +117,17 @@ int RegisterDefaultIcon() {
     }
     return 0;
 }
+
+bool SystemDesktopFilesExist() {
+    QString dirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dirs.isEmpty()) dirs = QStringLiteral("/usr/local/share/:/usr/share/");
+    for (const QString& dir : dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        // Relative entries are invalid and ignored, as the base-directory rules say.
+        if (!QDir::isAbsolutePath(dir)) continue;
+        if (QFileInfo::exists(dir + QStringLiteral("/applications/kestload.desktop")) &&
+            QFileInfo::exists(dir + QStringLiteral("/mime/packages/kestload.xml"))) {
+            return true;
+        }
+    }
+    return false;
+}

@@ -16,5 +16,9 @@ KESTLOADLIB_API QString DesktopDataHome();
 KESTLOADLIB_API int RegisterOpenCommand(const QString& executable);
 // The MIME type of *.kestload with the document icon: 0, or -20.
 KESTLOADLIB_API int RegisterDefaultIcon();
+// True when an installation's desktop entry and MIME type for KestLoad lie in
+// one of the system's data folders ($XDG_DATA_DIRS, by default /usr/local/share
+// and /usr/share): the program then registers nothing of its own.
+KESTLOADLIB_API bool SystemDesktopFilesExist();
 // The Exec value of a desktop entry for `executable` with one file argument.
 KESTLOADLIB_API QString DesktopExecLine(const QString& executable);

@@ -34,3 +34,5 @@ constexpr qint64 kMaxProjectFileBytes = 64LL * 1024 * 1024;
 // KestLoadProject, -4 to -7 no Tool, AddLoad-V, AddLoad-H, AddLoad-S, -8 a
 // number that is not finite; the reason for the user in `error`.
 KESTLOADLIB_API int ReadProjectFile(const QString& path, CProjectData& project, QString* error = nullptr);
+// The same from the bytes of a file already read.
+KESTLOADLIB_API int ReadProjectText(const QByteArray& bytes, CProjectData& project, QString* error = nullptr);

@@ -1,5 +1,6 @@
 // The project file (.kestload): written line by line exactly as earlier
 // releases wrote it, read back through XPath queries.
+#include <QStringDecoder>
 #include <cmath>
 #include <pugixml.hpp>
 #include <string>
@@ -23,11 +24,8 @@ bool IsXmlChar(char32_t c) {
     return c != 0xFFFE && c != 0xFFFF && c <= 0x10FFFF;
 }
 
-// Text between double quotes: the XML entities and the line-break and tab
-// characters as references, so that any text survives a round trip. What XML
-// cannot hold (control characters, unpaired surrogates) is left out, so every
-// file is well-formed for any parser.
-QByteArray Escape(const QString& text) {
+// The text without what XML cannot hold (control characters, unpaired surrogates).
+QString KeepXmlText(const QString& text) {
     QString kept;
     kept.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -39,6 +37,14 @@ QByteArray Escape(const QString& text) {
             kept += c;
         }
     }
+    return kept;
+}
+
+// Text between double quotes: the XML entities and the line-break and tab
+// characters as references, so that any text survives a round trip. What XML
+// cannot hold is left out, so every file is well-formed for any parser.
+QByteArray Escape(const QString& text) {
+    const QString kept = KeepXmlText(text);
     QByteArray out;
     for (const char c : kept.toUtf8()) {
         switch (c) {
@@ -53,6 +59,14 @@ QByteArray Escape(const QString& text) {
         }
     }
     return out;
+}
+
+// An attribute's text. QString::fromUtf8 would drop a byte-order mark at the
+// start of the value; here it stays text like any other character, so that a
+// value that begins with one reads the same every time.
+QString AttrText(const pugi::xml_attribute& a) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(a.value()));
 }
 
 class CWriter {
@@ -131,8 +145,7 @@ public:
         list.clear();
         for (const pugi::xpath_node& item : node.select_nodes("Load")) {
             CLoad load;
-            if (const pugi::xml_attribute name = item.node().attribute("Name"))
-                load.Name = QString::fromUtf8(name.value());
+            if (const pugi::xml_attribute name = item.node().attribute("Name")) load.Name = AttrText(name);
             if (!ReadPrmLoadSub(load.prm, item.node())) return false;
             list.append(load);
         }
@@ -202,6 +215,10 @@ int WriteProjectFile(const QString& path, const CProjectData& project, QString* 
 int ReadProjectFile(const QString& path, CProjectData& p, QString* error) {
     QByteArray bytes;
     if (!ReadRegularFile(path, kMaxProjectFileBytes, bytes, error)) return -2;
+    return ReadProjectText(bytes, p, error);
+}
+
+int ReadProjectText(const QByteArray& bytes, CProjectData& p, QString* error) {
     auto fail = [error](int code, const QString& reason) {
         if (error) *error = reason;
         return code;
@@ -226,12 +243,14 @@ int ReadProjectFile(const QString& path, CProjectData& p, QString* error) {
                          &read.RobotNum, &read.Engineer, &read.Comment};
     const char* names[7] = {"Company", "Project", "Application", "Line", "RobotNum", "Engineer", "Comment"};
     for (int i = 0; i < 7; ++i) {
-        if (const pugi::xml_attribute a = root.attribute(names[i])) *texts[i] = QString::fromUtf8(a.value());
+        if (const pugi::xml_attribute a = root.attribute(names[i])) *texts[i] = AttrText(a);
     }
     read.MechNames.clear();
     for (int d = 0; d < 3; ++d) {
         const std::string attr = "MechName" + std::to_string(d);
-        const QString name = QString::fromUtf8(root.attribute(attr.c_str()).value()).trimmed();
+        // What a save would leave out goes before the name is trimmed, so that a
+        // saved name reads back as itself.
+        const QString name = KeepXmlText(AttrText(root.attribute(attr.c_str()))).trimmed();
         if (!name.isEmpty()) read.MechNames.append(name);
     }
     CReader reader(error);

@@ -59,4 +59,14 @@ struct MechRec {
     double* ConstantField(const char* elementName);
 };
 
+// The constants of a record, in the order a table lists them.
+constexpr int kMechConstantCount = 23;
+struct MechConstant {
+    const char* name;  // element name
+    double MechRec::*field;
+};
+extern const MechConstant kMechConstants[kMechConstantCount];
+// Index into kMechConstants of an element name, or -1.
+int MechConstantIndex(const char* elementName);
+
 }  // namespace kest

@@ -45,15 +45,13 @@ update-mime-database "$root/usr/share/mime" >/dev/null 2>&1
 grep -q '^[0-9]*:application/x-kestload:\*\.kestload' "$root/usr/share/mime/globs2" || fail "no glob for *.kestload"
 
 # The installed program starts from the unpacked root and passes its smoke test.
-XDG_DATA_HOME="$work/home" "$root/usr/bin/kestload" --smoke-test | grep -q ': 합격$' || fail "smoke test"
+XDG_DATA_HOME="$work/home" "$root/usr/bin/kestload" --lang ko --smoke-test | grep -q ': 합격$' || fail "smoke test"
 
-# --- Command-line check of an example project ---------------------------------
-# The command-line checker (kestload --check) is being built on another branch.
-# After the merge, replace these two lines with the check of $example, e.g.
-#   "$root/usr/bin/kestload" --check "$example" || fail "--check of $example"
+# The installed program checks an example project from the command line.
 [ -s "$example" ] || fail "no example project $example"
-echo "NOTE: kestload --check of $example is not run yet (the command line is not on this branch)"
-# -------------------------------------------------------------------------------
+out=$(XDG_DATA_HOME="$work/home" "$root/usr/bin/kestload" --lang en --check "$example") ||
+    fail "--check of $example: $out"
+grep -q 'code 1)' <<<"$out" || fail "--check of $example: $out"
 
 # With the system's files present (here: the unpacked root) the program writes
 # nothing under the user's data home; without them it registers as before.

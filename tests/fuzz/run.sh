@@ -35,8 +35,10 @@ for t in "${targets[@]}"; do
         -close_fd_mask=3 -print_final_stats=1 -artifact_prefix="$work/findings/" "$work/corpus" >"$log" 2>&1
     rc=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    # libFuzzer's last status line: covered edges and the corpus it keeps.
+    last=$(grep -E '^#[0-9]+' "$log" | tail -1 | grep -oE 'cov: [0-9]+|corp: [0-9]+/[0-9A-Za-z]+' | tr '\n' ' ')
     if [ $rc -eq 0 ]; then
-        echo "fuzz_$t: ${runs:-?} runs in ${seconds} s, corpus $(find "$work/corpus" -type f | wc -l) inputs, no findings"
+        echo "fuzz_$t: ${runs:-?} runs in ${seconds} s, ${last}no findings"
     else
         status=1
         echo "fuzz_$t: FINDING (exit $rc) after ${runs:-?} runs; log $log"

@@ -45,7 +45,9 @@ update-mime-database "$root/usr/share/mime" >/dev/null 2>&1
 grep -q '^[0-9]*:application/x-kestload:\*\.kestload' "$root/usr/share/mime/globs2" || fail "no glob for *.kestload"
 
 # The installed program starts from the unpacked root and passes its smoke test.
-XDG_DATA_HOME="$work/home" "$root/usr/bin/kestload" --lang ko --smoke-test | grep -q ': 합격$' || fail "smoke test"
+# (The output is kept first: grep -q ending early would break the program's pipe.)
+smoke=$(XDG_DATA_HOME="$work/home" "$root/usr/bin/kestload" --lang ko --smoke-test) || fail "smoke test exit $?: $smoke"
+grep -q ': 합격$' <<<"$smoke" || fail "smoke test: $smoke"
 
 # The installed program checks an example project from the command line.
 [ -s "$example" ] || fail "no example project $example"

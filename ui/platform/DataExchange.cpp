@@ -20,12 +20,6 @@ bool TextToDouble(const QString& text, double& value) {
     return true;
 }
 
-double TextToDoublePrefix(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    double value = 0.0;
-    return ScanDouble(utf8.constData(), value) ? value : 0.0;
-}
-
 void DDX_Text(CDataExchange* pDX, int id, QString& value) {
     if (pDX->m_bFailed) return;
     if (pDX->m_bSaveAndValidate) {

@@ -36,7 +36,5 @@ KESTLOADLIB_API QString DoubleToText(double value);
 // Reads a whole text as a finite number (white space around it allowed):
 // "nan", "inf" and "1e400" are not numbers.
 KESTLOADLIB_API bool TextToDouble(const QString& text, double& value);
-// The leading number of a text, 0.0 when there is none (like the C runtime's atof).
-KESTLOADLIB_API double TextToDoublePrefix(const QString& text);
 
 }  // namespace kest

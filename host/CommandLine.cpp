@@ -156,7 +156,9 @@ QString ReportPath(const QString& report, const QString& file, bool several) {
 QString RobotText(const CRobotResult& r) {
     QString t = QStringLiteral("  %1: %2 (code %3)\n").arg(r.name, r.verdict.text).arg(r.verdict.code);
     t += QStringLiteral("    governing limit: %1\n")
-             .arg(r.analysed ? r.governing.Text() : QStringLiteral("none (not in the mechanism data)"));
+             .arg(r.analysed            ? r.governing.Text()
+                  : r.refusal.isEmpty() ? QStringLiteral("none (not in the mechanism data)")
+                                        : QStringLiteral("none (%1)").arg(r.refusal));
     // The detail's last line repeats the governing limit printed above.
     QString detail = r.verdict.detail;
     if (r.analysed) detail.truncate(std::max<qsizetype>(0, detail.lastIndexOf(QStringLiteral("\r\n"))));
@@ -232,12 +234,21 @@ int RunCommandLine(const QStringList& args) {
         QString why;
         QJsonObject entry;
         entry.insert(QStringLiteral("file"), file);
-        if (ReadProjectFile(file, project, &why) < 0) {
+        QStringList warnings;
+        if (ReadProjectFile(file, project, &why, &warnings) < 0) {
             Err(QStringLiteral("%1: %2").arg(file, why.isEmpty() ? QStringLiteral("cannot be read") : why));
             entry.insert(QStringLiteral("error"), why);
             files.append(entry);
             worsen(2);
             continue;
+        }
+        for (const QString& w : warnings) Err(QStringLiteral("%1: %2").arg(file, w));
+        entry.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(warnings));
+        const QString refused = NegativeLoadsProblem(LoadsOf(project));  // no verdict for any robot
+        if (!refused.isEmpty()) {
+            Err(QStringLiteral("%1: %2").arg(file, refused));
+            entry.insert(QStringLiteral("error"), refused);
+            worsen(2);
         }
         entry.insert(QStringLiteral("loads"), LoadsToJson(LoadsOf(project)));
         const QVector<CRobotResult> results =

@@ -42,9 +42,12 @@ int ConvertFile(const char16_t* src, const char16_t* dst, bool encrypt) {
         ShowEngineMessage(Utf8ToUtf16(text), KEST_MB_OK);
         return -2;
     }
-    if (!WriteWholeFile(Utf16ToUtf8(dstPath), crypt.GetOutput(),
-                        static_cast<size_t>(crypt.GetOutputLength()))) {
-        ShowEngineMessage(u"Failed in opening the mechanism data file.(destination) :\n" + dstPath,
+    // Written atomically: a full disk or a kill leaves the old table whole.
+    std::string why;
+    if (!WriteWholeFile(Utf16ToUtf8(dstPath), crypt.GetOutput(), static_cast<size_t>(crypt.GetOutputLength()),
+                        &why)) {
+        ShowEngineMessage(u"Failed in opening the mechanism data file.(destination) :\n" + dstPath + u"\n" +
+                              Utf8ToUtf16(why),
                           KEST_MB_OK);
         return -3;
     }

@@ -9,8 +9,12 @@
 namespace kest {
 namespace {
 
-// Trace lines of the cipher go to standard output only; the user never sees them.
-void Trace(const char* line) { std::fputs(line, stdout); }
+// Trace lines of the cipher go to standard output, and only when asked for
+// with KEST_ENGINE_TRACE=1 in the environment (kestmech --trace sets it).
+void Trace(const char* line) {
+    const char* on = std::getenv("KEST_ENGINE_TRACE");
+    if (on != nullptr && std::strcmp(on, "1") == 0) std::fputs(line, stdout);
+}
 
 }  // namespace
 

@@ -1,11 +1,16 @@
 #include "FileBytes.h"
 
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <climits>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 
 namespace kest {
 
@@ -53,12 +58,109 @@ ReadFileResult ReadWholeFile(const std::string& path, std::vector<unsigned char>
     return ReadFileResult::Ok;
 }
 
-bool WriteWholeFile(const std::string& path, const unsigned char* data, size_t length) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return false;
-    const bool written = length == 0 || std::fwrite(data, 1, length, f) == length;
-    const bool closed = std::fclose(f) == 0;
-    return written && closed;
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string BaseName(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool Fail(std::string* error, const std::string& reason, int fd = -1,
+          const std::string& temp = std::string()) {
+    if (fd >= 0) ::close(fd);
+    if (!temp.empty()) ::unlink(temp.c_str());
+    if (error) *error = reason;
+    return false;
+}
+
+bool FailErrno(std::string* error, int err, int fd = -1, const std::string& temp = std::string()) {
+    return Fail(error, std::strerror(err), fd, temp);
+}
+
+// The file that a write really replaces: symbolic links followed (a chain of
+// them too, and one whose target does not exist yet), so the link stays.
+bool ResolveLinks(std::string& path, int* err) {
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        char buf[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), buf, sizeof buf - 1);
+        if (n <= 0) {
+            *err = n < 0 ? errno : EINVAL;
+            return false;
+        }
+        const std::string target(buf, static_cast<size_t>(n));
+        path = target[0] == '/' ? target : FolderOf(path) + '/' + target;
+    }
+    *err = ELOOP;
+    return false;
+}
+
+}  // namespace
+
+bool IsOwnTempFileName(const char* name) {
+    if (std::strncmp(name, ".kl.", 4) != 0 || std::strlen(name) != 10) return false;
+    for (const char* c = name + 4; *c != '\0'; ++c) {
+        if (!std::isalnum(static_cast<unsigned char>(*c))) return false;
+    }
+    return true;
+}
+
+int RemoveStaleTempFiles(const std::string& folder, const std::string& keep) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return 0;
+    const std::string keepName = BaseName(keep);
+    const time_t now = std::time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsOwnTempFileName(entry->d_name) || keepName == entry->d_name) continue;
+        struct stat st;
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode) || now - st.st_mtime <= 60) continue;
+        if (::unlinkat(::dirfd(dir), entry->d_name, 0) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+bool WriteWholeFile(const std::string& path, const unsigned char* data, size_t length, std::string* error) {
+    std::string target = path;
+    int err = 0;
+    if (!ResolveLinks(target, &err)) return FailErrno(error, err);
+    struct stat st;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists) {
+        if (S_ISDIR(st.st_mode)) return FailErrno(error, EISDIR);
+        // The rename would otherwise swap a FIFO, a socket or a device for a file.
+        if (!S_ISREG(st.st_mode)) return Fail(error, "not a regular file");
+        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return FailErrno(error, EACCES);
+    }
+    const std::string folder = FolderOf(target);
+    RemoveStaleTempFiles(folder, target);
+    std::string temp = folder + "/.kl.XXXXXX";
+    const int fd = ::mkstemp(&temp[0]);
+    if (fd < 0) return FailErrno(error, errno);
+    size_t done = 0;
+    while (done < length) {
+        const ssize_t n = ::write(fd, data + done, length - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return FailErrno(error, n < 0 ? errno : ENOSPC, fd, temp);
+        done += static_cast<size_t>(n);
+    }
+    const mode_t umaskNow = ::umask(0);
+    ::umask(umaskNow);
+    const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~umaskNow);
+    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return FailErrno(error, errno, fd, temp);
+    if (::close(fd) != 0) return FailErrno(error, errno, -1, temp);
+    if (::rename(temp.c_str(), target.c_str()) != 0) return FailErrno(error, errno, -1, temp);
+    return true;
 }
 
 }  // namespace kest

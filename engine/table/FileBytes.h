@@ -23,7 +23,21 @@ enum class ReadFileResult {
 // device: the file is opened without waiting and refused unless it is regular.
 // `out` is cleared on every failure.
 ReadFileResult ReadWholeFile(const std::string& path, std::vector<unsigned char>& out, size_t maxBytes);
-// Creates or truncates the file; false when it cannot be written completely.
-bool WriteWholeFile(const std::string& path, const unsigned char* data, size_t length);
+// Replaces the file (or creates it) atomically: the bytes go to a temporary
+// file ".kl.XXXXXX" beside it, are flushed to the disk and renamed over it, so
+// a full disk or a kill leaves the old file as it was. A symbolic link is
+// followed (the link stays); an existing target must be a regular file (a
+// FIFO, device or folder is refused) that may be written; the new file keeps
+// the old one's permissions. Stale temporary files beside it are removed first
+// (RemoveStaleTempFiles). False with the reason in `error` on failure.
+bool WriteWholeFile(const std::string& path, const unsigned char* data, size_t length,
+                    std::string* error = nullptr);
+
+// The name pattern of our temporary files: ".kl." and six characters of mkstemp.
+bool IsOwnTempFileName(const char* name);
+// Removes the temporary files of our name pattern in `folder` that a killed
+// writer left: only regular files (never links), only when older than a
+// minute, never `keep` (the file about to be written). Returns how many went.
+int RemoveStaleTempFiles(const std::string& folder, const std::string& keep);
 
 }  // namespace kest

@@ -18,9 +18,10 @@ inline double RatioOf(double carried, double allowable) {
 }
 
 // Level of one percent value against 100, the middle threshold and the top one.
-// A value that is not a number could be anything: it counts as the top level.
+// A value that is not a finite number (NaN, or an infinity of either sign from
+// absurd loads) could be anything: it counts as the top level.
 int LevelOf(double pct, double middle, double top) {
-    if (std::isnan(pct) || pct > top) return 3;
+    if (!std::isfinite(pct) || pct > top) return 3;
     if (pct > middle) return 2;
     if (pct > 100.00001) return 1;
     return 0;
@@ -168,7 +169,7 @@ void InertiaRatiosPercent(const MechRec& m, double out[6]) {
 
 int MassLevel(const MechRec& m) {
     const double pct = m.res.massRatio;
-    if (std::isnan(pct) || pct > 110.00001) return 3;
+    if (!std::isfinite(pct) || pct > 110.00001) return 3;
     if (pct > 100.00001) return 1;
     return 0;
 }
@@ -201,13 +202,13 @@ bool IsOverloaded(const MechRec& m) {
     double v[6];
     LoadRatiosPercent(m, v);
     for (double pct : v) {
-        if (std::isnan(pct) || pct > 100.00001) return true;
+        if (!std::isfinite(pct) || pct > 100.00001) return true;
     }
-    // A ratio that is not a number counts as above every threshold, also where
-    // the combination's max() hides it behind the other value.
+    // A ratio that is not a finite number counts as above every threshold, also
+    // where the combination's max() hides it behind the other value.
     const MechResults& r = m.res;
     for (double q : {r.qR1, r.qR2B, r.muR1, r.muR2B, r.muV, r.muH, r.massRatio}) {
-        if (std::isnan(q)) return true;
+        if (!std::isfinite(q)) return true;
     }
     return false;
 }

@@ -33,8 +33,9 @@ void LoadRatiosPercent(const MechRec& rec, double out[6]);
 void MomentRatiosPercent(const MechRec& rec, double out[6]);
 void InertiaRatiosPercent(const MechRec& rec, double out[6]);
 
-// Levels 0 to 3. A ratio that is not a number (a damaged table or absurd loads)
-// counts as above every threshold: level 3, and overloaded.
+// Levels 0 to 3. A ratio that is not a finite number (NaN from a damaged table,
+// +inf or -inf from absurd loads) counts as above every threshold: level 3, and
+// overloaded.
 int MassLevel(const MechRec& rec);
 int MomentLevel(const MechRec& rec);
 int InertiaLevel(const MechRec& rec);

@@ -31,6 +31,15 @@ bool MustBePositive(const char* name) {
     return false;
 }
 
+// White space as the user interface trims it from a name it reads back.
+bool IsBlank(char16_t c) {
+    return c == u' ' || (c >= 0x09 && c <= 0x0D) || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
+}
+
+bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
 std::string Num(double v) { return std::isnan(v) ? std::string("not a number") : FormatC("%.6g", v); }
 
 // Text quoted for a message, cut when long.
@@ -109,6 +118,16 @@ private:
             if (notes.name.size() > kMaxNameLength) {
                 add("the name has " + std::to_string(notes.name.size()) + " characters; at most " +
                     std::to_string(kMaxNameLength) + " fit");
+            }
+            // A project stores the name trimmed and without control characters,
+            // so such a model could never be found again after save and open.
+            if (IsBlank(notes.name.front()) || IsBlank(notes.name.back()))
+                add("the name begins or ends with a blank; a project cannot refer to it");
+            for (const char16_t c : notes.name) {
+                if (IsControl(c)) {
+                    add("the name holds a control character; a project cannot refer to it");
+                    break;
+                }
             }
             const auto first = m_names.emplace(notes.name, line);
             if (!first.second) {

@@ -1,9 +1,13 @@
 // The shipped libTarn_Kest.so, loaded by name from the application folder and
 // driven only through its four exports, as the user interface drives it.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <set>
 #include <string>
@@ -102,7 +106,8 @@ TEST(EngineExports, FileConversionFailuresAreReported) {
     const std::u16string unwritable = U(dir.file("no/such/folder/out.bin"));
     EXPECT_EQ(lib.EncryptMechData(plain.c_str(), unwritable.c_str()), -3);
     EXPECT_EQ(kesttest::Messages().back().text,
-              u"Failed in opening the mechanism data file.(destination) :\n" + unwritable);
+              u"Failed in opening the mechanism data file.(destination) :\n" + unwritable +
+                  u"\nNo such file or directory");
 
     // A plain (or tampered) file does not decrypt, and nothing is written.
     EXPECT_EQ(lib.DecryptMechData(plain.c_str(), out.c_str()), -2);
@@ -136,6 +141,72 @@ TEST(EngineExports, FilesAboveTheSizeLimitAreRefusedNamingIt) {
     EXPECT_EQ(kesttest::Messages()[2].text,
               u"The mechanism data file is larger than the limit of 16 MB.(source) :\n" + src);
     EXPECT_FALSE(std::ifstream(dir.file("out.bin")).good());
+}
+
+// Output goes through a temporary file beside the destination, renamed over
+// it: a FIFO or folder is never opened, stale temporary files of a killed run
+// go, and the cipher's trace stays off standard output unless asked for.
+TEST(EngineExports, ConversionsWriteAtomicallyAndQuietly) {
+    kesttest::EngineLibrary lib;
+    TempDir dir;
+    kesttest::Messages().clear();
+    kesttest::WriteBytes(dir.file("plain.xml"), kesttest::HandTableXml());
+    const std::u16string src = U(dir.file("plain.xml"));
+    const std::u16string enc = U(dir.file("enc.bin"));
+    kesttest::WriteBytes(dir.file("enc.bin"), "old");
+    ASSERT_EQ(chmod(dir.file("enc.bin").c_str(), 0640), 0);
+    // Temporary files of our pattern: an old one goes; a fresh one, a link and
+    // other names stay.
+    for (const char* name : {".kl.Old123", ".kl.New123", ".kl.toolong1", "x.kl.Old456"})
+        kesttest::WriteBytes(dir.file(name), "t");
+    ASSERT_EQ(symlink("plain.xml", dir.file(".kl.Lnk123").c_str()), 0);
+    const timespec old[2] = {{time(nullptr) - 120, 0}, {time(nullptr) - 120, 0}};
+    for (const char* name : {".kl.Old123", ".kl.toolong1", "x.kl.Old456", ".kl.Lnk123"})
+        ASSERT_EQ(utimensat(AT_FDCWD, dir.file(name).c_str(), old, AT_SYMLINK_NOFOLLOW), 0);
+
+    // Standard output, caught in a file while the engine works.
+    std::fflush(stdout);
+    const int saved = dup(1);
+    const std::string caught = dir.file("stdout.txt");
+    const int fd = open(caught.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(fd, 1);
+    close(fd);
+    unsetenv("KEST_ENGINE_TRACE");
+    const int encrypted = lib.EncryptMechData(src.c_str(), enc.c_str());
+    ITarn* t = lib.CreateInstance();
+    const std::u16string app = U(KEST_APP_DIR);
+    const int loaded = t->Init(app.c_str());
+    std::fflush(stdout);
+    const std::string quiet = kesttest::ReadBytes(caught);
+    setenv("KEST_ENGINE_TRACE", "1", 1);
+    t->Init(app.c_str());
+    unsetenv("KEST_ENGINE_TRACE");
+    std::fflush(stdout);
+    dup2(saved, 1);
+    close(saved);
+    lib.DeleteInstance(t);
+    EXPECT_EQ(encrypted, 0);
+    EXPECT_EQ(loaded, 0);
+    EXPECT_EQ(quiet, "");
+    EXPECT_NE(kesttest::ReadBytes(caught).find("cryptographic provider"), std::string::npos);
+
+    struct stat st;
+    ASSERT_EQ(stat(dir.file("enc.bin").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(static_cast<size_t>(st.st_size), kesttest::HandTableXml().size() + 16);
+    EXPECT_NE(access(dir.file(".kl.Old123").c_str(), F_OK), 0);
+    for (const char* name : {".kl.New123", ".kl.toolong1", "x.kl.Old456", ".kl.Lnk123"})
+        EXPECT_EQ(lstat(dir.file(name).c_str(), &st), 0) << name;
+
+    // A FIFO (or a folder) as the destination is refused at once, and stays.
+    ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    const std::u16string fifo = U(dir.file("fifo"));
+    EXPECT_EQ(lib.DecryptMechData(enc.c_str(), fifo.c_str()), -3);
+    EXPECT_NE(kesttest::Messages().back().text.find(u"not a regular file"), std::u16string::npos);
+    ASSERT_EQ(stat(dir.file("fifo").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    const std::u16string folder = U(dir.path());
+    EXPECT_EQ(lib.EncryptMechData(src.c_str(), folder.c_str()), -3);
 }
 
 TEST(EngineExports, MissingTableIsShownThroughTheHook) {

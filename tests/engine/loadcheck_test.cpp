@@ -189,6 +189,29 @@ TEST_F(LoadCheckHand, AbsurdLoadGivesNotANumberAndFails) {
     EXPECT_TRUE(IsOverloaded(*m));
 }
 
+TEST_F(LoadCheckHand, InfiniteRatiosOfEitherSignFail) {
+    // A finite mass near -1e308 far out: the moments and inertias overflow to
+    // -inf, which once compared below every threshold and passed.
+    m->loads[SLOT_TOOL] = {-1e308, 0.5, 0, 0.1, 0, 0, 0};
+    CalculateLoadCheck(*m);
+    ASSERT_TRUE(std::isinf(m->res.muR1) && m->res.muR1 < 0);
+    EXPECT_EQ(MomentLevel(*m), 3);
+    EXPECT_EQ(InertiaLevel(*m), 3);
+    EXPECT_TRUE(IsOverloaded(*m));
+    // +inf ratios fail as well, each level on its own.
+    MechRec r;
+    r.M_Tmax = 100;
+    r.res.muR1 = r.res.qR1 = r.res.cR1 = INFINITY;
+    EXPECT_EQ(MomentLevel(r), 3);
+    EXPECT_EQ(InertiaLevel(r), 3);
+    EXPECT_TRUE(IsOverloaded(r));
+    r = MechRec();
+    r.M_Tmax = 100;
+    r.res.muH = -INFINITY;  // hidden from the combined ratios
+    EXPECT_EQ(MomentLevel(r), 3);
+    EXPECT_TRUE(IsOverloaded(r));
+}
+
 TEST_F(LoadCheckHand, UpperArmLoadStraightAboveVAxis) {
     m->loads[SLOT_TOOL] = {0, 0, 0, 0, 0, 0, 0};
     m->loads[SLOT_V] = {10, 0, 0, 0.3, 0, 0, 0};

@@ -75,25 +75,26 @@ TEST(MechLint, EachKindOfProblemIsFoundOnItsModel) {
         "\xEB\xA1\x9C\xEB\xB4\x87\xEB\xA1\x9C\xEB\xB4\x87\xEB\xA1\x9C\xEB\xB4\x87\xEB\xA1"
         "\x9C\xEB\xB4\x87\xEB\xA1\x9C\xEB\xB4\x87";
     const std::string text =
-        Table(Mech(Named("Sound")) +                                                          // line 3
-              Mech(Named("NoPayload"), {{"M_Tmax", "-"}}) +                                   // 6
-              Mech(Named("Huge"), {{"Tau_uR1", "1e39"}, {"I_R1", "nan"}, {"KI_H", "inf"}}) +  // 9
-              Mech(Named("Zeros"), {{"KI_V", "0"}, {"SLR_H", "-50"}, {"L_HX", "0"}}) +        // 12
-              Mech(Named("Text"), {{"I_R2B", "n/a"}, {"SLR_V", "50,5"}}) +                    // 15
-              Mech(Named("Twice"), {}, "<KI_S>3</KI_S>") +                                    // 18
-              Mech(Named("WeakWrist"), {{"Tau_uR2B", "20"}}) +                                // 21
-              Mech(Named("ShortLever"), {{"Tau_uR2B", "25"}}) +                               // 24
-              Mech(Named("LowInertia"), {{"I_R1", "0.06"}, {"I_R2B", "0.2"}}) +               // 27
-              Mech("") +                                                                      // 30
-              Mech(Named("")) +                                                               // 33
-              Mech(Named(" ")) +                                                              // 36
-              Mech(Named(name23)) +                                                           // 39
-              Mech(Named(name23 + "X")) +                                                     // 42
-              Mech(Named(hangul)) +                                                           // 45
-              Mech(Named("Sound")) +                                                          // 48
-              Mech(Named("LowRef"), {{"L_A1ZI", "-100"}}));                                   // 51
+        Table(Mech(Named("Sound")) +                                                            // line 3
+              Mech(Named("NoPayload"), {{"M_Tmax", "-"}}) +                                     // 6
+              Mech(Named("Huge"), {{"Tau_uR1", "1e39"}, {"I_R1", "nan"}, {"KI_H", "inf"}}) +    // 9
+              Mech(Named("Zeros"), {{"KI_V", "0"}, {"SLR_H", "-50"}, {"L_HX", "0"}}) +          // 12
+              Mech(Named("Text"), {{"I_R2B", "n/a"}, {"SLR_V", "50,5"}}) +                      // 15
+              Mech(Named("Twice"), {}, "<KI_S>3</KI_S>") +                                      // 18
+              Mech(Named("WeakWrist"), {{"Tau_uR2B", "20"}}) +                                  // 21
+              Mech(Named("ShortLever"), {{"Tau_uR2B", "25"}}) +                                 // 24
+              Mech(Named("LowInertia"), {{"I_R1", "0.06"}, {"I_R2B", "0.2"}}) +                 // 27
+              Mech("") +                                                                        // 30
+              Mech(Named("")) +                                                                 // 33
+              Mech(Named(" ")) +                                                                // 36
+              Mech(Named(name23)) +                                                             // 39
+              Mech(Named(name23 + "X")) +                                                       // 42
+              Mech(Named(hangul)) +                                                             // 45
+              Mech(Named("Sound")) +                                                            // 48
+              Mech(Named("LowRef"), {{"L_A1ZI", "-100"}}) +                                     // 51
+              Mech(Named(" Lead")) + Mech(Named("Trail\xC2\xA0")) + Mech(Named("Tab&#9;In")));  // 54, 57, 60
     const MechLintReport r = Lint(text);
-    EXPECT_EQ(r.mechanisms, 17);
+    EXPECT_EQ(r.mechanisms, 20);
     const std::vector<std::string> expected = {
         "line 6, NoPayload: M_Tmax is missing.",
         "line 9, Huge: Tau_uR1 \"1e39\" is not a finite single-precision number.",
@@ -121,6 +122,10 @@ TEST(MechLint, EachKindOfProblemIsFoundOnItsModel) {
         "line 51, LowRef: the allowable V-axis moment comes out as -38979.5; it must be a positive number.",
         // ((0.75 + 0.625 + 0.5) * 10 * 9.8 + (0.75 - 100) * 20 * 9.8) / 50 * 100
         "line 51, LowRef: the allowable H-axis moment comes out as -38538.5; it must be a positive number.",
+        // A project keeps names trimmed and without control characters.
+        "line 54,  Lead: the name begins or ends with a blank; a project cannot refer to it.",
+        "line 57, Trail\xC2\xA0: the name begins or ends with a blank; a project cannot refer to it.",
+        "line 60, Tab\tIn: the name holds a control character; a project cannot refer to it.",
     };
     EXPECT_EQ(Texts(r), expected);
 }

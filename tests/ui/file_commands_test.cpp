@@ -26,6 +26,7 @@
 #include "MessageBox.h"
 #include "PathHelpers.h"
 #include "ProjectData.h"
+#include "Strings.h"
 
 using namespace kest;
 using kesttest::MainDialog;
@@ -65,6 +66,9 @@ protected:
         AddRobot(QStringLiteral("TK20-1700"));
         AddRobot(QStringLiteral("TK12-1450"));
         AddRobot(QStringLiteral("TK6-1400"));
+        // The golden file holds a negative tool mass, as a file may; a field
+        // refuses one typed, so it stands in the project as if a file brought it.
+        dlg->m_prmTool.Mass = -1.5;
         TypeLoad(0, {"-1.5", "-12.3456", "0", "85.5", "0.125", "0.125", "0.5"});
         TypeLoad(1, {"12", "350", "0", "200", "0.24", "0.4", "0.36"});
         TypeLoad(2, {"5", "100", "0", "300", "0", "0.5", "0"});
@@ -133,7 +137,10 @@ TEST_F(ProjectWindow, OpeningShowsTheFileAndAnalysesIt) {
     EXPECT_EQ(PageText(0, IDC_LX), QStringLiteral("-12.3456"));
     EXPECT_EQ(dlg->m_pMngLegend->Count(), 3);
     EXPECT_EQ(dlg->m_strSelMech, QStringLiteral("TK20-1700"));
-    EXPECT_NE(dlg->m_nVerdict[2], 0);  // analysed
+    // Analysed: the file's tool mass is negative, so no verdict but the reason.
+    EXPECT_EQ(dlg->m_nVerdict[2], 0);
+    EXPECT_EQ(dlg->m_strVerdict[2],
+              LoadKestString(IDS_LOAD_NEGATIVE).arg(QStringLiteral("Tool"), LoadKestString(IDS_MASS)));
     EXPECT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[1].size(), 3);
     EXPECT_EQ(dlg->m_dlgToolCalc.MiWkZ, 0.0075);
     EXPECT_EQ(dlg->IsModified(), 1);  // opening leaves the flag as it was
@@ -201,7 +208,8 @@ TEST_F(ProjectWindow, AFileThatCannotBeOpenedChangesNothing) {
     Messages().Reset();
     dlg->OnDropFiles({dir.filePath(QStringLiteral("inflist.kestload"))});
     ASSERT_EQ(Messages().shown.size(), 1u);
-    EXPECT_TRUE(Messages().shown[0].text.contains(QStringLiteral("Load 요소의 Izz 값 \"-inf\"")));
+    EXPECT_TRUE(Messages().shown[0].text.contains(
+        QStringLiteral("Load-Calculator AddLoad-H Load 1 요소의 Izz 값 \"-inf\"")));
 }
 
 // Files that are not regular files, or are too large, take the ordinary

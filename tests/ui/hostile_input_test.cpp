@@ -2,9 +2,12 @@
 // projects, entities, deep nesting, NUL bytes, foreign encodings, enormous
 // names, save targets that cannot hold a file, typed text that is not a number,
 // and data homes that cannot be written.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <ctime>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -201,6 +204,32 @@ TEST(HostileProject, PlacesThatCannotHoldAProject) {
     ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("gone.kestload")), dangling));
     EXPECT_EQ(ReadProjectFile(dangling, read, &error), -2);
     EXPECT_EQ(error, QStringLiteral("No such file or directory"));
+}
+
+// Temporary files that a killed save left beside a project: ours (".kl." and
+// six characters, a regular file older than a minute) go at the next save;
+// fresh ones, links, folders and other names stay.
+TEST(HostileProject, StaleTemporaryFilesOfAKilledSaveGo) {
+    QTemporaryDir dir;
+    const QString project = dir.filePath(QStringLiteral("p.kestload"));
+    for (const char* name : {".kl.Old123", ".kl.New123", ".kl.Old12", "a.kl.Old123"}) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral(".kl.Dir123")));
+    ASSERT_TRUE(QFile::link(project, dir.filePath(QStringLiteral(".kl.Lnk123"))));
+    const timespec old[2] = {{time(nullptr) - 120, 0}, {time(nullptr) - 120, 0}};
+    for (const char* name : {".kl.Old123", ".kl.Old12", "a.kl.Old123", ".kl.Dir123", ".kl.Lnk123"}) {
+        ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(dir.filePath(QLatin1String(name))).constData(), old,
+                            AT_SYMLINK_NOFOLLOW),
+                  0);
+    }
+    ASSERT_TRUE(WriteFileAtomically(project, "x"));
+    EXPECT_EQ(
+        QDir(dir.path(), QString(), QDir::Name,
+             QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System)
+            .entryList(),
+        (QStringList{".kl.Dir123", ".kl.Lnk123", ".kl.New123", ".kl.Old12", "a.kl.Old123", "p.kestload"}));
 }
 
 // Typed text that is not one finite number stops the exchange.

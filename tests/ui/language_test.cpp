@@ -1,10 +1,15 @@
 // The English interface beside the Korean one: the string table, every window
 // built in both languages, texts that fit, the verdicts, the choice of the
 // language and Qt's own texts.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -13,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -21,8 +27,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <future>
 
 #include "DialogFixture.h"
 #include "DlgAbout.h"
@@ -506,6 +514,65 @@ TEST(LanguageChoice, SettingIsStoredPerUser) {
         qputenv("LC_ALL", lcAll);
     QFile::remove(file);
     SetCurrentLanguage(Lang::Korean);
+}
+
+// Runs `work` on another thread; when it has not ended after 10 s (a reader
+// blocked on a FIFO), a writer opened and closed on the FIFO unblocks it.
+bool EndsInTime(const std::function<void()>& work, const QString& fifo) {
+    std::future<void> done = std::async(std::launch::async, work);
+    if (done.wait_for(std::chrono::seconds(10)) == std::future_status::ready) return true;
+    const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);
+    done.wait();
+    return false;
+}
+
+// A FIFO or a huge file as the settings file: ignored with a warning, the
+// defaults hold, nothing hangs and the file is left as it is.
+TEST(LanguageChoice, SettingsOnlyFromARegularFileOfASaneSize) {
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/KestLoad");
+    const QString file = folder + QStringLiteral("/KestLoad.conf");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile::remove(file);
+    ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    QString read = QStringLiteral("unset");
+    EXPECT_TRUE(EndsInTime([&read] { read = SavedLanguageSetting(); }, file));
+    EXPECT_TRUE(read.isEmpty());
+    EXPECT_TRUE(EndsInTime([] { SaveLanguageSetting(Lang::English); }, file));
+    EXPECT_TRUE(QFileInfo(file).isFile() == false && QFileInfo::exists(file));  // still the FIFO
+
+    // The whole program: --version returns at once with the defaults and a warning.
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("KestLoad"))));
+    const QString homeFile = home.filePath(QStringLiteral("KestLoad/KestLoad.conf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(homeFile).constData(), 0600), 0);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    p.setProcessEnvironment(env);
+    p.start(kesttest::BuildAppFolder() + QStringLiteral("kestload"), {QStringLiteral("--version")});
+    const bool finished = p.waitForFinished(20000);
+    if (!finished) {
+        const int fd = ::open(QFile::encodeName(homeFile).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+        p.waitForFinished(10000);
+    }
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardError().contains("is not a regular file")) << homeFile.toStdString();
+
+    // A file above 1 MB (sparse: it costs nothing here) is neither read nor replaced.
+    QFile::remove(file);
+    {
+        QFile big(file);
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        big.write("[General]\nLanguage=en\n");
+        ASSERT_TRUE(big.resize(200LL * 1024 * 1024));
+    }
+    EXPECT_TRUE(SavedLanguageSetting().isEmpty());
+    SaveLanguageSetting(Lang::Korean);
+    EXPECT_EQ(QFileInfo(file).size(), 200LL * 1024 * 1024);
+    QFile::remove(file);
 }
 
 TEST_F(MainDialog, LanguageMenuStoresTheChoiceForNewWindows) {

@@ -291,7 +291,7 @@ TEST(ProjectFile, NonFiniteNumbersFailTheOpen) {
         {"<Tool/><AddLoad-V/><AddLoad-H/><AddLoad-S Ixx=\" -INF\"/>", "AddLoad-S 요소의 Ixx 값 \" -INF\""},
         {"<Tool/><AddLoad-V/><AddLoad-H/><AddLoad-S/><Load-Calculator><Tool><Load Mass=\"1\"/>"
          "<Load Ly=\"infinity\"/></Tool></Load-Calculator>",
-         "Load 요소의 Ly 값 \"infinity\""},
+         "Load-Calculator Tool Load 2 요소의 Ly 값 \"infinity\""},
         {"<Tool/><AddLoad-V/><AddLoad-H/><AddLoad-S/><Tool-Calculator MiWkZ=\"NaN(1)\"/>",
          "Tool-Calculator 요소의 MiWkZ 값 \"NaN(1)\""},
     };

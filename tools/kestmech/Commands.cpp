@@ -1,16 +1,19 @@
 #include "Commands.h"
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
+#include "FileBytes.h"
 #include "MechLint.h"
+#include "MemCrypt.h"
+#include "TblMech.h"
 #include "Utf16.h"
 
 bool g_showTrace = false;
+bool g_noLint = false;
 
 namespace {
 
@@ -53,6 +56,22 @@ void PrintRatios(const char* title, const AxisRatios& r) {
 }  // namespace
 
 int RunConvert(CEngineLib& lib, bool encrypt, const std::string& src, const std::string& dst) {
+    // A table with problems is not encrypted, as in the window: the program
+    // would use it without a word.
+    if (encrypt && !g_noLint) {
+        const kest::MechLintReport report = kest::LintMechTableFile(src);
+        if (!report.readable) {
+            std::fprintf(stderr, "kestmech: %s\n", report.problem.c_str());
+            return 1;
+        }
+        if (!report.Clean()) {
+            for (const kest::MechLintFinding& f : report.findings)
+                std::fprintf(stderr, "%s: %s\n", src.c_str(), f.Text().c_str());
+            std::fprintf(stderr, "kestmech: %s has %zu problem%s; nothing was encrypted\n", src.c_str(),
+                         report.findings.size(), report.findings.size() == 1 ? "" : "s");
+            return 4;
+        }
+    }
     const std::u16string s = kest::Utf8ToUtf16(src);
     const std::u16string d = kest::Utf8ToUtf16(dst);
     int rc;
@@ -86,33 +105,39 @@ int RunList(CEngineLib& lib, const std::string& folder, bool old) {
     return 0;
 }
 
-int RunLint(CEngineLib& lib, const std::string& file) {
-    std::string plain = file;
-    std::string temp;
+int RunLint(const std::string& file) {
     const bool encrypted = file.size() > 4 && file.compare(file.size() - 4, 4, ".bin") == 0;
+    kest::MechLintReport report;
     if (encrypted) {
-        // The engine decrypts and verifies the file into a private temporary copy.
-        const char* tmpdir = std::getenv("TMPDIR");
-        temp = std::string(tmpdir && *tmpdir ? tmpdir : "/tmp") + "/kestmech-lint-XXXXXX";
-        const int fd = mkstemp(&temp[0]);
-        if (fd < 0) {
-            std::perror("kestmech: temporary file");
+        // Decrypted and verified in memory with the engine's own cipher: no
+        // plain copy of the table ever reaches a file.
+        std::vector<unsigned char> bytes;
+        const kest::ReadFileResult read = kest::ReadWholeFile(file, bytes, kest::kMaxMechFileBytes);
+        if (read != kest::ReadFileResult::Ok) {
+            std::fprintf(stderr, "kestmech: %s %s\n", file.c_str(),
+                         read == kest::ReadFileResult::TooLarge
+                             ? "is larger than the limit of the mechanism data"
+                             : "cannot be read (missing, unreadable or not a regular file)");
             return 2;
         }
-        close(fd);
-        const int rc = RunConvert(lib, false, file, temp);
-        if (rc != 0) {
-            unlink(temp.c_str());
-            // 2: decryption or its digest failed; 1 and 3: a file could not be read or written.
-            if (rc != 2) return 2;
+        kest::CMemCrypt crypt;
+        int rc;
+        {
+            CQuietStdout quiet(!g_showTrace);
+            rc = crypt.Prepare(bytes.data(), static_cast<int>(bytes.size()), kest::CTblMech::kPassword);
+            if (rc >= 0) rc = crypt.Decrypt();
+            std::fflush(stdout);
+        }
+        if (rc < 0) {
             std::printf("%s: the file cannot be decrypted: it is damaged or not a mechanism table.\n",
                         file.c_str());
             return 1;
         }
-        plain = temp;
+        report = kest::LintMechTable(reinterpret_cast<const char*>(crypt.GetOutput()),
+                                     static_cast<size_t>(crypt.GetOutputLength()));
+    } else {
+        report = kest::LintMechTableFile(file);
     }
-    const kest::MechLintReport report = kest::LintMechTableFile(plain);
-    if (!temp.empty()) unlink(temp.c_str());
     if (!report.readable) {
         std::fprintf(stderr, "kestmech: %s\n", report.problem.c_str());
         return 2;

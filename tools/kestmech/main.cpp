@@ -2,6 +2,7 @@
 // library next to this executable.
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@ namespace {
 
 void Usage() {
     std::fputs(
-        "usage: kestmech [--trace] encrypt SRC DST\n"
+        "usage: kestmech [--trace] [--no-lint] encrypt SRC DST\n"
         "       kestmech [--trace] decrypt SRC DST\n"
         "       kestmech [--trace] list FOLDER [--old]\n"
         "       kestmech lint TABLE.xml|TABLE.bin\n"
@@ -23,7 +24,9 @@ void Usage() {
         "Masses in kg, positions in mm, inertias in kg·m². --old reads the table of\n"
         "controller software V40.24.14 and earlier. --trace shows the decryption trace.\n"
         "lint reports every model whose constants the load check cannot use, and\n"
-        "exits with 1 when it finds anything.\n",
+        "exits with 1 when it finds anything. encrypt lints SRC first and encrypts\n"
+        "nothing (exit 4) when it finds anything, unless --no-lint is given.\n"
+        "encrypt and decrypt write DST atomically and only as a regular file.\n",
         stderr);
 }
 
@@ -56,7 +59,11 @@ int main(int argc, char** argv) {
         if (std::strcmp(a, "--old") == 0) {
             old = true;
         } else if (std::strcmp(a, "--trace") == 0) {
+            // The engine traces its decryption only when the environment asks.
             g_showTrace = true;
+            setenv("KEST_ENGINE_TRACE", "1", 1);
+        } else if (std::strcmp(a, "--no-lint") == 0) {
+            g_noLint = true;
         } else if (std::strcmp(a, "--tool") == 0) {
             target = &loads.tool;
             haveTool = true;
@@ -99,6 +106,6 @@ int main(int argc, char** argv) {
     }
     if (cmd == "encrypt" || cmd == "decrypt") return RunConvert(lib, cmd == "encrypt", args[1], args[2]);
     if (cmd == "list") return RunList(lib, args[1], old);
-    if (cmd == "lint") return RunLint(lib, args[1]);
+    if (cmd == "lint") return RunLint(args[1]);
     return RunCheck(lib, args[1], args[2], old, loads);
 }

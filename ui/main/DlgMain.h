@@ -195,8 +195,9 @@ private:
     void ReportSaveFailure(const QString& path);
 
     QWidget* m_pClient = nullptr;
-    QString m_strSaveError;  // the system's reason for the last failed save
-    QString m_strOpenError;  // why the last project could not be opened
+    QString m_strSaveError;      // the system's reason for the last failed save
+    QString m_strOpenError;      // why the last project could not be opened
+    QStringList m_openWarnings;  // values of the last opened project read only by their leading number
     QMap<int, QAction*> m_actions;
     bool m_bInitDone = false;
     int m_nExchanging = 0;    // >0 while values are written into the controls

@@ -96,7 +96,7 @@ int CDlgMain::OpenPrj(const QString& path) {
     CProjectData project;
     project.LoadCalc = m_dlgLoadCalc;
     project.ToolCalc = m_dlgToolCalc;
-    const int rc = ReadProjectFile(path, project, &m_strOpenError);
+    const int rc = ReadProjectFile(path, project, &m_strOpenError, &m_openWarnings);
     if (rc < 0) return rc;
     ApplyProject(project);
     UpdateData(false);  // the controls show what was read, so a save writes it back
@@ -116,6 +116,16 @@ int CDlgMain::DoOpenPrj(const QString& shownPath) {
     m_strSelMech = m_pMngLegend ? m_pMngLegend->Name(-1) : QString();
     DoAnalyse();
     update();
+    // Values read only by their leading number are named once, in one message
+    // (the first twenty, then how many more).
+    if (!m_openWarnings.isEmpty()) {
+        constexpr int kListed = 20;
+        QString text = LoadKestString(IDS_NUMBERS_READ_IN_PART) + QStringLiteral("\r\n") +
+                       m_openWarnings.mid(0, kListed).join(QStringLiteral("\r\n"));
+        if (m_openWarnings.size() > kListed)
+            text += QStringLiteral("\r\n… (+%1)").arg(m_openWarnings.size() - kListed);
+        KestMessageBox(text, KEST_MB_OK | KEST_MB_ICONWARNING);
+    }
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "DataExchange.h"
 #include "DlgBuilder.h"
 #include "DlgMain.h"
+#include "LoadLimits.h"
 #include "PrmLoadSub.h"
 #include "Strings.h"
 #include "Templates.h"
@@ -40,8 +41,14 @@ bool CPgAddLoad::UpdateData(bool saveAndValidate) {
         // Positions are shown in millimetres and held in metres.
         const bool position = i >= 1 && i <= 3;
         double shown = position ? *fields[i] * 1000.0 : *fields[i];
+        // Magnitudes no real load has are refused like any bad number; a
+        // negative mass or inertia with its own message.
+        NumberBounds bounds;
+        bounds.max = position ? kMaxLoadPositionMm : i == 0 ? kMaxLoadMass : kMaxLoadInertia;
+        bounds.min = position ? -kMaxLoadPositionMm : 0.0;
+        if (!position) bounds.belowMin = LoadKestString(IDS_NEGATIVE_ENTRY);
         DDX_Text(&dx, kEdits[i], shown,
-                 kLabels[i] ? QString::fromLatin1(kLabels[i]) : LoadKestString(IDS_MASS));
+                 kLabels[i] ? QString::fromLatin1(kLabels[i]) : LoadKestString(IDS_MASS), bounds);
         if (dx.m_bFailed) break;  // the fields after a bad one are not read
         if (saveAndValidate) *fields[i] = position ? shown / 1000.0 : shown;
     }

@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstring>
 
+#include "FileBytes.h"
 #include "Strings.h"
 
 namespace {
@@ -65,6 +66,8 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         }
         if ((st.st_mode & 0222) == 0 || access(target.constData(), W_OK) != 0) return Fail(error, EACCES);
     }
+    // Temporary files that a killed save left beside the file go first.
+    kest::RemoveStaleTempFiles(FolderOf(target).toStdString(), target.toStdString());
     // A short temporary name beside the file, so that the longest legal file
     // name can still be saved.
     QByteArray temp = FolderOf(target) + "/.kl.XXXXXX";

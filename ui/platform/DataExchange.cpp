@@ -29,26 +29,49 @@ void DDX_Text(CDataExchange* pDX, int id, QString& value) {
     }
 }
 
-void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label) {
-    if (pDX->m_bFailed) return;
-    if (!pDX->m_bSaveAndValidate) {
-        SetDlgItemText(pDX->m_pDlgWnd, id, DoubleToText(value));
-        return;
-    }
-    double read = 0.0;
-    if (TextToDouble(GetDlgItemText(pDX->m_pDlgWnd, id), read)) {
-        value = read;
-        return;
-    }
+namespace {
+
+// Reports a bad value of control `id` ("<context> <label>: <text>") and selects it.
+void FailExchange(CDataExchange* pDX, int id, const QString& label, const QString& text) {
     pDX->m_bFailed = true;
     if (pDX->m_onFail) pDX->m_onFail(id);
     const QString field = (pDX->m_strContext + QLatin1Char(' ') + label).trimmed();
-    const QString text = QStringLiteral("Enter a number.");
     KestMessageBox(field.isEmpty() ? text : field + QStringLiteral(": ") + text,
                    KEST_MB_OK | KEST_MB_ICONWARNING);
     if (QWidget* w = GetDlgItem(pDX->m_pDlgWnd, id)) {
         w->setFocus(Qt::OtherFocusReason);
         if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
+    }
+}
+
+}  // namespace
+
+void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label) {
+    DDX_Text(pDX, id, value, label, NumberBounds());
+}
+
+void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label, const NumberBounds& bounds) {
+    if (pDX->m_bFailed) return;
+    if (!pDX->m_bSaveAndValidate) {
+        SetDlgItemText(pDX->m_pDlgWnd, id, DoubleToText(value));
+        return;
+    }
+    const QString enterNumber = QStringLiteral("Enter a number.");
+    const QString text = GetDlgItemText(pDX->m_pDlgWnd, id);
+    double read = 0.0;
+    const bool number = TextToDouble(text, read);
+    // The text the exchange showed for the member (a value an opened file
+    // brought) is taken as it is: only a changed value has to lie within the bounds.
+    if (number && (read == value || text == DoubleToText(value))) {
+        value = read;
+        return;
+    }
+    if (!number || read > bounds.max) {
+        FailExchange(pDX, id, label, enterNumber);
+    } else if (read < bounds.min) {
+        FailExchange(pDX, id, label, bounds.belowMin.isEmpty() ? enterNumber : bounds.belowMin);
+    } else {
+        value = read;
     }
 }
 

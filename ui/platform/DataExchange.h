@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <cmath>
 #include <functional>
 
 #include "KestLoadLibExport.h"
@@ -30,6 +31,18 @@ KESTLOADLIB_API void DDX_Text(CDataExchange* pDX, int id, QString& value);
 // A bad value shows "<context> <label>: Enter a number." (or just "Enter a
 // number." without either), then selects the edit.
 KESTLOADLIB_API void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label = QString());
+
+// The range a number may take. A value above `max` shows "Enter a number.", one
+// below `min` shows `belowMin` (or "Enter a number." when it is empty). A value
+// equal to the one the member already holds is kept as it is, so an opened
+// file's values reach the analysis, which says what is wrong with them.
+struct NumberBounds {
+    double min = -HUGE_VAL;
+    double max = HUGE_VAL;
+    QString belowMin;
+};
+KESTLOADLIB_API void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label,
+                              const NumberBounds& bounds);
 
 // A double as the exchange writes it: 15 significant digits ("%.15g").
 KESTLOADLIB_API QString DoubleToText(double value);

@@ -6,6 +6,8 @@
 #include <QTranslator>
 #include <atomic>
 
+#include "SettingsFile.h"
+
 namespace kest {
 namespace {
 
@@ -65,6 +67,7 @@ Lang ChooseLanguage(const QString& option, const QString& setting, const QString
 }
 
 QString SavedLanguageSetting() {
+    if (!UserSettingsUsable(QLatin1String(kSettingsName))) return QString();
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kSettingsName),
                              QLatin1String(kSettingsName));
     const QString value = settings.value(QLatin1String(kSettingKey)).toString();
@@ -72,6 +75,8 @@ QString SavedLanguageSetting() {
 }
 
 void SaveLanguageSetting(Lang lang) {
+    // A FIFO or a huge file in its place is left alone: the setting is not kept.
+    if (!UserSettingsUsable(QLatin1String(kSettingsName))) return;
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kSettingsName),
                        QLatin1String(kSettingsName));
     settings.setValue(QLatin1String(kSettingKey), LanguageCode(lang));

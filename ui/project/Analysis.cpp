@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "LoadLimits.h"
 #include "NumText.h"
 #include "Strings.h"
 
@@ -16,7 +17,7 @@ QString CGoverningLimit::Text() const {
     if (!valid) return QString();
     const QString value = std::isnan(percent) ? QStringLiteral("not a number")
                           : std::isinf(percent)
-                              ? QStringLiteral("infinite")
+                              ? (percent > 0 ? QStringLiteral("infinite") : QStringLiteral("minus infinite"))
                               : QString::fromStdString(kest::FormatC("%.1f", percent)) + QStringLiteral(" %");
     return axis + QLatin1Char(' ') + quantity + QLatin1Char(' ') + value;
 }
@@ -29,8 +30,9 @@ CGoverningLimit GoverningLimit(double massPercent, const AxisRatios& moment, con
     g.quantity = QStringLiteral("mass");
     g.percent = massPercent;
     auto consider = [&g](const char* axis, const char* quantity, double v) {
-        if (std::isnan(g.percent)) return;  // nothing governs more than a ratio that is not a number
-        if (std::isnan(v) || v > g.percent) {
+        // Nothing governs more than a ratio that is not a finite number.
+        if (!std::isfinite(g.percent)) return;
+        if (!std::isfinite(v) || v > g.percent) {
             g.axis = QString::fromLatin1(axis);
             g.quantity = QString::fromLatin1(quantity);
             g.percent = v;
@@ -48,6 +50,18 @@ CGoverningLimit GoverningLimit(double massPercent, const AxisRatios& moment, con
     return g;
 }
 
+QString NegativeLoadsProblem(const CProjectLoads& loads) {
+    const CPrmLoadSub* pages[4] = {&loads.tool, &loads.v, &loads.h, &loads.s};
+    const char* const axes[4] = {nullptr, " V", " H", " S"};
+    for (int i = 0; i < 4; ++i) {
+        const QString name = i == 0 ? QStringLiteral("Tool")
+                                    : kest::LoadKestString(kest::IDS_ADDLOAD) + QString::fromLatin1(axes[i]);
+        const QString problem = NegativeLoadProblem(*pages[i], name);
+        if (!problem.isEmpty()) return problem;
+    }
+    return QString();
+}
+
 CRobotResult AnalyseRobot(ITarn& engine, const QString& name, const CProjectLoads& loads, bool showInertia) {
     CRobotResult r;
     r.name = name;
@@ -58,6 +72,13 @@ CRobotResult AnalyseRobot(ITarn& engine, const QString& name, const CProjectLoad
         // Not in the mechanism data of the selected controller generation.
         r.verdict.text = kest::LoadKestString(kest::IDS_NO_MECH_DATA);
         r.verdict.detail = QStringLiteral("   ") + kest::LoadKestString(kest::IDS_NOT_IN_MECH_DATA);
+        return r;
+    }
+    // A negative mass or inertia is no load: no verdict, the reason instead.
+    r.refusal = NegativeLoadsProblem(loads);
+    if (!r.refusal.isEmpty()) {
+        r.verdict.text = r.refusal;
+        r.verdict.detail = QStringLiteral("   ") + r.refusal;
         return r;
     }
     // The engine numbers the additional loads in the reverse order of the pages.

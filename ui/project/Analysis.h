@@ -16,7 +16,8 @@ struct KESTLOADLIB_API CGoverningLimit {
     QString quantity;  // "mass", "moment" or "inertia"
     double percent = 0.0;
     bool valid = false;  // false: nothing was analysed
-    // "B moment 112.4 %" (a ratio that is not a number reads "not a number").
+    // "B moment 112.4 %" (a ratio that is not a number reads "not a number", an
+    // infinite one "infinite" or "minus infinite").
     QString Text() const;
 };
 
@@ -24,6 +25,7 @@ struct KESTLOADLIB_API CRobotResult {
     QString name;
     bool found = false;     // the mechanism is in the loaded data
     bool analysed = false;  // found, and the engine took all four loads
+    QString refusal;        // why loads were not analysed ("Tool Mass is negative"), else empty
     // Payload diagram, mm: the tool's point and its two limits.
     double payloadR = 0.0, payloadZ = 0.0, limitR = 0.0, limitDist = 0.0;
     double massPercent = 0.0;                // tool mass of the rated payload
@@ -40,12 +42,18 @@ struct KESTLOADLIB_API CProjectLoads {
     CPrmLoadSub tool, v, h, s;
 };
 
-// Analyses the robot `name` with the loads. `showInertia` false leaves the
+// The first negative mass or inertia of the four loads as "Tool Mass is
+// negative"; empty text when every one is 0 or more.
+KESTLOADLIB_API QString NegativeLoadsProblem(const CProjectLoads& loads);
+
+// Analyses the robot `name` with the loads. Negative masses or inertias give
+// no verdict (code 0) with the reason as its text. `showInertia` false leaves the
 // inertia out of the verdict and the governing limit, and says so.
 KESTLOADLIB_API CRobotResult AnalyseRobot(ITarn& engine, const QString& name, const CProjectLoads& loads,
                                           bool showInertia);
 
 // The highest of the mass, moment and (when checked) inertia ratios; the first
-// in that order wins a tie, and a ratio that is not a number wins over all.
+// in that order wins a tie, and a ratio that is not a finite number (NaN, +inf
+// or -inf) wins over all.
 KESTLOADLIB_API CGoverningLimit GoverningLimit(double massPercent, const AxisRatios& moment,
                                                const AxisRatios& inertia, bool inertiaChecked);

@@ -12,9 +12,20 @@ const char* const kAxes[6] = {"S", "H", "V", "R2", "B", "R1"};
 
 QJsonValue Number(double v) { return std::isfinite(v) ? QJsonValue(v) : QJsonValue(QJsonValue::Null); }
 
+// A number under `key`; one that is not finite is null, and `<key>Text` says
+// which it is: "nan", "inf" or "-inf".
+void PutNumber(QJsonObject& o, const QString& key, double v) {
+    o.insert(key, Number(v));
+    if (std::isfinite(v)) return;
+    const QString text = std::isnan(v) ? QStringLiteral("nan")
+                         : v > 0       ? QStringLiteral("inf")
+                                       : QStringLiteral("-inf");
+    o.insert(key + QStringLiteral("Text"), text);
+}
+
 QJsonObject Ratios(const AxisRatios& r) {
     QJsonObject o;
-    for (int k = 0; k < 6; ++k) o.insert(QLatin1String(kAxes[k]), Number(r.v[k]));
+    for (int k = 0; k < 6; ++k) PutNumber(o, QLatin1String(kAxes[k]), r.v[k]);
     return o;
 }
 
@@ -23,13 +34,13 @@ QJsonObject Load(const CPrmLoadSub& p) {
     p.ToDisplay(d);
     const char* const names[7] = {"mass", "x", "y", "z", "ixx", "iyy", "izz"};
     QJsonObject o;
-    for (int i = 0; i < 7; ++i) o.insert(QLatin1String(names[i]), Number(d[i]));
+    for (int i = 0; i < 7; ++i) PutNumber(o, QLatin1String(names[i]), d[i]);
     return o;
 }
 
 // The governing ratio as a sort key: a ratio that is not a number sorts last.
 double SortKey(const CRobotResult& r) {
-    if (!r.analysed || std::isnan(r.governing.percent)) return INFINITY;
+    if (!r.analysed || !std::isfinite(r.governing.percent)) return INFINITY;
     return r.governing.percent;
 }
 
@@ -68,15 +79,16 @@ QJsonObject RobotToJson(const CRobotResult& r) {
     verdict.insert(QStringLiteral("text"), r.verdict.text);
     verdict.insert(QStringLiteral("detail"), r.verdict.detail);
     o.insert(QStringLiteral("verdict"), verdict);
+    if (!r.refusal.isEmpty()) o.insert(QStringLiteral("noVerdict"), r.refusal);
     if (!r.analysed) return o;
     QJsonObject governing;
     governing.insert(QStringLiteral("axis"), r.governing.axis);
     governing.insert(QStringLiteral("quantity"), r.governing.quantity);
-    governing.insert(QStringLiteral("percent"), Number(r.governing.percent));
+    PutNumber(governing, QStringLiteral("percent"), r.governing.percent);
     governing.insert(QStringLiteral("text"), r.governing.Text());
     o.insert(QStringLiteral("governing"), governing);
     QJsonObject ratios;
-    ratios.insert(QStringLiteral("massPercent"), Number(r.massPercent));
+    PutNumber(ratios, QStringLiteral("massPercent"), r.massPercent);
     ratios.insert(QStringLiteral("load"), Ratios(r.load));
     ratios.insert(QStringLiteral("moment"), Ratios(r.moment));
     ratios.insert(QStringLiteral("inertia"), Ratios(r.inertia));
@@ -88,10 +100,10 @@ QJsonObject RobotToJson(const CRobotResult& r) {
     o.insert(QStringLiteral("levels"), levels);
     QJsonObject envelope;
     envelope.insert(QStringLiteral("inside"), r.inEnvelope == 1);
-    envelope.insert(QStringLiteral("payloadR"), Number(r.payloadR));
-    envelope.insert(QStringLiteral("payloadZ"), Number(r.payloadZ));
-    envelope.insert(QStringLiteral("limitR"), Number(r.limitR));
-    envelope.insert(QStringLiteral("limitDist"), Number(r.limitDist));
+    PutNumber(envelope, QStringLiteral("payloadR"), r.payloadR);
+    PutNumber(envelope, QStringLiteral("payloadZ"), r.payloadZ);
+    PutNumber(envelope, QStringLiteral("limitR"), r.limitR);
+    PutNumber(envelope, QStringLiteral("limitDist"), r.limitDist);
     o.insert(QStringLiteral("envelope"), envelope);
     o.insert(QStringLiteral("overload"), r.overload == 1);
     return o;

@@ -30,7 +30,8 @@ inline bool Passes(const CRobotResult& r) {
 }
 
 // One robot's inputs-free result as JSON: ratios, levels, envelope, limits,
-// verdict and governing limit. Numbers that are not finite are null.
+// verdict and governing limit. A number that is not finite is null, with
+// "<name>Text" beside it: "nan", "inf" or "-inf".
 KESTLOADLIB_API QJsonObject RobotToJson(const CRobotResult& r);
 // The project's four loads as JSON (positions in mm).
 KESTLOADLIB_API QJsonObject LoadsToJson(const CProjectLoads& loads);

@@ -32,7 +32,12 @@ constexpr qint64 kMaxProjectFileBytes = 64LL * 1024 * 1024;
 // lacks keeps its value). All or nothing: on failure `project` is unchanged.
 // 0, or -2 unreadable, not a regular file, too large or not XML, -3 no
 // KestLoadProject, -4 to -7 no Tool, AddLoad-V, AddLoad-H, AddLoad-S, -8 a
-// number that is not finite; the reason for the user in `error`.
-KESTLOADLIB_API int ReadProjectFile(const QString& path, CProjectData& project, QString* error = nullptr);
+// number that is not finite or a load value beyond any real load (LoadLimits.h);
+// the reason for the user in `error`. A value that is not a plain number
+// ("12,5", "12 kg") is read by its leading number and named in `warnings`
+// ("Tool Mass: '12,5' read as 12"), which is cleared first.
+KESTLOADLIB_API int ReadProjectFile(const QString& path, CProjectData& project, QString* error = nullptr,
+                                    QStringList* warnings = nullptr);
 // The same from the bytes of a file already read.
-KESTLOADLIB_API int ReadProjectText(const QByteArray& bytes, CProjectData& project, QString* error = nullptr);
+KESTLOADLIB_API int ReadProjectText(const QByteArray& bytes, CProjectData& project, QString* error = nullptr,
+                                    QStringList* warnings = nullptr);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AtomicFile.h"
+#include "LoadLimits.h"
 #include "NumText.h"
 #include "ProjectData.h"
 #include "RegularFile.h"
@@ -108,34 +109,55 @@ int WriteLoadCalcIn(CWriter& w, const CLoadArray& list, const char* name, int le
 }
 
 // A number read from a file: the leading number of the text (text without one
-// reads as 0), which must be finite.
+// reads as 0), which must be finite. A text that is not a plain number is still
+// read that way (files of other programs rely on it), but never silently: it
+// adds a warning that names the element, the attribute and the text.
 class CReader {
 public:
-    explicit CReader(QString* error) : m_error(error) {}
+    CReader(QString* error, QStringList* warnings) : m_error(error), m_warnings(warnings) {}
 
-    bool Number(const pugi::xml_node& node, const pugi::xml_attribute& a, double& out) {
+    // `where` names the element in messages (the element's own name when empty).
+    bool Number(const pugi::xml_node& node, const pugi::xml_attribute& a, double& out,
+                const QString& where = QString()) {
+        const QString element = where.isEmpty() ? QString::fromUtf8(node.name()) : where;
         double value = 0.0;
         kest::ScanDouble(a.value(), value);
         if (!std::isfinite(value)) {
             if (m_error) {
-                *m_error = kest::LoadKestString(kest::IDS_NOT_FINITE)
-                               .arg(QString::fromUtf8(node.name()), QString::fromUtf8(a.name()),
-                                    QString::fromUtf8(a.value()).left(40));
+                *m_error =
+                    kest::LoadKestString(kest::IDS_NOT_FINITE)
+                        .arg(element, QString::fromUtf8(a.name()), QString::fromUtf8(a.value()).left(40));
             }
             return false;
+        }
+        double whole = 0.0;
+        if (m_warnings && !kest::ParseDouble(a.value(), whole)) {
+            *m_warnings << kest::LoadKestString(kest::IDS_NUMBER_READ_AS)
+                               .arg(element, QString::fromUtf8(a.name()),
+                                    QString::fromUtf8(a.value()).left(40),
+                                    QString::fromStdString(kest::FormatC("%.15g", value)));
         }
         out = value;
         return true;
     }
 
-    // The seven load attributes that the node has; positions from mm to m.
-    bool ReadPrmLoadSub(CPrmLoadSub& target, const pugi::xml_node& node) {
+    // The seven load attributes that the node has; positions from mm to m. A
+    // magnitude that no real load has is refused like a bad number.
+    bool ReadPrmLoadSub(CPrmLoadSub& target, const pugi::xml_node& node, const QString& where = QString()) {
         double* fields[7] = {&target.Mass, &target.Lx,  &target.Ly, &target.Lz,
                              &target.Ixx,  &target.Iyy, &target.Izz};
         for (int i = 0; i < 7; ++i) {
             const pugi::xml_attribute a = node.attribute(kLoadAttrs[i]);
             if (!a) continue;
-            if (!Number(node, a, *fields[i])) return false;
+            if (!Number(node, a, *fields[i], where)) return false;
+            if (!LoadValueInRange(i, *fields[i])) {
+                if (m_error) {
+                    *m_error = kest::LoadKestString(kest::IDS_NOT_A_LOAD)
+                                   .arg(where.isEmpty() ? QString::fromUtf8(node.name()) : where,
+                                        QString::fromUtf8(a.name()), QString::fromUtf8(a.value()).left(40));
+                }
+                return false;
+            }
             if (i >= 1 && i <= 3) *fields[i] /= 1000.0;
         }
         return true;
@@ -143,10 +165,13 @@ public:
 
     bool ReadLoadCalcIn(CLoadArray& list, const pugi::xml_node& node) {
         list.clear();
+        int n = 0;
         for (const pugi::xpath_node& item : node.select_nodes("Load")) {
             CLoad load;
             if (const pugi::xml_attribute name = item.node().attribute("Name")) load.Name = AttrText(name);
-            if (!ReadPrmLoadSub(load.prm, item.node())) return false;
+            const QString where =
+                QStringLiteral("Load-Calculator %1 Load %2").arg(QString::fromUtf8(node.name())).arg(++n);
+            if (!ReadPrmLoadSub(load.prm, item.node(), where)) return false;
             list.append(load);
         }
         return true;
@@ -164,6 +189,7 @@ public:
 
 private:
     QString* m_error;
+    QStringList* m_warnings;
 };
 
 }  // namespace
@@ -212,13 +238,14 @@ int WriteProjectFile(const QString& path, const CProjectData& project, QString* 
     return WriteFileAtomically(path, WriteProjectText(project), error) ? 0 : -1;
 }
 
-int ReadProjectFile(const QString& path, CProjectData& p, QString* error) {
+int ReadProjectFile(const QString& path, CProjectData& p, QString* error, QStringList* warnings) {
     QByteArray bytes;
     if (!ReadRegularFile(path, kMaxProjectFileBytes, bytes, error)) return -2;
-    return ReadProjectText(bytes, p, error);
+    return ReadProjectText(bytes, p, error, warnings);
 }
 
-int ReadProjectText(const QByteArray& bytes, CProjectData& p, QString* error) {
+int ReadProjectText(const QByteArray& bytes, CProjectData& p, QString* error, QStringList* warnings) {
+    if (warnings) warnings->clear();
     auto fail = [error](int code, const QString& reason) {
         if (error) *error = reason;
         return code;
@@ -253,7 +280,9 @@ int ReadProjectText(const QByteArray& bytes, CProjectData& p, QString* error) {
         const QString name = KeepXmlText(AttrText(root.attribute(attr.c_str()))).trimmed();
         if (!name.isEmpty()) read.MechNames.append(name);
     }
-    CReader reader(error);
+    // Warnings are kept only when the whole file could be read.
+    QStringList noted;
+    CReader reader(error, warnings ? &noted : nullptr);
     CPrmLoadSub* loads[4] = {&read.Tool, &read.AddLoadV, &read.AddLoadH, &read.AddLoadS};
     for (int i = 0; i < 4; ++i) {
         const std::string query = std::string("//KestLoadProject") + "/" + kListNames[i];
@@ -273,5 +302,6 @@ int ReadProjectText(const QByteArray& bytes, CProjectData& p, QString* error) {
         if (!reader.ReadToolCalcIn(read.ToolCalc, tool)) return -8;
     }
     p = read;
+    if (warnings) *warnings = noted;
     return 0;
 }

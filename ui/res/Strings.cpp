@@ -72,6 +72,13 @@ const Table& KoreanTable() {
         {IDS_PRINT_FAILED, "보고서를 인쇄하지 못했습니다."},
         {IDS_PRINTER_NOT_FOUND, "프린터를 찾을 수 없습니다."},
         {IDS_PRINTER_REJECTED, "프린터가 인쇄 작업을 받지 않았습니다."},
+        {IDS_LOAD_NEGATIVE, "%1 %2 값이 음수입니다"},
+        {IDS_NEGATIVE_ENTRY, "중량과 관성은 음수일 수 없습니다. 0 이상의 값을 입력하십시오."},
+        {IDS_NOT_A_LOAD,
+         "%1 요소의 %2 값 \"%3\"은(는) 실제 하중의 범위를 벗어납니다 (최대 100,000 kg, 100,000 mm, "
+         "1,000,000 kg·m²)."},
+        {IDS_NUMBER_READ_AS, "%1 %2: '%3'을(를) %4(으)로 읽었습니다"},
+        {IDS_NUMBERS_READ_IN_PART, "파일의 일부 값은 순수한 숫자가 아니어서 다음과 같이 읽었습니다:"},
         {IDS_PDF_NOT_MADE, "PDF 문서를 만들지 못했습니다."},
         {IDS_PRINT_DOC_NAME, "인쇄 테스트"},
     };
@@ -149,6 +156,14 @@ const Table& EnglishTable() {
         {IDS_PRINT_FAILED, "The report could not be printed."},
         {IDS_PRINTER_NOT_FOUND, "The printer cannot be found."},
         {IDS_PRINTER_REJECTED, "The printer did not accept the print job."},
+        {IDS_LOAD_NEGATIVE, "%1 %2 is negative"},
+        {IDS_NEGATIVE_ENTRY, "A mass or an inertia cannot be negative. Enter 0 or more."},
+        {IDS_NOT_A_LOAD,
+         "The %2 value \"%3\" of the element %1 is beyond any real load (at most 100,000 kg, "
+         "100,000 mm and 1,000,000 kg·m²)."},
+        {IDS_NUMBER_READ_AS, "%1 %2: '%3' read as %4"},
+        {IDS_NUMBERS_READ_IN_PART,
+         "Some values of the file are not plain numbers; they were read as follows:"},
         {IDS_PDF_NOT_MADE, "The PDF document could not be created."},
         {IDS_PRINT_DOC_NAME, "Print test"},
     };

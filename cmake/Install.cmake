@@ -1,7 +1,8 @@
 # What `cmake --install` lays out under the prefix:
 #   <prefix>/lib/kestload/      the application folder: the program, its libraries,
 #                               kestmech, the mechanism tables, the predefined loads,
-#                               the icon, the pictures and the manual
+#                               the icon, the pictures, the manual and the
+#                               example projects (examples/)
 #   <prefix>/bin/kestload       a link to the program
 #   <prefix>/share/applications/kestload.desktop
 #   <prefix>/share/mime/packages/kestload.xml          *.kestload files
@@ -19,7 +20,8 @@ install(FILES
     ${KEST_APP_DIR}/KestLoadDt.ico
     ${KEST_APP_DIR}/KestLoadDt.png
     DESTINATION ${KEST_INSTALL_APP_DIR})
-install(DIRECTORY ${KEST_APP_DIR}/Image ${KEST_APP_DIR}/manual DESTINATION ${KEST_INSTALL_APP_DIR})
+install(DIRECTORY ${KEST_APP_DIR}/Image ${KEST_APP_DIR}/manual ${KEST_APP_DIR}/examples
+    DESTINATION ${KEST_INSTALL_APP_DIR})
 
 set(KEST_SHARE_BUILD_DIR ${CMAKE_BINARY_DIR}/share)
 install(FILES ${KEST_SHARE_BUILD_DIR}/applications/kestload.desktop DESTINATION share/applications)

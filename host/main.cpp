@@ -140,6 +140,10 @@ int main(int argc, char** argv) {
         dlg.Client()->installEventFilter(&firstPaint);
         return dlg.exec() == 1 ? 0 : 1;
     }
+    // Work left by a window that did not close cleanly is offered first (not
+    // without a screen, where nobody could answer and the copies would go).
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QTimer::singleShot(0, &dlg, [&dlg] { dlg.OfferRecovery(); });
     dlg.exec();
     return 0;
 }

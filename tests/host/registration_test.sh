@@ -45,5 +45,5 @@ mkdir -p "$work/projects"
 cp "$project" "$work/projects/cell.kestload"
 out=$(cd "$work/projects" && XDG_DATA_HOME="$work/home1" "$work/plain/kestload" --quit-after-first-paint cell.kestload)
 grep -qx "path: $work/projects/cell.kestload" <<<"$out" || fail "relative path kept: $out"
-grep -qx "title: cell - KestLoad [0-9.]*" <<<"$out" || fail "title: $out"
+grep -qx "title: cell - KestLoad [0-9.]* - .*" <<<"$out" || fail "title: $out"
 echo "1 passed, 0 failed"

@@ -22,7 +22,7 @@ done
 [ "$(readlink "$root/usr/bin/kestload")" = ../lib/kestload/kestload ] || fail "usr/bin/kestload is not a link to the program"
 app=$root/usr/lib/kestload
 for f in kestload kestmech libKestLoadLib.so libTarn_Kest.so KestMechData.bin KestMechData_old.bin PredefLoad.xml \
-    KestLoadDt.ico Image/wrist.png manual/Manual_KestLoad_ko.pdf; do
+    KestLoadDt.ico Image/wrist.png manual/Manual_KestLoad_ko.pdf examples/palletising.kestload; do
     [ -s "$app/$f" ] || fail "missing $app/$f"
 done
 [ -s "$root/usr/share/doc/kestload/Manual_KestLoad_ko.pdf" ] || fail "no manual in usr/share/doc/kestload"

@@ -50,6 +50,8 @@ QString Golden(const char* name) {
     return copy;
 }
 
+void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& check);
+
 class ProjectWindow : public MainDialog {
 protected:
     QTabWidget* LoadTabs() const { return DlgItem<QTabWidget>(dlg->Client(), IDC_TAB_ADDLOAD); }
@@ -96,7 +98,8 @@ TEST_F(ProjectWindow, SavedFileMatchesTheHandWrittenOne) {
     dlg->CommandAction(ID_FILE_SAVE_PRJ)->trigger();  // never saved: asks for a name
     EXPECT_EQ(ReadAll(path), ReadAll(Golden("golden_three_robots.kestload")));
     EXPECT_EQ(dlg->IsModified(), 0);
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("three - KestLoad 1.0.0"));
+    EXPECT_EQ(dlg->windowTitle(),
+              QStringLiteral("three - KestLoad 1.0.0.1 - 기구 데이터: V40.24.15 이상, 버전 24 (2026-11-20)"));
     EXPECT_TRUE(Messages().shown.empty());
 }
 
@@ -127,7 +130,8 @@ TEST_F(EnglishProjectWindow, ProjectFilesDoNotDependOnTheLanguage) {
 }
 
 TEST_F(ProjectWindow, OpeningShowsTheFileAndAnalysesIt) {
-    dlg->SetModifiedFlag(1);
+    QTest::keyClicks(DlgItem<QLineEdit>(dlg->Client(), IDC_COMPANY), QStringLiteral("Z"));
+    ASSERT_EQ(dlg->IsModified(), 1);
     Messages().answers.push_back(IDNO);
     Messages().chosenFiles.push_back(Golden("golden_three_robots.kestload"));
     dlg->CommandAction(ID_FILE_OPEN_PRJ)->trigger();
@@ -143,8 +147,12 @@ TEST_F(ProjectWindow, OpeningShowsTheFileAndAnalysesIt) {
               LoadKestString(IDS_LOAD_NEGATIVE).arg(QStringLiteral("Tool"), LoadKestString(IDS_MASS)));
     EXPECT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[1].size(), 3);
     EXPECT_EQ(dlg->m_dlgToolCalc.MiWkZ, 0.0075);
-    EXPECT_EQ(dlg->IsModified(), 1);  // opening leaves the flag as it was
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("golden_three_robots* - KestLoad 1.0.0"));
+    EXPECT_EQ(dlg->IsModified(), 0);  // a freshly opened file holds no unsaved work
+    EXPECT_EQ(Messages().offeredNames, QStringList{QString()});  // the open dialog proposes no name
+    EXPECT_EQ(
+        dlg->windowTitle(),
+        QStringLiteral(
+            "golden_three_robots - KestLoad 1.0.0.1 - 기구 데이터: V40.24.15 이상, 버전 24 (2026-11-20)"));
 }
 
 TEST_F(ProjectWindow, AFileThatCannotBeOpenedChangesNothing) {
@@ -300,6 +308,59 @@ TEST_F(ProjectWindow, FailedSaveIsReportedAndTheProjectStaysModified) {
     EXPECT_EQ(dlg->IsModified(), 1);
 }
 
+// A Save As that fails leaves the project at its file: path, title, modified
+// mark and Properties as before, and Ctrl+S still writes the old file. The
+// save dialog proposes the project's own name.
+TEST_F(ProjectWindow, AFailedSaveAsKeepsTheProjectWhereItWas) {
+    const QString home = dir.filePath(QStringLiteral("home.kestload"));
+    Messages().chosenFiles = {QString()};
+    dlg->CommandAction(ID_FILE_SAVE_AS_PRJ)->trigger();
+    EXPECT_EQ(Messages().offeredNames, QStringList{QStringLiteral("Noname")});
+    Messages().Reset();
+    Messages().chosenFiles = {home};
+    dlg->CommandAction(ID_FILE_SAVE_AS_PRJ)->trigger();
+    ASSERT_EQ(dlg->GetPathName(), home);
+    QTest::keyClicks(DlgItem<QLineEdit>(dlg->Client(), IDC_COMPANY), QStringLiteral("Z"));
+    const QString title = dlg->windowTitle();
+    ASSERT_TRUE(title.startsWith(QStringLiteral("home* - ")));
+    Messages().Reset();
+    Messages().chosenFiles = {QStringLiteral("/proc/nope.kestload")};
+    EXPECT_FALSE(dlg->OnFileSaveAsPrj());
+    EXPECT_EQ(Messages().offeredNames, QStringList{home});
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_TRUE(Messages().shown[0].text.contains(QStringLiteral("/proc/nope.kestload")));
+    EXPECT_EQ(dlg->GetPathName(), home);
+    EXPECT_EQ(dlg->windowTitle(), title);
+    EXPECT_EQ(dlg->IsModified(), 1);
+    WithModal([&] { dlg->CommandAction(ID_FILE_PROPERTIES)->trigger(); },
+              [&](QWidget* w) { EXPECT_EQ(GetDlgItemText(w, 13109), home); });
+    Messages().Reset();
+    dlg->CommandAction(ID_FILE_SAVE_PRJ)->trigger();
+    EXPECT_TRUE(Messages().shown.empty());
+    EXPECT_TRUE(ReadAll(home).contains("Company=\"Z\""));
+    EXPECT_EQ(dlg->IsModified(), 0);
+}
+
+// Help > Examples opens the file dialog in the examples folder beside the
+// program; an example opens as an unmodified project.
+TEST_F(ProjectWindow, ExamplesAreOffered) {
+    const QString example = AppFolder() + QStringLiteral("examples/palletising.kestload");
+    ASSERT_TRUE(QFile::exists(example));
+    Messages().chosenFiles = {example};
+    dlg->CommandAction(ID_HELP_EXAMPLES)->trigger();
+    EXPECT_EQ(Messages().offeredNames, QStringList{AppFolder() + QStringLiteral("examples/")});
+    EXPECT_EQ(dlg->GetPathName(), example);
+    EXPECT_GT(dlg->m_pMngLegend->Count(), 0);
+    EXPECT_EQ(dlg->IsModified(), 0);
+    EXPECT_TRUE(Messages().shown.empty());
+    QTemporaryDir empty;
+    SetAppFolderOverride(empty.path());
+    dlg->CommandAction(ID_HELP_EXAMPLES)->trigger();
+    SetAppFolderOverride(kesttest::BuildAppFolder());
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_TRUE(Messages().shown[0].text.startsWith(QStringLiteral("예제 폴더가 없습니다.")));
+}
+
 TEST_F(ProjectWindow, NewKeepsTheCalculatorsInputs) {
     CLoad part;
     part.Name = QStringLiteral("bracket");
@@ -421,20 +482,28 @@ TEST_F(ProjectWindow, CloseBoxWithNoDiscards) {
 TEST_F(ProjectWindow, TitleRules) {
     dlg->SetPathName(QStringLiteral("/work/cells/line 3.kestload"));
     dlg->UpdateTitle();
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("line 3 - KestLoad 1.0.0"));
+    EXPECT_EQ(
+        dlg->windowTitle(),
+        QStringLiteral("line 3 - KestLoad 1.0.0.1 - 기구 데이터: V40.24.15 이상, 버전 24 (2026-11-20)"));
     dlg->SetModifiedFlag(1);
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("line 3* - KestLoad 1.0.0"));
+    EXPECT_EQ(
+        dlg->windowTitle(),
+        QStringLiteral("line 3* - KestLoad 1.0.0.1 - 기구 데이터: V40.24.15 이상, 버전 24 (2026-11-20)"));
     dlg->SetModifiedFlag(0);
     dlg->SetPathName(QStringLiteral("/work/cells/"));
     dlg->UpdateTitle();
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("cells - KestLoad 1.0.0"));
+    EXPECT_EQ(dlg->windowTitle(),
+              QStringLiteral("cells - KestLoad 1.0.0.1 - 기구 데이터: V40.24.15 이상, 버전 24 (2026-11-20)"));
     dlg->SetPathName(QStringLiteral("/work/cells/draft."));
     dlg->UpdateTitle();
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral(" - KestLoad 1.0.0"));
+    EXPECT_EQ(dlg->windowTitle(),
+              QStringLiteral(" - KestLoad 1.0.0.1 - 기구 데이터: V40.24.15 이상, 버전 24 (2026-11-20)"));
     dlg->m_nProdVer[0] = 1, dlg->m_nProdVer[1] = 2, dlg->m_nProdVer[2] = 30;
     dlg->SetPathName(QString());
     dlg->UpdateTitle();
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Noname - KestLoad 1.2.30"));
+    EXPECT_EQ(
+        dlg->windowTitle(),
+        QStringLiteral("Noname - KestLoad 1.2.30.1 - 기구 데이터: V40.24.15 이상, 버전 24 (2026-11-20)"));
 }
 
 TEST_F(ProjectWindow, DesktopKnowsTheFileTypeOnlyFromTheProgram) {
@@ -542,7 +611,7 @@ TEST_F(ProjectWindow, PropertiesAndAboutBox) {
               [](QWidget* w) {
                   EXPECT_EQ(w->windowTitle(), QStringLiteral("KestLoad에 대하여"));
                   EXPECT_EQ(GetDlgItemText(w, 13022), QStringLiteral("KestLoad"));
-                  EXPECT_EQ(GetDlgItemText(w, 13023), QStringLiteral("Application Version : 1.2.30"));
+                  EXPECT_EQ(GetDlgItemText(w, 13023), QStringLiteral("Application Version : 1.2.30.1"));
                   EXPECT_EQ(GetDlgItemText(w, 13024), QStringLiteral("Mech.Data Version : 24 (2026-11-20)"));
                   // The two long texts wrap inside their boxes, so all of them shows.
                   int wrapped = 0;

@@ -145,7 +145,8 @@ TEST_F(Report, PdfPagesHoldTheProjectInItsFormatsAndTheChosenCharts) {
              "분석보고서|page 1|일반정보|회사명 : 한빛정밀 주식회사|프로젝트 : 차체 조립 2공장|응용분야 : "
              "스폿 용접|라인 : BIW-2 라인|로봇 # : R-14|엔지니어 : 박서연|서보 스폿건 적용 검토|툴 파라미터|"
              "부가중량 파라미터|중량 : 113.50 kg|Lx : 99.38 mm|Lz : 279.84 mm|Ixx : 4.36 kgm2|Izz : 3.03 "
-             "kgm2|Lx : -310.87 mm|결과 :|TK120-2500|좌표계|Payload diagram")
+             "kgm2|Lx : -310.87 mm|결과 :|기구 데이터: V40.24.15 이상, 버전 24|TK120-2500|좌표계|Payload "
+             "diagram")
              .split(QLatin1Char('|'))) {
         EXPECT_TRUE(one.contains(s)) << s.toStdString();
     }

@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
     QTemporaryDir dataHome;
     setenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()).constData(), 1);
     setenv("XDG_RUNTIME_DIR", QFile::encodeName(dataHome.path()).constData(), 1);
+    QTemporaryDir stateHome;  // recovery copies
+    setenv("XDG_STATE_HOME", QFile::encodeName(stateHome.path()).constData(), 1);
     QTemporaryDir configHome;
     setenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()).constData(), 1);
     kest::SetCurrentLanguage(kest::Lang::Korean);

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "DlgBuilder.h"
 #include "Icons.h"
@@ -29,6 +30,7 @@
 #include "PgAddLoad.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
+#include "RecoveryStore.h"
 #include "Strings.h"
 #include "Tarn_Kest.h"
 #include "Templates.h"
@@ -109,6 +111,8 @@ CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
 
 CDlgMain::~CDlgMain() {
     qApp->removeEventFilter(this);
+    // A clean close leaves no recovery copy behind.
+    if (m_pRecovery) m_pRecovery->Remove();
     OnDestroy();
 }
 
@@ -213,6 +217,7 @@ void CDlgMain::OnCommand(int id) {
         case ID_HELP_CRDSYS: OnHelpCrdSys(); break;
         case ID_HELP_MANUAL: OnHelpManual(); break;
         case ID_HELP_ABOUT: OnHelpAbout(); break;
+        case ID_HELP_EXAMPLES: OnHelpExamples(); break;
         case ID_VIEW_INERTIA_SHOW:
         case ID_VIEW_INERTIA_HIDE: OnHelpInertia(); break;
         case ID_HELP_VER_NEW:
@@ -358,13 +363,43 @@ int CDlgMain::OnInitDialog() {
     return 1;
 }
 
+namespace {
+
+// Natural order of model names: digit runs compare as numbers (TK6 < TK12 < TK120).
+bool NaturalLess(const QString& a, const QString& b) {
+    int i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            int ei = i, ej = j;
+            while (ei < a.size() && a[ei].isDigit()) ++ei;
+            while (ej < b.size() && b[ej].isDigit()) ++ej;
+            // Leading zeros aside, a longer run is the larger number.
+            QStringView da = QStringView(a).mid(i, ei - i), db = QStringView(b).mid(j, ej - j);
+            while (da.size() > 1 && da[0] == QLatin1Char('0')) da = da.mid(1);
+            while (db.size() > 1 && db[0] == QLatin1Char('0')) db = db.mid(1);
+            if (da.size() != db.size()) return da.size() < db.size();
+            if (const int c = da.compare(db); c != 0) return c < 0;
+            i = ei, j = ej;
+            continue;
+        }
+        if (a[i] != b[j]) return a[i] < b[j];
+        ++i, ++j;
+    }
+    if ((a.size() - i) != (b.size() - j)) return a.size() - i < b.size() - j;
+    return a < b;
+}
+
+}  // namespace
+
 void CDlgMain::FillMechList() {
     if (m_pEngine == nullptr) return;
     m_lbMech->clear();
+    QStringList names;
     char16_t name[24];
-    for (int i = 0; m_pEngine->GetMechName(i, name, 24) >= 0; ++i) {
-        m_lbMech->addItem(QString::fromUtf16(name));
-    }
+    for (int i = 0; m_pEngine->GetMechName(i, name, 24) >= 0; ++i) names << QString::fromUtf16(name);
+    std::stable_sort(names.begin(), names.end(), NaturalLess);
+    m_lbMech->setSortingEnabled(false);  // the list's own order would put TK120 before TK20
+    m_lbMech->addItems(names);
 }
 
 void CDlgMain::DisableEngineCommands() {
@@ -462,18 +497,30 @@ void CDlgMain::UpdateInTable() { m_pClient->update(m_rcInTable); }
 
 void CDlgMain::OnBnClickedAddLeg() {
     if (m_pMngLegend == nullptr || m_lbMech->currentRow() < 0 || m_lbMech->currentItem() == nullptr) return;
-    SetModifiedFlag(1);
     const QString name = m_lbMech->currentItem()->text();
-    if (m_pMngLegend->Count() < 3) {
-        m_pMngLegend->Add(name);
-        DoAnalyse();
+    // A fourth robot, or one already listed, is refused with the reason.
+    if (m_pMngLegend->Count() >= 3) {
+        KestMessageBox(LoadKestString(IDS_ROBOT_LIST_FULL), KEST_MB_OK | KEST_MB_ICONINFORMATION);
+        return;
     }
+    for (int i = 0; i < m_pMngLegend->Count(); ++i) {
+        if (m_pMngLegend->Name(i) == name) {
+            KestMessageBox(LoadKestString(IDS_ROBOT_IN_LIST).arg(name), KEST_MB_OK | KEST_MB_ICONINFORMATION);
+            return;
+        }
+    }
+    SetModifiedFlag(1);
+    m_pMngLegend->Add(name);
+    DoAnalyse();
 }
 
 void CDlgMain::OnBnClickedSubLeg() {
     if (m_pMngLegend == nullptr || m_pMngLegend->Count() <= 0) return;
     SetModifiedFlag(1);
     m_pMngLegend->RemoveCur();
+    // The picture follows the robot that is now current (none: no picture).
+    m_strSelMech = m_pMngLegend->Name(-1);
+    m_lbMech->setCurrentRow(-1);
     DoAnalyse();
     m_pClient->update(m_rcResult);
 }
@@ -545,6 +592,7 @@ void CDlgMain::RelayoutResultPages() {
 }
 
 void CDlgMain::OnDestroy() {
+    m_bLoadEditPending = false;  // nothing is analysed while the window goes
     delete m_pToolBar;
     m_pToolBar = nullptr;
     for (CPgAddLoad*& pg : m_pPgAddLoad) {

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSet>
 #include <QString>
+#include <memory>
 
 #include "DataExchange.h"
 #include "DlgLoadCalc.h"
@@ -27,8 +28,11 @@ class CKestDC;
 class QKeyEvent;
 class QListWidget;
 class QTabWidget;
+class QTimer;
 class QToolBar;
 class CMngLegend;
+class CRecoveryStore;
+struct CRecoveryCopy;
 class CPgAddLoad;
 class CPgBarChart;
 class CPgPayload;
@@ -71,6 +75,9 @@ public:
     void OnHelpManual();
     void OnHelpCrdSys();
     void OnHelpAbout();
+    // Help > Examples: the open dialog in the installed examples folder.
+    void OnHelpExamples();
+    static QString ExamplesFolder();
     void OnDropFiles(const QStringList& paths);
     // The save-changes question: false when the command that asks must stop
     // (Cancel, or Yes and the save did not happen).
@@ -83,6 +90,14 @@ public:
     int UnloadModule();
     int UpdateVerInfo();
     void GetProdVer(unsigned int out[4]) const;
+    // The program's version as every place shows it ("1.0.0.1").
+    QString ProdVersionText() const;
+    // The mechanism data in use: its controller generation and data version
+    // ("Mechanism data: V40.24.15 and later, version 24 (2026-11-20)"); empty
+    // without the engine.
+    QString MechDataText() const;
+    // True while the older generation's data is loaded.
+    bool IsOldMechData() const { return m_bOldMechData; }
     int SelectCurMech(int index);
     // 0, or -1 no engine or an empty list, -2 a bad number on screen; the
     // result pages and the verdict box show the outcome in every case.
@@ -91,7 +106,25 @@ public:
     // Every robot without a result (verdicts, diagram and charts).
     void ClearResults();
     void OnBnClickedAnalyse();
+    // Switches the controller generation; the project stays and is analysed again.
     void OnHelpVersion();
+    // A load field was typed in: the analysis follows after a short pause
+    // (`committed` false) or at once when the field is left (true). While a
+    // field does not hold a number, the pause shows no result and no message.
+    void OnLoadEdited(bool committed);
+    // The pause after typing before the analysis, in milliseconds (300).
+    void SetAutoAnalyseDelay(int ms);
+
+    // Recovery copies of unsaved work (DlgMainRecovery.cpp).
+    // Writes the copy now when the project is modified; true when written.
+    bool WriteRecoveryCopy();
+    // The interval of the periodic copy while the project is modified (2 min).
+    void SetRecoveryInterval(int ms);
+    // Offers the copies left by windows that did not close cleanly, one by
+    // one: Yes restores one into this window, No deletes it.
+    void OfferRecovery();
+    // The copy of this window's unsaved work (empty while there is none).
+    QString RecoveryCopyPath() const;
 
     // The dialog.
     int OnInitDialog();
@@ -176,6 +209,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -189,6 +223,8 @@ private:
     void FillMechList();
     void RelayoutResultPages();
     void WriteDefaultLoad(int page, int kind);
+    // Whether any load field holds something other than zero.
+    bool AnyLoadTyped() const;
 
     struct CProjectData CaptureProject();
     void ApplyProject(const struct CProjectData& project);
@@ -202,4 +238,18 @@ private:
     bool m_bInitDone = false;
     int m_nExchanging = 0;    // >0 while values are written into the controls
     QSet<int> m_editedTexts;  // text controls the user changed since they were filled
+    bool m_bOldMechData = false;
+    QTimer* m_pAutoAnalyse = nullptr;  // the pause after typing in a load field
+    bool m_bLoadEditPending = false;   // a load field was typed in since the last analysis
+    int m_nAutoAnalyseMs = 300;
+    int m_nRecoveryMs = 2 * 60 * 1000;
+    // Whether every load field holds a number (nothing is shown or changed).
+    bool LoadFieldsHoldNumbers() const;
+    // The project as the window shows it, without changing the window.
+    struct CProjectData CaptureScreenProject();
+    std::unique_ptr<CRecoveryStore> m_pRecovery;
+    QTimer* m_pRecoveryTimer = nullptr;
+    bool m_bWritingRecovery = false;
+    void UpdateRecoveryTimer();
+    bool RestoreRecoveryCopy(const CRecoveryCopy& copy);
 };

@@ -1,6 +1,7 @@
 // The engine binding of the main window and the analysis of every robot in the
 // legend list.
 #include <QAction>
+#include <QTimer>
 
 #include "Analysis.h"
 #include "DgmBarChart.h"
@@ -9,6 +10,7 @@
 #include "MessageBox.h"
 #include "MngLegend.h"
 #include "PathHelpers.h"
+#include "PgAddLoad.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
 #include "Strings.h"
@@ -134,15 +136,77 @@ void CDlgMain::OnHelpVersion() {
     QAction* now = CommandAction(ID_HELP_VER_NEW);
     QAction* old = CommandAction(ID_HELP_VER_OLD);
     if (now == nullptr || old == nullptr || m_pEngine == nullptr) return;
-    // The switch starts a new project: unsaved work is offered for saving first.
-    if (!AskSaveChanges()) return;
+    // The project stays: it is analysed again on the other generation's data,
+    // and a robot that data lacks shows that it has no result.
     const std::u16string folder = AppFolder().toStdU16String();
     const bool toCurrent = !now->isChecked();
     now->setChecked(toCurrent);
     old->setChecked(!toCurrent);
+    m_bOldMechData = !toCurrent;
     if (m_pEngine->LoadMechData(folder.c_str(), toCurrent ? 1 : 0) < 0)
         KestMessageBox(QStringLiteral("Failed in initializing calculation object."), KEST_MB_ICONSTOP);
     // The list shows the mechanisms of the table now loaded.
     FillMechList();
-    Init();
+    UpdateTitle();
+    DoAnalyse();
+}
+
+QString CDlgMain::ProdVersionText() const {
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(m_nProdVer[0])
+        .arg(m_nProdVer[1])
+        .arg(m_nProdVer[2])
+        .arg(m_nProdVer[3]);
+}
+
+QString CDlgMain::MechDataText() const {
+    if (m_pEngine == nullptr) return QString();
+    char16_t version[64] = {};
+    m_pEngine->GetMechDataVer(version, 64);
+    return LoadKestString(IDS_MECH_DATA_USED)
+        .arg(LoadKestString(m_bOldMechData ? IDS_GEN_OLD : IDS_GEN_CURRENT), QString::fromUtf16(version));
+}
+
+void CDlgMain::SetAutoAnalyseDelay(int ms) {
+    m_nAutoAnalyseMs = ms;
+    if (m_pAutoAnalyse) m_pAutoAnalyse->setInterval(ms);
+}
+
+bool CDlgMain::LoadFieldsHoldNumbers() const {
+    for (CPgAddLoad* pg : m_pPgAddLoad) {
+        CPrmLoadSub scratch;
+        if (pg != nullptr && !pg->ReadFields(scratch)) return false;
+    }
+    return true;
+}
+
+void CDlgMain::OnLoadEdited(bool committed) {
+    if (m_pPgPayload == nullptr) return;  // no engine, or the window is going
+    if (!committed) {
+        m_bLoadEditPending = true;
+        if (m_pAutoAnalyse == nullptr) {
+            m_pAutoAnalyse = new QTimer(this);
+            m_pAutoAnalyse->setSingleShot(true);
+            m_pAutoAnalyse->setInterval(m_nAutoAnalyseMs);
+            connect(m_pAutoAnalyse, &QTimer::timeout, this, [this] {
+                // A pause in typing: analysed when every field holds a number;
+                // otherwise no result stays beside the changed value, and the
+                // message waits until the field is left or 분석 is pressed.
+                if (!LoadFieldsHoldNumbers()) {
+                    ClearResults();
+                    RelayoutResultPages();
+                    if (m_pClient) m_pClient->update();
+                    return;
+                }
+                m_bLoadEditPending = false;
+                DoAnalyse();
+            });
+        }
+        m_pAutoAnalyse->start();
+        return;
+    }
+    if (!m_bLoadEditPending) return;  // a field only passed through
+    if (m_pAutoAnalyse) m_pAutoAnalyse->stop();
+    m_bLoadEditPending = false;
+    DoAnalyse();  // a bad number is reported as the analysis reports it
 }

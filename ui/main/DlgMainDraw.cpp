@@ -180,7 +180,9 @@ int CDlgMain::DrawImgMech(CKestDC& dc) {
         if (m_pEngine->GetMechImg(mech.c_str(), file, 260) == 0) name = QString::fromUtf16(file);
     }
     const int loaded = name.isEmpty() ? -2 : m_imgMech.Load(AppFolder() + name);
-    if (loaded == -2) {
+    if (m_strSelMech.isEmpty()) {
+        // No robot: an empty box.
+    } else if (loaded == -2) {
         dc.SetTextColor(CLR_GRAY);
         dc.DrawText(QStringLiteral("NO IMAGE"), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     } else {

@@ -27,10 +27,11 @@ using namespace kest;
 
 namespace {
 
-FileDialogRequest ProjectFileRequest(bool save) {
+// The open dialog offers no name; the save dialog the project's own.
+FileDialogRequest ProjectFileRequest(bool save, const QString& name = QString()) {
     return FileDialogRequest{
         save, QStringLiteral("KestLoad Project Files (*.kestload)|*.kestload|All Files (*.*)|*.*||"),
-        QStringLiteral("kestload"), QStringLiteral("Noname")};
+        QStringLiteral("kestload"), name};
 }
 
 }  // namespace
@@ -99,7 +100,8 @@ int CDlgMain::OpenPrj(const QString& path) {
     const int rc = ReadProjectFile(path, project, &m_strOpenError, &m_openWarnings);
     if (rc < 0) return rc;
     ApplyProject(project);
-    UpdateData(false);  // the controls show what was read, so a save writes it back
+    UpdateData(false);   // the controls show what was read, so a save writes it back
+    SetModifiedFlag(0);  // a freshly opened file holds no unsaved work
     return 0;
 }
 
@@ -169,11 +171,15 @@ bool CDlgMain::OnFileSavePrj() {
 bool CDlgMain::OnFileSaveAsPrj() {
     // A bad number is reported before the file name is asked for.
     if (!UpdateData(true)) return false;
-    const QString path = KestFileDialog(this, ProjectFileRequest(true));
+    // The dialog proposes the project's own name (its folder too, once saved).
+    const QString proposed = m_strPathName.isEmpty() ? QStringLiteral("Noname") : m_strPathName;
+    const QString path = KestFileDialog(this, ProjectFileRequest(true, proposed));
     if (path.isEmpty()) return false;
-    m_strPathName = path;
-    const int rc = SavePrj(m_strPathName);
-    if (rc == -1) ReportSaveFailure(m_strPathName);
+    // The project moves to the new path only when it was written there: a
+    // failed save keeps its path, title and modified mark.
+    const int rc = SavePrj(path);
+    if (rc == -1) ReportSaveFailure(path);
+    if (rc == 0) m_strPathName = path;
     UpdateTitle();
     return rc == 0;
 }
@@ -257,12 +263,27 @@ void CDlgMain::OnHelpCrdSys() {
 void CDlgMain::OnHelpAbout() {
     CDlgAbout dlg(nullptr);
     dlg.m_strAppName = AppName();
-    dlg.m_strVersion = QStringLiteral("Application Version : %1.%2.%3")
-                           .arg(m_nProdVer[0])
-                           .arg(m_nProdVer[1])
-                           .arg(m_nProdVer[2]);
+    dlg.m_strVersion = QStringLiteral("Application Version : %1").arg(ProdVersionText());
     char16_t version[50] = {};
     if (m_pEngine) m_pEngine->GetMechDataVer(version, 50);
     dlg.m_strMechVersion = QStringLiteral("Mech.Data Version : %1").arg(QString::fromUtf16(version));
     dlg.exec();
+}
+
+QString CDlgMain::ExamplesFolder() { return AppFolder() + QStringLiteral("examples/"); }
+
+void CDlgMain::OnHelpExamples() {
+    if (!PathExists(ExamplesFolder())) {
+        KestMessageBox(
+            QStringLiteral("%1\r\n%2").arg(LoadKestString(IDS_EXAMPLES_FOLDER_MISSING), ExamplesFolder()),
+            KEST_MB_OK | KEST_MB_ICONSTOP);
+        return;
+    }
+    if (!AskSaveChanges()) return;
+    // The open dialog starts in the installed examples folder.
+    const QString path = KestFileDialog(this, ProjectFileRequest(false, ExamplesFolder()));
+    if (path.isEmpty()) return;
+    const QString shown = m_strPathName;
+    m_strPathName = path;
+    DoOpenPrj(shown);
 }

@@ -24,6 +24,7 @@ CPgAddLoad::CPgAddLoad(CDlgMain* owner, QWidget* parent, CPrmLoadSub* load)
         if (auto* e = DlgItem<QLineEdit>(this, id)) {
             connect(e, &QLineEdit::textChanged, this, &CPgAddLoad::OnEditChanged);
             connect(e, &QLineEdit::textEdited, this, &CPgAddLoad::OnEditEdited);
+            connect(e, &QLineEdit::editingFinished, this, &CPgAddLoad::OnEditFinished);
         }
     }
 }
@@ -55,10 +56,30 @@ bool CPgAddLoad::UpdateData(bool saveAndValidate) {
     return !dx.m_bFailed;
 }
 
+bool CPgAddLoad::ReadFields(CPrmLoadSub& out) const {
+    double* fields[7] = {&out.Mass, &out.Lx, &out.Ly, &out.Lz, &out.Ixx, &out.Iyy, &out.Izz};
+    bool all = true;
+    for (int i = 0; i < 7; ++i) {
+        double v = 0;
+        if (!TextToDouble(GetDlgItemText(this, kEdits[i]), v)) {
+            all = false;
+            continue;
+        }
+        *fields[i] = i >= 1 && i <= 3 ? v / 1000.0 : v;
+    }
+    return all;
+}
+
 void CPgAddLoad::OnEditChanged() {
     if (m_pOwner) m_pOwner->UpdateInTable();
 }
 
 void CPgAddLoad::OnEditEdited() {
-    if (m_pOwner) m_pOwner->SetModifiedFlag(1);
+    if (m_pOwner == nullptr) return;
+    m_pOwner->SetModifiedFlag(1);
+    m_pOwner->OnLoadEdited(false);
+}
+
+void CPgAddLoad::OnEditFinished() {
+    if (m_pOwner) m_pOwner->OnLoadEdited(true);
 }

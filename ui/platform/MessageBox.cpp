@@ -74,7 +74,11 @@ QString ShowRealFileDialog(QWidget* parent, const FileDialogRequest& r) {
     // Qt's own dialog speaks the program's language; a desktop's would speak the session's.
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setDefaultSuffix(r.defaultExtension);
-    if (!r.defaultName.isEmpty()) dlg.selectFile(r.defaultName);
+    // A name ending in '/' is the folder to start in, with no file name proposed.
+    if (r.defaultName.endsWith(QLatin1Char('/')))
+        dlg.setDirectory(r.defaultName);
+    else if (!r.defaultName.isEmpty())
+        dlg.selectFile(r.defaultName);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
     return QFileInfo(dlg.selectedFiles().first()).absoluteFilePath();
 }

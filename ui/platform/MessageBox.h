@@ -31,7 +31,7 @@ struct FileDialogRequest {
     bool save;                 // save dialog (with overwrite prompt) or open dialog
     QString filter;            // "Name (*.ext)|*.ext|All Files (*.*)|*.*||"
     QString defaultExtension;  // without the dot
-    QString defaultName;
+    QString defaultName;       // a name ending in '/': the folder to start in
 };
 // The chosen full path, or empty text when the user cancelled.
 using FileDialogHandler = std::function<QString(QWidget* parent, const FileDialogRequest& request)>;

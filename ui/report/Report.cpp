@@ -135,12 +135,9 @@ int CReport::DrawFrame(CKestDC& dc, int page) {
     Out(dc, m_fontNormal, HeadingColor(), m_nPageW - m_nMarginR - I, m_nMarginT + L / 2, m_pMain->m_strLine,
         TA_RIGHT | TA_TOP);
 
-    unsigned ver[4] = {0, 0, 0, 0};
-    m_pMain->GetProdVer(ver);
     const int baseline = m_nHeaderY - L / 2;
     Out(dc, m_fontTitle, CLR_BLACK, Trunc(R.width() * 0.1), baseline,
-        QStringLiteral("%1 %2.%3.%4").arg(AppName()).arg(ver[0]).arg(ver[1]).arg(ver[2]),
-        TA_LEFT | TA_BOTTOM);
+        QStringLiteral("%1 %2").arg(AppName(), m_pMain->ProdVersionText()), TA_LEFT | TA_BOTTOM);
     Out(dc, m_fontNormal, CLR_BLACK, m_nPageW / 2, baseline, LoadKestString(IDS_REPORT), TA_LEFT | TA_BOTTOM);
     Out(dc, m_fontNormal, CLR_BLACK, Right(R) - I, baseline, QStringLiteral("page %1").arg(page),
         TA_RIGHT | TA_BOTTOM);
@@ -262,6 +259,8 @@ void CReport::DrawPage1(CKestDC& dc) {
     const int x1 = mid + I;
     y = headerY + L / 2;
     Out(dc, m_fontTitle, HeadingColor(), x1, y, LoadKestString(IDS_RESULT) + QStringLiteral(" :"));
+    // The mechanism data behind the verdicts.
+    Out(dc, m_fontNormal, CLR_BLACK, Right(R) - I, y + L / 4, main.MechDataText(), TA_RIGHT | TA_TOP);
     y += Trunc(1.5 * L);
     dc.SelectFont(m_fontNormal);
     const int bh = (commentLineY - y) / 3;

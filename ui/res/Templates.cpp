@@ -423,6 +423,7 @@ const MenuTemplate kMainMenu = {
               },
               "&Version"},
              {ID_HELP_MANUAL, "설명서(&M)", false, {}, "&Manual"},
+             {ID_HELP_EXAMPLES, "예제 프로젝트(&E)...", false, {}, "&Examples..."},
              {0, nullptr, false, {}},
              {ID_HELP_ABOUT, "KestLoad 정보(&A)", false, {}, "&About KestLoad"},
          },

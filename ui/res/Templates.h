@@ -42,6 +42,7 @@ enum CommandId : int {
     ID_VIEW_INERTIA_HIDE = 32819,
     ID_VIEW_LANG_KO = 32830,
     ID_VIEW_LANG_EN = 32831,
+    ID_HELP_EXAMPLES = 41050,
 };
 
 // Controls of the main dialog and its pages.

@@ -1,0 +1,110 @@
+#include "RecoveryStore.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+
+#include "AtomicFile.h"
+#include "ProjectData.h"
+#include "RegularFile.h"
+
+namespace {
+
+// The largest side file that is read (it holds a path and a time).
+constexpr qint64 kMaxInfoBytes = 64 * 1024;
+
+bool ProcessRuns(qint64 pid) {
+    if (pid <= 0 || pid > 0x7fffffff) return false;
+    // A process that exists but belongs to someone else (EPERM) still runs.
+    return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+int NextWindowNumber() {
+    static std::atomic<int> counter{0};
+    return ++counter;
+}
+
+}  // namespace
+
+QString RecoveryFolder() {
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    const QString base = !state.isEmpty() && QDir::isAbsolutePath(state)
+                             ? state
+                             : QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QStringLiteral("/kestload/");
+}
+
+CRecoveryStore::CRecoveryStore() {
+    const QString stem =
+        QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(NextWindowNumber());
+    m_strCopy = stem + QStringLiteral(".kestload");
+    m_strInfo = stem + QStringLiteral(".json");
+}
+
+bool CRecoveryStore::Write(const CProjectData& project, const QString& originalPath, QString* error) {
+    const QString folder = RecoveryFolder();
+    // The folder is the user's own: nobody else reads unsaved projects.
+    if (!QDir().mkpath(folder)) {
+        if (error) *error = QStringLiteral("cannot create %1").arg(folder);
+        return false;
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (WriteProjectFile(folder + m_strCopy, project, error) < 0) return false;
+    QJsonObject info;
+    info.insert(QStringLiteral("path"), originalPath);
+    info.insert(QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+    info.insert(QStringLiteral("pid"), QCoreApplication::applicationPid());
+    if (!WriteFileAtomically(folder + m_strInfo, QJsonDocument(info).toJson(), error)) return false;
+    m_bWritten = true;
+    return true;
+}
+
+void CRecoveryStore::Remove() {
+    if (!m_bWritten) return;
+    const QString folder = RecoveryFolder();
+    QFile::remove(folder + m_strInfo);
+    QFile::remove(folder + m_strCopy);
+    m_bWritten = false;
+}
+
+QList<CRecoveryCopy> CRecoveryStore::StaleCopies() {
+    QList<CRecoveryCopy> found;
+    const QDir dir(RecoveryFolder());
+    const qint64 self = QCoreApplication::applicationPid();
+    for (const QFileInfo& fi : dir.entryInfoList({QStringLiteral("*.json")}, QDir::Files)) {
+        CRecoveryCopy c;
+        c.infoPath = fi.absoluteFilePath();
+        c.copyPath =
+            fi.absolutePath() + QLatin1Char('/') + fi.completeBaseName() + QStringLiteral(".kestload");
+        QByteArray bytes;
+        if (!ReadRegularFile(c.infoPath, kMaxInfoBytes, bytes)) continue;
+        const QJsonObject info = QJsonDocument::fromJson(bytes).object();
+        c.pid = info.value(QStringLiteral("pid")).toInteger();
+        c.originalPath = info.value(QStringLiteral("path")).toString();
+        c.time = QDateTime::fromString(info.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
+        // Copies of running windows (this process's too) are theirs.
+        if (c.pid <= 0 || c.pid == self || ProcessRuns(c.pid) || !QFileInfo(c.copyPath).isFile()) continue;
+        found << c;
+    }
+    std::sort(found.begin(), found.end(),
+              [](const CRecoveryCopy& a, const CRecoveryCopy& b) { return a.time > b.time; });
+    return found;
+}
+
+int CRecoveryStore::Read(const CRecoveryCopy& copy, CProjectData& project, QString* error) {
+    return ReadProjectFile(copy.copyPath, project, error);
+}
+
+void CRecoveryStore::Discard(const CRecoveryCopy& copy) {
+    QFile::remove(copy.infoPath);
+    QFile::remove(copy.copyPath);
+}

@@ -420,6 +420,19 @@ TEST_F(MainDialog, TheVerdictFollowsTyping) {
     EXPECT_EQ(dlg->m_nVerdict[0], 0);
     EXPECT_TRUE(dlg->m_strVerdict[0].isEmpty());
     EXPECT_TRUE(Messages().shown.empty());
+    // A number the field refuses (a negative mass, a mass no load has) is no
+    // result either, and no message while typing.
+    for (const char* refused : {"-5", "200000"}) {
+        mass->selectAll();
+        QTest::keyClicks(mass, QStringLiteral("10"));
+        QTRY_VERIFY(dlg->m_pPgPayload->Diagram().bHasData[0]);
+        mass->selectAll();
+        QTest::keyClicks(mass, QString::fromLatin1(refused));
+        QTRY_VERIFY(!dlg->m_pPgPayload->Diagram().bHasData[0]);
+        EXPECT_TRUE(Messages().shown.empty()) << refused;
+    }
+    mass->selectAll();
+    QTest::keyClicks(mass, QStringLiteral("1x"));
     emit mass->editingFinished();  // the field is left
     EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Tool 중량: Enter a number.")});
     // Leaving a field without typing analyses nothing again.

@@ -16,6 +16,19 @@ namespace {
 const int kEdits[] = {IDC_MASS, IDC_LX, IDC_LY, IDC_LZ, IDC_IXX, IDC_IYY, IDC_IZZ};
 // The fields' names as the page labels them (the first from the string table).
 const char* const kLabels[] = {nullptr, "Lx", "Ly", "Lz", "Ixx", "Iyy", "Izz"};
+
+bool IsPosition(int field) { return field >= 1 && field <= 3; }
+
+// Magnitudes no real load has are refused like any bad number; a negative mass
+// or inertia with its own message.
+NumberBounds FieldBounds(int field) {
+    NumberBounds bounds;
+    const bool position = IsPosition(field);
+    bounds.max = position ? kMaxLoadPositionMm : field == 0 ? kMaxLoadMass : kMaxLoadInertia;
+    bounds.min = position ? -kMaxLoadPositionMm : 0.0;
+    if (!position) bounds.belowMin = LoadKestString(IDS_NEGATIVE_ENTRY);
+    return bounds;
+}
 }  // namespace
 
 CPgAddLoad::CPgAddLoad(CDlgMain* owner, QWidget* parent, CPrmLoadSub* load)
@@ -40,16 +53,10 @@ bool CPgAddLoad::UpdateData(bool saveAndValidate) {
                          &m_pLoad->Ixx,  &m_pLoad->Iyy, &m_pLoad->Izz};
     for (int i = 0; i < 7; ++i) {
         // Positions are shown in millimetres and held in metres.
-        const bool position = i >= 1 && i <= 3;
+        const bool position = IsPosition(i);
         double shown = position ? *fields[i] * 1000.0 : *fields[i];
-        // Magnitudes no real load has are refused like any bad number; a
-        // negative mass or inertia with its own message.
-        NumberBounds bounds;
-        bounds.max = position ? kMaxLoadPositionMm : i == 0 ? kMaxLoadMass : kMaxLoadInertia;
-        bounds.min = position ? -kMaxLoadPositionMm : 0.0;
-        if (!position) bounds.belowMin = LoadKestString(IDS_NEGATIVE_ENTRY);
         DDX_Text(&dx, kEdits[i], shown,
-                 kLabels[i] ? QString::fromLatin1(kLabels[i]) : LoadKestString(IDS_MASS), bounds);
+                 kLabels[i] ? QString::fromLatin1(kLabels[i]) : LoadKestString(IDS_MASS), FieldBounds(i));
         if (dx.m_bFailed) break;  // the fields after a bad one are not read
         if (saveAndValidate) *fields[i] = position ? shown / 1000.0 : shown;
     }
@@ -58,14 +65,23 @@ bool CPgAddLoad::UpdateData(bool saveAndValidate) {
 
 bool CPgAddLoad::ReadFields(CPrmLoadSub& out) const {
     double* fields[7] = {&out.Mass, &out.Lx, &out.Ly, &out.Lz, &out.Ixx, &out.Iyy, &out.Izz};
+    const double held[7] = {m_pLoad->Mass, m_pLoad->Lx,  m_pLoad->Ly, m_pLoad->Lz,
+                            m_pLoad->Ixx,  m_pLoad->Iyy, m_pLoad->Izz};
     bool all = true;
     for (int i = 0; i < 7; ++i) {
+        const QString text = GetDlgItemText(this, kEdits[i]);
         double v = 0;
-        if (!TextToDouble(GetDlgItemText(this, kEdits[i]), v)) {
+        const double scale = IsPosition(i) ? 1000.0 : 1.0;
+        const NumberBounds bounds = FieldBounds(i);
+        // As the exchange does: a value the record already holds (an opened
+        // file's) is taken as it is; a changed one must lie within the bounds.
+        const bool number = TextToDouble(text, v);
+        const bool kept = number && (v == held[i] * scale || text == DoubleToText(held[i] * scale));
+        if (!kept && !(number && v >= bounds.min && v <= bounds.max)) {
             all = false;
             continue;
         }
-        *fields[i] = i >= 1 && i <= 3 ? v / 1000.0 : v;
+        *fields[i] = v / scale;
     }
     return all;
 }

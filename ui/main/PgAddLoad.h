@@ -16,7 +16,8 @@ public:
     bool UpdateData(bool saveAndValidate);
     CPrmLoadSub* Load() const { return m_pLoad; }
     // The fields as numbers into `out` without a message: a field that does not
-    // hold a number leaves its value in `out`. False when any did not.
+    // hold a number the exchange would take (a changed negative mass or an
+    // absurd magnitude) leaves its value in `out`. False when any did not.
     bool ReadFields(CPrmLoadSub& out) const;
     // The page's name in messages about its fields ("Tool", "부가중량 V").
     void SetName(const QString& name) { m_strName = name; }

@@ -75,6 +75,15 @@ public:
     // The save-changes question: false when the command that asks must stop
     // (Cancel, or Yes and the save did not happen).
     bool AskSaveChanges();
+    // For a check without a window (the command line's report): the mechanism
+    // data of the current (true) or the older controller generation, loaded
+    // without a question and without starting a new project; false when it
+    // cannot be loaded.
+    bool UseMechData(bool current);
+    // Takes a project that has already been read and analyses it, as opening
+    // its file would, without reading any file.
+    void ShowProject(const struct CProjectData& project);
+
     // Where a new window is placed: 80 pixels right of and below this one.
     QPoint NewWindowPosition() const;
 

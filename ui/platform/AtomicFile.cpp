@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstring>
 
+#include "FileNameBytes.h"
 #include "Strings.h"
 
 namespace {
@@ -49,7 +50,7 @@ bool ResolveLinks(QByteArray& path, int* err) {
 }  // namespace
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    QByteArray target = QFile::encodeName(path);
+    QByteArray target = kest::FileNameToBytes(path);
     int err = 0;
     if (!ResolveLinks(target, &err)) return Fail(error, err);
     // A file without write permission is not replaced, also for the superuser.

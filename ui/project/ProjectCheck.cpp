@@ -2,9 +2,13 @@
 
 #include <QJsonArray>
 #include <algorithm>
+#include <charconv>
+#include <cfloat>
 #include <cmath>
+#include <cstdlib>
 
 #include "Tarn_Kest.h"
+#include "Verdict.h"
 
 namespace {
 
@@ -12,10 +16,37 @@ const char* const kAxes[6] = {"S", "H", "V", "R2", "B", "R1"};
 
 QJsonValue Number(double v) { return std::isfinite(v) ? QJsonValue(v) : QJsonValue(QJsonValue::Null); }
 
+// A number the engine computed in single precision: the shortest text that
+// reads back to the same float (510, not 510.0000029802323). A value beyond
+// the float range keeps its double.
+QJsonValue EngineNumber(double v) {
+    if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return Number(v);
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text - 1, static_cast<float>(v));
+    *end.ptr = '\0';
+    return QJsonValue(std::strtod(text, nullptr));
+}
+
 QJsonObject Ratios(const AxisRatios& r) {
     QJsonObject o;
-    for (int k = 0; k < 6; ++k) o.insert(QLatin1String(kAxes[k]), Number(r.v[k]));
+    for (int k = 0; k < 6; ++k) o.insert(QLatin1String(kAxes[k]), EngineNumber(r.v[k]));
     return o;
+}
+
+// The detail lines as data: quantity, level and the word the detail shows.
+QJsonArray Details(const CRobotResult& r) {
+    QJsonArray details;
+    if (!r.analysed) return details;
+    const char* const quantities[3] = {"mass", "moment", "inertia"};
+    const int levels[3] = {r.massLevel, r.momentLevel, r.inertiaLevel};
+    for (int q = 0; q < (r.inertiaChecked ? 3 : 2); ++q) {
+        QJsonObject line;
+        line.insert(QStringLiteral("quantity"), QLatin1String(quantities[q]));
+        line.insert(QStringLiteral("level"), levels[q]);
+        line.insert(QStringLiteral("word"), DetailWord(q, levels[q]));
+        details.append(line);
+    }
+    return details;
 }
 
 QJsonObject Load(const CPrmLoadSub& p) {
@@ -67,16 +98,17 @@ QJsonObject RobotToJson(const CRobotResult& r) {
     verdict.insert(QStringLiteral("passes"), Passes(r));
     verdict.insert(QStringLiteral("text"), r.verdict.text);
     verdict.insert(QStringLiteral("detail"), r.verdict.detail);
+    verdict.insert(QStringLiteral("details"), Details(r));
     o.insert(QStringLiteral("verdict"), verdict);
     if (!r.analysed) return o;
     QJsonObject governing;
     governing.insert(QStringLiteral("axis"), r.governing.axis);
     governing.insert(QStringLiteral("quantity"), r.governing.quantity);
-    governing.insert(QStringLiteral("percent"), Number(r.governing.percent));
+    governing.insert(QStringLiteral("percent"), EngineNumber(r.governing.percent));
     governing.insert(QStringLiteral("text"), r.governing.Text());
     o.insert(QStringLiteral("governing"), governing);
     QJsonObject ratios;
-    ratios.insert(QStringLiteral("massPercent"), Number(r.massPercent));
+    ratios.insert(QStringLiteral("massPercent"), EngineNumber(r.massPercent));
     ratios.insert(QStringLiteral("load"), Ratios(r.load));
     ratios.insert(QStringLiteral("moment"), Ratios(r.moment));
     ratios.insert(QStringLiteral("inertia"), Ratios(r.inertia));
@@ -88,10 +120,10 @@ QJsonObject RobotToJson(const CRobotResult& r) {
     o.insert(QStringLiteral("levels"), levels);
     QJsonObject envelope;
     envelope.insert(QStringLiteral("inside"), r.inEnvelope == 1);
-    envelope.insert(QStringLiteral("payloadR"), Number(r.payloadR));
-    envelope.insert(QStringLiteral("payloadZ"), Number(r.payloadZ));
-    envelope.insert(QStringLiteral("limitR"), Number(r.limitR));
-    envelope.insert(QStringLiteral("limitDist"), Number(r.limitDist));
+    envelope.insert(QStringLiteral("payloadR"), EngineNumber(r.payloadR));
+    envelope.insert(QStringLiteral("payloadZ"), EngineNumber(r.payloadZ));
+    envelope.insert(QStringLiteral("limitR"), EngineNumber(r.limitR));
+    envelope.insert(QStringLiteral("limitDist"), EngineNumber(r.limitDist));
     o.insert(QStringLiteral("envelope"), envelope);
     o.insert(QStringLiteral("overload"), r.overload == 1);
     return o;

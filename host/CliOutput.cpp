@@ -39,8 +39,9 @@ QString Hex(unsigned value, int width) {
 }
 
 bool IsControl(char16_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069) || c == 0x200E || c == 0x200F || c == 0x061C;
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E || c == 0x200F ||
+           c == 0x061C;
 }
 
 }  // namespace
@@ -94,7 +95,8 @@ QString Shown(const QString& text, bool keepTabs) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         const bool pairedLow = i > 0 && text[i - 1].isHighSurrogate() && QChar::isLowSurrogate(c);
-        const bool pairedHigh = i + 1 < text.size() && QChar::isHighSurrogate(c) && text[i + 1].isLowSurrogate();
+        const bool pairedHigh =
+            i + 1 < text.size() && QChar::isHighSurrogate(c) && text[i + 1].isLowSurrogate();
         if (c == u'\t' && keepTabs) {
             out += QChar(c);
         } else if (c == u'\n') {

@@ -51,7 +51,8 @@ QVector<CReportTarget> PlanReports(const QString& report, const QStringList& fil
         FileId id;
         if (IdentityOf(t.path, &id)) {
             for (const auto& input : inputs) {
-                if (input.first == id) t.error = kest::LoadKestString(kest::IDS_CLI_REPORT_IS_INPUT).arg(input.second);
+                if (input.first == id)
+                    t.error = kest::LoadKestString(kest::IDS_CLI_REPORT_IS_INPUT).arg(input.second);
             }
         }
         targets.append(t);

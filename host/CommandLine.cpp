@@ -22,6 +22,7 @@
 #include "Report.h"
 #include "ReportOutput.h"
 #include "Strings.h"
+#include "Tarn_Kest.h"
 
 using kest::LoadKestString;
 
@@ -140,17 +141,15 @@ public:
     bool Write(const CProjectData& project, const QString& pdf, QString& error) {
         CQuietStdout quiet(true);  // the window's engine prints its decryption trace
         if (!m_dlg) {
-            // The window loads the current table as it starts; the table asked
-            // for is loaded below, and only its failure counts.
-            kest::SetMessageBoxHandler(
-                [](const QString&, const QString&, unsigned) { return static_cast<int>(kest::IDOK); });
             m_dlg = std::make_unique<CDlgMain>();
-            SendMessagesToStandardError();
+            m_dlg->StartWithMechData(m_current);
             m_dlg->show();
-            m_ready = m_dlg->m_pEngine != nullptr && m_dlg->UseMechData(m_current);
+            // The window's engine must hold the table: a failed load leaves it empty.
+            char16_t name[24];
+            m_ready = m_dlg->m_pEngine != nullptr && m_dlg->m_pEngine->GetMechName(0, name, 24) >= 0;
         }
         if (!m_ready) {
-            error = QStringLiteral("the calculation engine cannot be loaded");
+            error = QStringLiteral("the report window cannot load the mechanism data");
             return false;
         }
         m_dlg->ShowProject(project);
@@ -164,7 +163,8 @@ private:
 };
 
 QString RobotText(const CRobotResult& r) {
-    QString t = QStringLiteral("  %1: %2 (code %3)\n").arg(Shown(r.name), Shown(r.verdict.text)).arg(r.verdict.code);
+    QString t =
+        QStringLiteral("  %1: %2 (code %3)\n").arg(Shown(r.name), Shown(r.verdict.text)).arg(r.verdict.code);
     t += QStringLiteral("    governing limit: %1\n")
              .arg(r.analysed ? r.governing.Text() : QStringLiteral("none (not in the mechanism data)"));
     // The detail's last line repeats the governing limit printed above.
@@ -315,7 +315,8 @@ int RunCommandLine(const QStringList& args) {
         QString error;
         if (!Parse(args, o, error)) {
             PrintError(error);
-            std::fputs((LoadKestString(kest::IDS_CLI_TRY_HELP) + QLatin1Char('\n')).toUtf8().constData(), stderr);
+            std::fputs((LoadKestString(kest::IDS_CLI_TRY_HELP) + QLatin1Char('\n')).toUtf8().constData(),
+                       stderr);
             return 2;
         }
         status = RunChecks(o);

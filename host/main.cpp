@@ -19,10 +19,10 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "CliOutput.h"
 #include "CommandLine.h"
 #include "DesktopIntegration.h"
 #include "DlgBuilder.h"
-#include "CliOutput.h"
 #include "DlgMain.h"
 #include "FileNameBytes.h"
 #include "Icons.h"
@@ -132,7 +132,8 @@ int main(int argc, char** argv) {
     if (smoke) return RunSmokeTest(dlg);
     const bool quitAfterPaint = !args.isEmpty() && args[0] == QLatin1String("--quit-after-first-paint");
     int fileArg = quitAfterPaint ? 1 : 0;
-    if (args.size() > fileArg && args[fileArg] == QLatin1String("--")) ++fileArg;  // a file named like an option
+    if (args.size() > fileArg && args[fileArg] == QLatin1String("--"))
+        ++fileArg;  // a file named like an option
     // A relative path is made absolute here: the title, Properties and Save use it.
     if (args.size() > fileArg) dlg.SetPathName(QFileInfo(args[fileArg]).absoluteFilePath());
     // The desktop opens .kestload files with this program, and only with it:

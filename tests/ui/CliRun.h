@@ -81,8 +81,8 @@ inline CliRun SpawnKestload(const std::vector<QByteArray>& args, StdoutTo to, co
     int pipeFds[2] = {-1, -1};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.constData(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.constData(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
     switch (to) {
         case StdoutTo::File:
             posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.constData(),

@@ -2,8 +2,8 @@
 
 #include <QJsonArray>
 #include <algorithm>
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 

@@ -14,10 +14,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <random>
 
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
+#include "FileNameBytes.h"
 #include "UiTestEnv.h"
 
 using kesttest::CliRun;
@@ -165,6 +167,26 @@ TEST(CommandLineEdges, FileNamesKeepTheirBytes) {
     const CliRun missing = SpawnKestload({"--check", "b\xfe.kestload"}, StdoutTo::File, dir.path());
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.err.contains("b\\xFE.kestload")) << missing.err.toStdString();
+    // Every byte sequence comes back as it was, and valid UTF-8 is plain text.
+    std::mt19937 random(17);
+    for (int n = 0; n < 20000; ++n) {
+        QByteArray bytes(static_cast<qsizetype>(random() % 8), '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(random() % 8 == 0 ? random() % 0x80 : 0x80 + random() % 0x80);
+        EXPECT_EQ(kest::FileNameToBytes(kest::FileNameFromBytes(bytes)), bytes)
+            << bytes.toHex().toStdString();
+    }
+    const char* const utf8 = "plain \xc3\xa9 \xed\x9f\xbf \xf0\x9f\x98\x80";
+    EXPECT_EQ(kest::FileNameFromBytes(utf8), QString::fromUtf8(utf8));
+    auto rawChars = [](std::initializer_list<char16_t> bytes) {
+        QString s;
+        for (char16_t b : bytes) s += QChar(static_cast<char16_t>(0xDC00 + b));
+        return s;
+    };
+    EXPECT_EQ(kest::FileNameFromBytes("\xf0\x9f\x98\x80\xff"),
+              QString::fromUtf8("\xf0\x9f\x98\x80") + rawChars({0xFF}));
+    EXPECT_EQ(kest::FileNameFromBytes("\xed\xa0\x80"), rawChars({0xED, 0xA0, 0x80}));  // an encoded surrogate
+    EXPECT_EQ(kest::FileNameFromBytes("\xc0\x80"), rawChars({0xC0, 0x80}));            // an overlong form
     // Qt's own names cannot reach these files: they are removed by their bytes.
     for (const QByteArray& name : {raw, QByteArray("a\xff.pdf")})
         EXPECT_EQ(unlink((QFile::encodeName(folder) + name).constData()), 0);

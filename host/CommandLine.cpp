@@ -1,13 +1,17 @@
 #include "CommandLine.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <utility>
 
+#include "CliOutput.h"
+#include "CliReports.h"
 #include "DlgMain.h"
 #include "EngineBinding.h"
 #include "EngineLib.h"
@@ -17,44 +21,19 @@
 #include "ProjectData.h"
 #include "Report.h"
 #include "ReportOutput.h"
+#include "Strings.h"
+#include "Tarn_Kest.h"
+
+using kest::LoadKestString;
 
 namespace {
 
-const char* const kUsage =
-    "Usage: kestload [--lang ko|en] [PROJECT.kestload]\n"
-    "       kestload --check FILE.kestload... [--old-data] [--json] [--report OUT.pdf] [--grey]\n"
-    "       kestload --fit FILE.kestload [--old-data] [--json]\n"
-    "       kestload --help | --version\n"
-    "\n"
-    "Without options the main window opens (with the project, if one is given).\n"
-    "\n"
-    "  --check      analyse every robot of each project's comparison list, as the\n"
-    "               window does, and print its verdict, details and governing limit\n"
-    "  --fit        check the project's loads against every model of the mechanism\n"
-    "               data, from the most headroom to the least\n"
-    "  --old-data   use the mechanism data of controller software V40.24.14 and earlier\n"
-    "  --json       print one JSON document instead of text\n"
-    "  --report F   write the two-page report of the project to the PDF file F\n"
-    "               (with several projects F is a folder: one PDF per project)\n"
-    "  --grey       draw the report in grey scale\n"
-    "  --help       show this help and exit\n"
-    "  --version    show the version and exit\n"
-    "  --lang L     texts in Korean (ko) or English (en): verdicts, details and\n"
-    "               the report; without it the setting of View > Language, else\n"
-    "               English for an en_* locale and Korean for any other\n"
-    "\n"
-    "Exit status: 0 every robot passes (--fit: at least one model carries the load),\n"
-    "1 a robot fails or is not in the mechanism data, 2 a usage, file or data error.\n";
-
 struct Options {
     bool check = false, fit = false, oldData = false, json = false, grey = false;
+    bool reportGiven = false;
     QString report;
     QStringList files;
 };
-
-void Out(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
-
-void Err(const QString& text) { std::fputs(("kestload: " + text + "\n").toUtf8().constData(), stderr); }
 
 QString Version() {
     return QStringLiteral("%1.%2.%3.%4")
@@ -62,6 +41,12 @@ QString Version() {
         .arg(KEST_VERSION_MINOR)
         .arg(KEST_VERSION_PATCH)
         .arg(KEST_VERSION_TWEAK);
+}
+
+// The arguments before "--": only these can be options.
+QStringList OptionPart(const QStringList& args) {
+    const qsizetype end = args.indexOf(QStringLiteral("--"));
+    return end < 0 ? args : args.mid(0, end);
 }
 
 // Parses the options; false with the reason in `error`.
@@ -78,22 +63,32 @@ bool Parse(const QStringList& args, Options& o, QString& error) {
             o.json = true;
         } else if (a == QLatin1String("--grey")) {
             o.grey = true;
-        } else if (a == QLatin1String("--report")) {
-            if (i + 1 >= args.size()) {
-                error = QStringLiteral("--report needs an output file");
+        } else if (a == QLatin1String("--report") || a.startsWith(QLatin1String("--report="))) {
+            if (a == QLatin1String("--report") && i + 1 < args.size()) o.report = args[++i];
+            if (a != QLatin1String("--report")) o.report = a.mid(9);
+            o.reportGiven = true;
+            if (o.report.isEmpty()) {
+                error = LoadKestString(kest::IDS_CLI_REPORT_NEEDS_FILE);
                 return false;
             }
-            o.report = args[++i];
-        } else if (a.startsWith(QLatin1String("--report="))) {
-            o.report = a.mid(9);
         } else if (a == QLatin1String("--")) {
             o.files += args.mid(i + 1);
             break;
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            error = QStringLiteral("unknown option %1").arg(a);
+            error = LoadKestString(kest::IDS_CLI_UNKNOWN_OPTION).arg(Shown(a));
             return false;
         } else {
             o.files << a;
+        }
+    }
+    if (!o.check && !o.fit) {
+        // An option of a check without the check itself is a mistake, not a window.
+        for (const auto& [given, name] : {std::pair{o.json, "--json"}, std::pair{o.reportGiven, "--report"},
+                                          std::pair{o.grey, "--grey"}, std::pair{o.oldData, "--old-data"}}) {
+            if (given) {
+                error = LoadKestString(kest::IDS_CLI_NEEDS_CHECK).arg(QLatin1String(name));
+                return false;
+            }
         }
     }
     if (o.check == o.fit) {
@@ -104,15 +99,23 @@ bool Parse(const QStringList& args, Options& o, QString& error) {
         error = QStringLiteral("no project file given");
         return false;
     }
-    if (o.fit && (o.files.size() != 1 || !o.report.isEmpty() || o.grey)) {
+    if (o.fit && (o.files.size() != 1 || o.reportGiven || o.grey)) {
         error = QStringLiteral("--fit takes one project file and no report");
         return false;
     }
-    if (o.grey && o.report.isEmpty()) {
+    if (o.grey && !o.reportGiven) {
         error = QStringLiteral("--grey goes with --report");
         return false;
     }
     return true;
+}
+
+// Messages the engine or the library would show in a window go to standard error.
+void SendMessagesToStandardError() {
+    kest::SetMessageBoxHandler([](const QString& text, const QString&, unsigned) {
+        PrintError(Shown(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")), true));
+        return static_cast<int>(kest::IDOK);
+    });
 }
 
 QString Detail(const QString& detail) {
@@ -120,41 +123,48 @@ QString Detail(const QString& detail) {
     d.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QString out;
     for (const QString& line : d.split(QLatin1Char('\n')))
-        out += QStringLiteral("    ") + line.trimmed() + QLatin1Char('\n');
+        out += QStringLiteral("    ") + Shown(line.trimmed(), true) + QLatin1Char('\n');
     return out;
 }
 
-// The report PDF of one project: drawn by the window's own report code on an
-// off-screen main window that opens the project as the window does.
-bool WriteReport(const QString& file, const QString& pdf, bool oldData, bool grey, QString& error) {
-    CQuietStdout quiet(true);  // the window's engine prints its decryption trace
-    CDlgMain dlg;
-    dlg.show();
-    if (dlg.m_pEngine == nullptr) {
-        error = QStringLiteral("the calculation engine cannot be loaded");
-        return false;
+// The report PDFs: drawn by the window's own report code on one off-screen
+// main window, from the project as the check read it.
+class CReportWriter {
+public:
+    CReportWriter(bool currentData, bool grey) : m_current(currentData), m_grey(grey) {}
+    ~CReportWriter() {
+        if (m_dlg) m_dlg->OnFileExit();
     }
-    if (oldData) dlg.OnHelpVersion();
-    dlg.SetPathName(QFileInfo(file).absoluteFilePath());
-    if (dlg.OpenPrj(dlg.GetPathName()) < 0) {
-        error = QStringLiteral("cannot be read");
-        return false;
-    }
-    dlg.DoAnalyse();
-    const int rc = WriteReportPdf(&dlg, pdf, grey ? 1 : 0, CReport::CHART_BOTH, &error);
-    dlg.OnFileExit();
-    return rc == 0;
-}
+    CReportWriter(const CReportWriter&) = delete;
+    CReportWriter& operator=(const CReportWriter&) = delete;
 
-// Where the report of `file` goes: the --report path itself for one project,
-// or <folder>/<project name>.pdf when several share a folder.
-QString ReportPath(const QString& report, const QString& file, bool several) {
-    if (!several && !QFileInfo(report).isDir()) return report;
-    return QDir(report).filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".pdf"));
-}
+    bool Write(const CProjectData& project, const QString& pdf, QString& error) {
+        CQuietStdout quiet(true);  // the window's engine prints its decryption trace
+        if (!m_dlg) {
+            m_dlg = std::make_unique<CDlgMain>();
+            m_dlg->StartWithMechData(m_current);
+            m_dlg->show();
+            // The window's engine must hold the table: a failed load leaves it empty.
+            char16_t name[24];
+            m_ready = m_dlg->m_pEngine != nullptr && m_dlg->m_pEngine->GetMechName(0, name, 24) >= 0;
+        }
+        if (!m_ready) {
+            error = QStringLiteral("the report window cannot load the mechanism data");
+            return false;
+        }
+        m_dlg->ShowProject(project);
+        return WriteReportPdf(m_dlg.get(), pdf, m_grey ? 1 : 0, CReport::CHART_BOTH, &error) == 0;
+    }
+
+private:
+    bool m_current, m_grey;
+    bool m_ready = false;
+    std::unique_ptr<CDlgMain> m_dlg;
+};
 
 QString RobotText(const CRobotResult& r) {
-    QString t = QStringLiteral("  %1: %2 (code %3)\n").arg(r.name, r.verdict.text).arg(r.verdict.code);
+    QString t =
+        QStringLiteral("  %1: %2 (code %3)\n").arg(Shown(r.name), Shown(r.verdict.text)).arg(r.verdict.code);
     t += QStringLiteral("    governing limit: %1\n")
              .arg(r.analysed            ? r.governing.Text()
                   : r.refusal.isEmpty() ? QStringLiteral("none (not in the mechanism data)")
@@ -166,87 +176,69 @@ QString RobotText(const CRobotResult& r) {
     return t;
 }
 
-}  // namespace
-
-bool IsCommandLineRequest(const QStringList& args) {
-    for (const QString& a : args) {
-        if (a == QLatin1String("--check") || a == QLatin1String("--fit") || a == QLatin1String("--help") ||
-            a == QLatin1String("-h") || a == QLatin1String("--version"))
-            return true;
-    }
-    return false;
-}
-
-int RunCommandLine(const QStringList& args) {
-    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        Out(QString::fromLatin1(kUsage));
-        return 0;
-    }
-    if (args.contains(QStringLiteral("--version"))) {
-        Out(QStringLiteral("kestload %1\n").arg(Version()));
-        return 0;
-    }
-    Options o;
-    QString error;
-    if (!Parse(args, o, error)) {
-        Err(error);
-        std::fputs("Try 'kestload --help'.\n", stderr);
+// The mechanism table from `folder`; 0, or 2 with the reason on standard error.
+int LoadEngine(CEngineBinding& binding, bool current) {
+    CQuietStdout quiet(true);  // the engine's decryption trace would mix with the output
+    const int rc = binding.Load(AppFolder(), current);
+    if (rc == -12) {
+        PrintError(LoadKestString(kest::IDS_CLI_TABLE_FAILED)
+                       .arg(Shown(AppFolder() + QLatin1String(CEngineBinding::MechDataFileName(current))))
+                       .arg(binding.TableError()));
         return 2;
     }
-    // Messages the engine or the library would show in a window go to standard error.
-    kest::SetMessageBoxHandler([](const QString& text, const QString&, unsigned) {
-        Err(QString(text)
-                .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
-                .replace(QLatin1Char('\n'), QLatin1Char(' ')));
-        return static_cast<int>(kest::IDOK);
-    });
-
-    CEngineBinding binding;
-    {
-        // The engine's decryption trace would mix with the output.
-        CQuietStdout quiet(true);
-        const int rc = binding.Load(AppFolder());
-        if (rc == 0 && o.oldData) {
-            const std::u16string folder = AppFolder().toStdU16String();
-            if (binding.Engine()->LoadMechData(folder.c_str(), 0) < 0) {
-                Err(QStringLiteral("the older mechanism data cannot be loaded from %1").arg(AppFolder()));
-                return 2;
-            }
-        }
-        if (rc != 0) {
-            Err(QStringLiteral("the calculation engine cannot be loaded from %1 (code %2)")
-                    .arg(AppFolder())
-                    .arg(rc));
-            return 2;
-        }
+    if (rc != 0) {
+        PrintError(QStringLiteral("the calculation engine cannot be loaded from %1 (code %2)")
+                       .arg(Shown(AppFolder()))
+                       .arg(rc));
+        return 2;
     }
+    return 0;
+}
+
+// The checks of every file; the exit status.
+int RunChecks(const Options& o) {
+    SendMessagesToStandardError();
+    CEngineBinding binding;
+    if (LoadEngine(binding, !o.oldData) != 0) return 2;
     ITarn& engine = *binding.Engine();
     char16_t version[64] = {};
     engine.GetMechDataVer(version, 64);
     const QString generation =
         o.oldData ? QStringLiteral("V40.24.14 and earlier") : QStringLiteral("V40.24.15 and later");
+    const QString tableFile = AppFolder() + QLatin1String(CEngineBinding::MechDataFileName(!o.oldData));
+    if (!o.json) {
+        Print(LoadKestString(kest::IDS_CLI_MECH_DATA)
+                  .arg(LoadKestString(o.oldData ? kest::IDS_CLI_GEN_OLD : kest::IDS_CLI_GEN_CURRENT),
+                       Shown(tableFile), Shown(QString::fromUtf16(version))) +
+              QLatin1Char('\n'));
+    }
 
+    const QVector<CReportTarget> reports =
+        o.reportGiven ? PlanReports(o.report, o.files) : QVector<CReportTarget>();
+    CReportWriter reportWriter(!o.oldData, o.grey);
     int status = 0;
     auto worsen = [&status](int s) { status = std::max(status, s); };
     QJsonArray files;
-    for (const QString& file : o.files) {
+    for (qsizetype f = 0; f < o.files.size(); ++f) {
+        const QString& file = o.files[f];
         CProjectData project;
         QString why;
         QJsonObject entry;
-        entry.insert(QStringLiteral("file"), file);
+        entry.insert(QStringLiteral("file"), ShownBytes(file));
         QStringList warnings;
         if (ReadProjectFile(file, project, &why, &warnings) < 0) {
-            Err(QStringLiteral("%1: %2").arg(file, why.isEmpty() ? QStringLiteral("cannot be read") : why));
+            if (why.isEmpty()) why = QStringLiteral("cannot be read");
+            PrintError(QStringLiteral("%1: %2").arg(Shown(file), Shown(why)));
             entry.insert(QStringLiteral("error"), why);
             files.append(entry);
             worsen(2);
             continue;
         }
-        for (const QString& w : warnings) Err(QStringLiteral("%1: %2").arg(file, w));
+        for (const QString& w : warnings) PrintError(QStringLiteral("%1: %2").arg(Shown(file), Shown(w)));
         entry.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(warnings));
         const QString refused = NegativeLoadsProblem(LoadsOf(project));  // no verdict for any robot
         if (!refused.isEmpty()) {
-            Err(QStringLiteral("%1: %2").arg(file, refused));
+            PrintError(QStringLiteral("%1: %2").arg(Shown(file), Shown(refused)));
             entry.insert(QStringLiteral("error"), refused);
             worsen(2);
         }
@@ -254,7 +246,7 @@ int RunCommandLine(const QStringList& args) {
         const QVector<CRobotResult> results =
             o.fit ? FitProject(engine, project) : CheckProject(engine, project);
         QJsonArray robots;
-        QString text = QStringLiteral("%1\n").arg(file);
+        QString text = Shown(file) + QLatin1Char('\n');
         bool any = false, all = !results.isEmpty();
         for (const CRobotResult& r : results) {
             robots.append(RobotToJson(r));
@@ -262,25 +254,28 @@ int RunCommandLine(const QStringList& args) {
             all = all && Passes(r);
             if (o.fit) {
                 text += QStringLiteral("  %1 %2 %3\n")
-                            .arg(r.name, -24)
+                            .arg(Shown(r.name), -24)
                             .arg(r.analysed ? r.governing.Text() : QStringLiteral("-"), -22)
-                            .arg(r.verdict.text);
+                            .arg(Shown(r.verdict.text));
             } else {
                 text += RobotText(r);
             }
         }
         if (results.isEmpty()) {
             text += QStringLiteral("  no robot in the comparison list: nothing was checked\n");
-            Err(QStringLiteral("%1: no robot in the comparison list").arg(file));
+            PrintError(QStringLiteral("%1: no robot in the comparison list").arg(Shown(file)));
         }
-        if (!o.report.isEmpty()) {
-            const QString pdf = ReportPath(o.report, file, o.files.size() > 1);
-            QString why;
-            if (WriteReport(file, pdf, o.oldData, o.grey, why)) {
-                entry.insert(QStringLiteral("report"), pdf);
-                text += QStringLiteral("  report: %1\n").arg(pdf);
+        if (o.reportGiven) {
+            const CReportTarget& target = reports[f];
+            QString reportWhy = target.error;
+            if (reportWhy.isEmpty() && reportWriter.Write(project, target.path, reportWhy)) {
+                entry.insert(QStringLiteral("report"), ShownBytes(target.path));
+                text += QStringLiteral("  report: %1\n").arg(Shown(target.path));
             } else {
-                Err(QStringLiteral("%1: the report %2 was not written: %3").arg(file, pdf, why));
+                PrintError(LoadKestString(kest::IDS_CLI_REPORT_NOT_WRITTEN)
+                               .arg(Shown(file), Shown(target.path), Shown(reportWhy)));
+                entry.insert(QStringLiteral("report"), QJsonValue(QJsonValue::Null));
+                entry.insert(QStringLiteral("reportError"), reportWhy);
                 worsen(2);
             }
         }
@@ -288,7 +283,7 @@ int RunCommandLine(const QStringList& args) {
         entry.insert(QStringLiteral("passes"), o.fit ? any : all);
         files.append(entry);
         worsen((o.fit ? any : all) ? 0 : 1);
-        if (!o.json) Out(text);
+        if (!o.json) Print(text);
     }
     if (o.json) {
         QJsonObject root;
@@ -298,9 +293,50 @@ int RunCommandLine(const QStringList& args) {
         QJsonObject data;
         data.insert(QStringLiteral("controllerSoftware"), generation);
         data.insert(QStringLiteral("version"), QString::fromUtf16(version));
+        data.insert(QStringLiteral("file"), ShownBytes(tableFile));
         root.insert(QStringLiteral("mechanismData"), data);
         root.insert(QStringLiteral("files"), files);
-        Out(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)));
+        Print(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)));
+    }
+    return status;
+}
+
+}  // namespace
+
+bool IsCommandLineRequest(const QStringList& args) {
+    const QStringList options = OptionPart(args);
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        const QString& a = options[i];
+        if (i == 0 && (a == QLatin1String("--smoke-test") || a == QLatin1String("--quit-after-first-paint")))
+            continue;
+        if (a.startsWith(QLatin1Char('-')) && a.size() > 1) return true;
+    }
+    return false;
+}
+
+int RunCommandLine(const QStringList& args) {
+    const QStringList options = OptionPart(args);
+    int status = 0;
+    if (options.contains(QStringLiteral("--help")) || options.contains(QStringLiteral("-h"))) {
+        Print(LoadKestString(kest::IDS_CLI_USAGE));
+    } else if (options.contains(QStringLiteral("--version"))) {
+        Print(QStringLiteral("kestload %1\n").arg(Version()));
+    } else {
+        Options o;
+        QString error;
+        if (!Parse(args, o, error)) {
+            PrintError(error);
+            std::fputs((LoadKestString(kest::IDS_CLI_TRY_HELP) + QLatin1Char('\n')).toUtf8().constData(),
+                       stderr);
+            return 2;
+        }
+        status = RunChecks(o);
+    }
+    // Output that did not arrive is a failure, whatever the checks said.
+    QString lost;
+    if (!FinishOutput(&lost)) {
+        PrintError(LoadKestString(kest::IDS_CLI_OUTPUT_LOST).arg(lost));
+        return 2;
     }
     return status;
 }

@@ -9,7 +9,9 @@
 //                            its position and title (start-up benchmark, tests)
 //
 // --lang chooses the language of every text, before the user's setting
-// (View > Language) and the locale (English for en_*, otherwise Korean).
+// (View > Language) and the locale (English for en_*, otherwise Korean). The
+// command line never follows the setting: scripts parse what it prints, so
+// only --lang and the locale decide there.
 #include <QApplication>
 #include <QFileInfo>
 #include <QListWidget>
@@ -17,10 +19,12 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "CliOutput.h"
 #include "CommandLine.h"
 #include "DesktopIntegration.h"
 #include "DlgBuilder.h"
 #include "DlgMain.h"
+#include "FileNameBytes.h"
 #include "Icons.h"
 #include "Language.h"
 #include "MessageBox.h"
@@ -88,14 +92,16 @@ void StartLanguage(const QString& option) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // File names keep their bytes, also those that are not UTF-8.
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i) args << kest::FileNameFromBytes(QByteArray(argv[i]));
     QString lang, langError;
     if (!kest::TakeLanguageOption(args, &lang, &langError)) {
         std::fprintf(stderr, "kestload: %s\nTry 'kestload --help'.\n", qPrintable(langError));
         return 2;
     }
     if (IsCommandLineRequest(args)) {
+        PrepareStandardStreams();
         // No window: no display is needed (the report is drawn off screen).
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         // Only the command's own messages reach standard error, not Qt's notes.
@@ -104,7 +110,9 @@ int main(int argc, char** argv) {
         });
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("KestLoad"));
-        StartLanguage(lang);
+        const kest::Lang cliLang = kest::ChooseLanguage(lang, QString(), kest::ProcessMessageLocale());
+        kest::SetCurrentLanguage(cliLang);
+        kest::InstallQtTranslation(cliLang);
         return RunCommandLine(args);
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -123,7 +131,9 @@ int main(int argc, char** argv) {
     CDlgMain dlg(nullptr);
     if (smoke) return RunSmokeTest(dlg);
     const bool quitAfterPaint = !args.isEmpty() && args[0] == QLatin1String("--quit-after-first-paint");
-    const int fileArg = quitAfterPaint ? 1 : 0;
+    int fileArg = quitAfterPaint ? 1 : 0;
+    if (args.size() > fileArg && args[fileArg] == QLatin1String("--"))
+        ++fileArg;  // a file named like an option
     // A relative path is made absolute here: the title, Properties and Save use it.
     if (args.size() > fileArg) dlg.SetPathName(QFileInfo(args[fileArg]).absoluteFilePath());
     // The desktop opens .kestload files with this program, and only with it:

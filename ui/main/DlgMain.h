@@ -82,6 +82,15 @@ public:
     // The save-changes question: false when the command that asks must stop
     // (Cancel, or Yes and the save did not happen).
     bool AskSaveChanges();
+    // For a check without a window (the command line's report), before the
+    // window is first shown: the mechanism data it starts with, the current
+    // (true, as always without this call) or the older controller generation.
+    // Only that table is loaded.
+    void StartWithMechData(bool current);
+    // Takes a project that has already been read and analyses it, as opening
+    // its file would, without reading any file.
+    void ShowProject(const struct CProjectData& project);
+
     // Where a new window is placed: 80 pixels right of and below this one.
     QPoint NewWindowPosition() const;
 
@@ -186,6 +195,7 @@ public:
     // Engine binding and results.
     CEngineBinding m_engine;
     ITarn* m_pEngine = nullptr;  // m_engine's object while it is loaded
+    bool m_bStartWithCurrentData = true;
     unsigned int m_nProdVer[4] = {0, 0, 0, 0};
     int m_nVerdict[3] = {0, 0, 0};
     QString m_strVerdict[3];

@@ -22,7 +22,7 @@ using namespace kest;
 
 int CDlgMain::LoadModule() {
     if (m_engine.Engine() != nullptr) return -1;
-    const int rc = m_engine.Load(AppFolder());
+    const int rc = m_engine.Load(AppFolder(), m_bStartWithCurrentData);
     m_pEngine = m_engine.Engine();
     switch (rc) {
         case 0: return 0;

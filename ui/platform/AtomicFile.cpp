@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "FileBytes.h"
+#include "FileNameBytes.h"
 #include "Strings.h"
 
 namespace {
@@ -50,7 +51,7 @@ bool ResolveLinks(QByteArray& path, int* err) {
 }  // namespace
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-    QByteArray target = QFile::encodeName(path);
+    QByteArray target = kest::FileNameToBytes(path);
     int err = 0;
     if (!ResolveLinks(target, &err)) return Fail(error, err);
     // A file without write permission is not replaced, also for the superuser.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "FileNameBytes.h"
 #include "Strings.h"
 
 namespace {
@@ -24,7 +25,7 @@ QString SystemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)
 
 bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& out, QString* error) {
     // Opened without blocking, so that a FIFO with no writer cannot stop the program.
-    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = open(kest::FileNameToBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return Fail(error, SystemReason(errno));
     struct stat st;
     if (fstat(fd, &st) != 0) return Fail(error, SystemReason(errno), fd);

@@ -9,7 +9,7 @@ CEngineBinding::CEngineBinding() = default;
 
 CEngineBinding::~CEngineBinding() { Unload(); }
 
-int CEngineBinding::Load(const QString& folder) {
+int CEngineBinding::Load(const QString& folder, bool current) {
     if (m_lib != nullptr) return -1;
     m_lib = std::make_unique<CEngineLib>();
     std::string error;
@@ -28,7 +28,9 @@ int CEngineBinding::Load(const QString& folder) {
     m_pEngine = m_lib->CreateInstance();
     if (m_pEngine == nullptr) return -11;
     const std::u16string f = folder.toStdU16String();
-    if (m_pEngine->Init(f.c_str()) < 0) return -12;
+    const int rc = current ? m_pEngine->Init(f.c_str()) : m_pEngine->LoadMechData(f.c_str(), 0);
+    m_tableError = rc < 0 ? rc : 0;
+    if (rc < 0) return -12;
     return 0;
 }
 

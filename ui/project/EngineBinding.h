@@ -19,12 +19,14 @@ public:
     CEngineBinding& operator=(const CEngineBinding&) = delete;
 
     // Loads the library of `folder` (with its trailing '/'), binds the exports,
-    // creates the engine object and initialises it with the folder's current
-    // mechanism data. 0, or -1 already loaded, -2 the library cannot be
-    // loaded, -3 to -6 an export is missing (FailedExport names it), -11 the
-    // object cannot be created, -12 it cannot be initialised. A failure
-    // leaves nothing loaded but the library of -11/-12, which Unload releases.
-    int Load(const QString& folder);
+    // creates the engine object and initialises it with the folder's mechanism
+    // data: the current table, or with `current` false only the older one.
+    // 0, or -1 already loaded, -2 the library cannot be loaded, -3 to -6 an
+    // export is missing (FailedExport names it), -11 the object cannot be
+    // created, -12 the table cannot be loaded (TableError gives the engine's
+    // code). A failure leaves nothing loaded but the library of -11/-12, which
+    // Unload releases.
+    int Load(const QString& folder, bool current = true);
     // Deletes the object through the engine's own export, then frees the library.
     // 0, or -1 when no object existed (a library alone is still freed).
     int Unload();
@@ -32,10 +34,17 @@ public:
     ITarn* Engine() const { return m_pEngine; }
     PFN_EncryptMechData EncryptFunction() const;
     const char* FailedExport() const { return m_failedExport; }
+    // The engine's code of the failed table load behind -12 (0 otherwise).
+    int TableError() const { return m_tableError; }
     static const char* FileName() { return "libTarn_Kest.so"; }
+    // The mechanism table of the current or the older controller generation.
+    static const char* MechDataFileName(bool current) {
+        return current ? "KestMechData.bin" : "KestMechData_old.bin";
+    }
 
 private:
     std::unique_ptr<CEngineLib> m_lib;
     ITarn* m_pEngine = nullptr;
     const char* m_failedExport = nullptr;
+    int m_tableError = 0;
 };

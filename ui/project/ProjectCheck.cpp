@@ -2,9 +2,13 @@
 
 #include <QJsonArray>
 #include <algorithm>
+#include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 #include "Tarn_Kest.h"
+#include "Verdict.h"
 
 namespace {
 
@@ -12,10 +16,23 @@ const char* const kAxes[6] = {"S", "H", "V", "R2", "B", "R1"};
 
 QJsonValue Number(double v) { return std::isfinite(v) ? QJsonValue(v) : QJsonValue(QJsonValue::Null); }
 
-// A number under `key`; one that is not finite is null, and `<key>Text` says
-// which it is: "nan", "inf" or "-inf".
+// A number the engine computed in single precision: the shortest text that
+// reads back to the same float (510, not 510.0000029802323). A value beyond
+// the float range keeps its double.
+QJsonValue EngineNumber(double v) {
+    if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return Number(v);
+    // to_chars and from_chars never look at the process locale (a decimal comma).
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, static_cast<float>(v));
+    double shortest = v;
+    std::from_chars(text, end.ptr, shortest);
+    return QJsonValue(shortest);
+}
+
+// An engine number under `key`; one that is not finite is null, and
+// `<key>Text` says which it is: "nan", "inf" or "-inf".
 void PutNumber(QJsonObject& o, const QString& key, double v) {
-    o.insert(key, Number(v));
+    o.insert(key, EngineNumber(v));
     if (std::isfinite(v)) return;
     const QString text = std::isnan(v) ? QStringLiteral("nan")
                          : v > 0       ? QStringLiteral("inf")
@@ -27,6 +44,22 @@ QJsonObject Ratios(const AxisRatios& r) {
     QJsonObject o;
     for (int k = 0; k < 6; ++k) PutNumber(o, QLatin1String(kAxes[k]), r.v[k]);
     return o;
+}
+
+// The detail lines as data: quantity, level and the word the detail shows.
+QJsonArray Details(const CRobotResult& r) {
+    QJsonArray details;
+    if (!r.analysed) return details;
+    const char* const quantities[3] = {"mass", "moment", "inertia"};
+    const int levels[3] = {r.massLevel, r.momentLevel, r.inertiaLevel};
+    for (int q = 0; q < (r.inertiaChecked ? 3 : 2); ++q) {
+        QJsonObject line;
+        line.insert(QStringLiteral("quantity"), QLatin1String(quantities[q]));
+        line.insert(QStringLiteral("level"), levels[q]);
+        line.insert(QStringLiteral("word"), DetailWord(q, levels[q]));
+        details.append(line);
+    }
+    return details;
 }
 
 QJsonObject Load(const CPrmLoadSub& p) {
@@ -78,6 +111,7 @@ QJsonObject RobotToJson(const CRobotResult& r) {
     verdict.insert(QStringLiteral("passes"), Passes(r));
     verdict.insert(QStringLiteral("text"), r.verdict.text);
     verdict.insert(QStringLiteral("detail"), r.verdict.detail);
+    verdict.insert(QStringLiteral("details"), Details(r));
     o.insert(QStringLiteral("verdict"), verdict);
     if (!r.refusal.isEmpty()) o.insert(QStringLiteral("noVerdict"), r.refusal);
     if (!r.analysed) return o;

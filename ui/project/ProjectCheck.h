@@ -30,8 +30,10 @@ inline bool Passes(const CRobotResult& r) {
 }
 
 // One robot's inputs-free result as JSON: ratios, levels, envelope, limits,
-// verdict and governing limit. A number that is not finite is null, with
-// "<name>Text" beside it: "nan", "inf" or "-inf".
+// verdict with its detail lines as data, and governing limit. A number that is
+// not finite is null, with "<name>Text" beside it: "nan", "inf" or "-inf";
+// those of the engine (ratios, envelope) are written with the shortest text
+// that reads back to the same single-precision value.
 KESTLOADLIB_API QJsonObject RobotToJson(const CRobotResult& r);
 // The project's four loads as JSON (positions in mm).
 KESTLOADLIB_API QJsonObject LoadsToJson(const CProjectLoads& loads);

@@ -40,17 +40,23 @@ CVerdict BuildVerdict(int inEnvelope, int massLevel, int momentLevel, int inerti
         v.text = pass + QStringLiteral(" (") + LoadKestString(kest::IDS_HIGH_LOAD) + QStringLiteral(")");
     }
 
-    const QString massWord = massLevel == 3   ? LoadKestString(kest::IDS_HYPER_OVERLOAD)
-                             : massLevel == 1 ? LoadKestString(kest::IDS_HIGH_LOAD)
-                                              : LoadKestString(kest::IDS_OK);
     v.massOverload = massLevel == 3;
-    v.detail =
-        QStringLiteral("   ") + LoadKestString(kest::IDS_DETAIL_MASS) + QStringLiteral("\t  :  ") + massWord;
+    v.detail = QStringLiteral("   ") + LoadKestString(kest::IDS_DETAIL_MASS) + QStringLiteral("\t  :  ") +
+               DetailWord(0, massLevel);
     v.detail += QStringLiteral("\r\n   ") + LoadKestString(kest::IDS_DETAIL_MOMENT) +
-                QStringLiteral("   \t  :  ") + LevelWord(momentLevel, kest::IDS_STATICALLY);
+                QStringLiteral("   \t  :  ") + DetailWord(1, momentLevel);
     if (showInertia) {
         v.detail += QStringLiteral("\r\n   ") + LoadKestString(kest::IDS_DETAIL_INERTIA) +
-                    QStringLiteral("\t  :  ") + LevelWord(inertiaLevel, kest::IDS_DYNAMICALLY);
+                    QStringLiteral("\t  :  ") + DetailWord(2, inertiaLevel);
     }
     return v;
+}
+
+QString DetailWord(int quantity, int level) {
+    if (quantity == 0) {
+        return level == 3   ? LoadKestString(kest::IDS_HYPER_OVERLOAD)
+               : level == 1 ? LoadKestString(kest::IDS_HIGH_LOAD)
+                            : LoadKestString(kest::IDS_OK);
+    }
+    return LevelWord(level, quantity == 1 ? kest::IDS_STATICALLY : kest::IDS_DYNAMICALLY);
 }

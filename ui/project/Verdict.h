@@ -16,3 +16,7 @@ struct KESTLOADLIB_API CVerdict {
 // `inEnvelope` is the engine's IsInEnvelope (1 inside); levels 0 to 3.
 KESTLOADLIB_API CVerdict BuildVerdict(int inEnvelope, int massLevel, int momentLevel, int inertiaLevel,
                                       bool showInertia);
+
+// The word of a detail line, as the detail shows it: quantity 0 mass, 1 moment,
+// 2 inertia; levels 0 to 3.
+KESTLOADLIB_API QString DetailWord(int quantity, int level);

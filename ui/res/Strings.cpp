@@ -91,6 +91,43 @@ const Table& KoreanTable() {
         {IDS_NUMBERS_READ_IN_PART, "파일의 일부 값은 순수한 숫자가 아니어서 다음과 같이 읽었습니다:"},
         {IDS_PDF_NOT_MADE, "PDF 문서를 만들지 못했습니다."},
         {IDS_PRINT_DOC_NAME, "인쇄 테스트"},
+        {IDS_CLI_USAGE,
+         "사용법: kestload [--lang ko|en] [PROJECT.kestload]\n"
+         "        kestload --check FILE.kestload... [--old-data] [--json] [--report OUT.pdf] [--grey]\n"
+         "        kestload --fit FILE.kestload [--old-data] [--json]\n"
+         "        kestload --help | --version\n"
+         "\n"
+         "옵션이 없으면 메인 창이 열립니다 (프로젝트를 주면 그 프로젝트와 함께).\n"
+         "\n"
+         "  --check      각 프로젝트의 비교 목록에 있는 모든 로봇을 창과 같이 분석하고\n"
+         "               판정, 상세 내용과 지배 한계를 출력합니다\n"
+         "  --fit        프로젝트의 부하를 메커니즘 데이터의 모든 모델로 검사하여\n"
+         "               여유가 가장 큰 모델부터 나열합니다\n"
+         "  --old-data   제어기 소프트웨어 V40.24.14 이하의 메커니즘 데이터를 사용합니다\n"
+         "  --json       텍스트 대신 JSON 문서 하나를 출력합니다\n"
+         "  --report F   프로젝트의 2쪽 보고서를 PDF 파일 F에 씁니다 (프로젝트가 여럿이면\n"
+         "               F는 폴더: 프로젝트마다 PDF 하나, 같은 이름은 x-2.pdf 처럼 번호를 붙임)\n"
+         "  --grey       보고서를 흑백으로 그립니다\n"
+         "  --help       이 도움말을 보이고 끝냅니다\n"
+         "  --version    버전을 보이고 끝냅니다\n"
+         "  --lang L     한국어(ko) 또는 영어(en) 텍스트: 판정, 상세 내용, 보고서, 이 도움말;\n"
+         "               없으면 로캘을 따릅니다 (en_* 로캘은 영어, 그 밖에는 한국어)\n"
+         "  --           뒤의 인자는 모두 파일 이름입니다\n"
+         "\n"
+         "종료 상태: 0 모든 로봇 합격 (--fit: 부하를 감당하는 모델이 하나 이상),\n"
+         "1 불합격이거나 메커니즘 데이터에 없는 로봇, 2 사용법, 파일, 데이터 또는 출력 오류.\n"},
+        {IDS_CLI_TRY_HELP, "'kestload --help'를 실행해 보십시오."},
+        {IDS_CLI_UNKNOWN_OPTION, "알 수 없는 옵션 %1"},
+        {IDS_CLI_NEEDS_CHECK, "%1 옵션은 --check 또는 --fit과 함께 씁니다"},
+        {IDS_CLI_REPORT_NEEDS_FILE, "--report에는 출력 파일 이름이 필요합니다"},
+        {IDS_CLI_OUTPUT_LOST, "출력을 쓰지 못했습니다: %1"},
+        {IDS_CLI_STDOUT_CLOSED, "표준 출력이 닫혀 있습니다"},
+        {IDS_CLI_REPORT_IS_INPUT, "검사하는 프로젝트 파일 %1 입니다"},
+        {IDS_CLI_MECH_DATA, "메커니즘 데이터: %1, %2, 데이터 버전 %3"},
+        {IDS_CLI_GEN_CURRENT, "제어기 소프트웨어 V40.24.15 이상"},
+        {IDS_CLI_GEN_OLD, "제어기 소프트웨어 V40.24.14 이하"},
+        {IDS_CLI_TABLE_FAILED, "메커니즘 데이터 %1 을(를) 읽을 수 없습니다 (코드 %2)"},
+        {IDS_CLI_REPORT_NOT_WRITTEN, "%1: 보고서 %2 을(를) 쓰지 못했습니다: %3"},
     };
     return kTable;
 }
@@ -186,6 +223,45 @@ const Table& EnglishTable() {
          "Some values of the file are not plain numbers; they were read as follows:"},
         {IDS_PDF_NOT_MADE, "The PDF document could not be created."},
         {IDS_PRINT_DOC_NAME, "Print test"},
+        {IDS_CLI_USAGE,
+         "Usage: kestload [--lang ko|en] [PROJECT.kestload]\n"
+         "       kestload --check FILE.kestload... [--old-data] [--json] [--report OUT.pdf] [--grey]\n"
+         "       kestload --fit FILE.kestload [--old-data] [--json]\n"
+         "       kestload --help | --version\n"
+         "\n"
+         "Without options the main window opens (with the project, if one is given).\n"
+         "\n"
+         "  --check      analyse every robot of each project's comparison list, as the\n"
+         "               window does, and print its verdict, details and governing limit\n"
+         "  --fit        check the project's loads against every model of the mechanism\n"
+         "               data, from the most headroom to the least\n"
+         "  --old-data   use the mechanism data of controller software V40.24.14 and earlier\n"
+         "  --json       print one JSON document instead of text\n"
+         "  --report F   write the two-page report of the project to the PDF file F\n"
+         "               (with several projects F is a folder: one PDF per project, the\n"
+         "               same name again numbered, as x-2.pdf)\n"
+         "  --grey       draw the report in grey scale\n"
+         "  --help       show this help and exit\n"
+         "  --version    show the version and exit\n"
+         "  --lang L     texts in Korean (ko) or English (en): verdicts, details, the\n"
+         "               report and this help; without it the locale decides (English\n"
+         "               for an en_* locale, Korean for any other)\n"
+         "  --           every argument after it is a file name\n"
+         "\n"
+         "Exit status: 0 every robot passes (--fit: at least one model carries the load),\n"
+         "1 a robot fails or is not in the mechanism data, 2 a usage, file, data or output error.\n"},
+        {IDS_CLI_TRY_HELP, "Try 'kestload --help'."},
+        {IDS_CLI_UNKNOWN_OPTION, "unknown option %1"},
+        {IDS_CLI_NEEDS_CHECK, "%1 goes with --check or --fit"},
+        {IDS_CLI_REPORT_NEEDS_FILE, "--report needs an output file name"},
+        {IDS_CLI_OUTPUT_LOST, "the output could not be written: %1"},
+        {IDS_CLI_STDOUT_CLOSED, "standard output is closed"},
+        {IDS_CLI_REPORT_IS_INPUT, "it is the project file %1 being checked"},
+        {IDS_CLI_MECH_DATA, "mechanism data: %1, %2, data version %3"},
+        {IDS_CLI_GEN_CURRENT, "controller software V40.24.15 and later"},
+        {IDS_CLI_GEN_OLD, "controller software V40.24.14 and earlier"},
+        {IDS_CLI_TABLE_FAILED, "the mechanism data %1 cannot be read (code %2)"},
+        {IDS_CLI_REPORT_NOT_WRITTEN, "%1: the report %2 was not written: %3"},
     };
     return kTable;
 }

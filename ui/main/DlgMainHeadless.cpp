@@ -1,0 +1,24 @@
+// The main window driven without a user: the command line's report draws
+// from a project it has already read, on the mechanism data it was asked for.
+#include <QAction>
+
+#include "DlgMain.h"
+#include "MngLegend.h"
+#include "ProjectData.h"
+#include "Templates.h"
+
+using namespace kest;
+
+void CDlgMain::StartWithMechData(bool current) {
+    m_bStartWithCurrentData = current;
+    if (QAction* a = CommandAction(ID_HELP_VER_NEW)) a->setChecked(current);
+    if (QAction* a = CommandAction(ID_HELP_VER_OLD)) a->setChecked(!current);
+}
+
+void CDlgMain::ShowProject(const CProjectData& project) {
+    ApplyProject(project);
+    UpdateData(false);
+    SetModifiedFlag(0);
+    m_strSelMech = m_pMngLegend ? m_pMngLegend->Name(-1) : QString();
+    DoAnalyse();
+}

@@ -39,6 +39,7 @@ CGrid::CGrid(QWidget* parent)
     setLineWidth(1);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
+    viewport()->installEventFilter(this);
     for (bool horz : {true, false}) {
         QScrollBar* bar = horz ? horizontalScrollBar() : verticalScrollBar();
         bar->setSingleStep(1);
@@ -537,9 +538,17 @@ void CGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CGrid::keyPressEvent(QKeyEvent* event) {
-    if (m_pEdit) {  // keys reaching the table while an edit is open belong to the edit
-        m_pEdit->setFocus(Qt::OtherFocusReason);
-        QApplication::sendEvent(m_pEdit, event);
+    if (m_pEdit) {
+        // Keys reaching the table while an edit is open belong to the edit.
+        // One the edit does not use climbs back up through the drawing area,
+        // which ends it (eventFilter); the guard is a second stop.
+        if (!m_bSendingKey) {
+            m_pEdit->setFocus(Qt::OtherFocusReason);
+            m_bSendingKey = true;
+            QApplication::sendEvent(m_pEdit, event);
+            m_bSendingKey = false;
+        }
+        event->accept();
         return;
     }
     const int key = event->key();
@@ -561,7 +570,9 @@ void CGrid::keyPressEvent(QKeyEvent* event) {
     if (printable && m_bEditable) {
         if (QLineEdit* edit = BeginEdit(m_nCurCol, m_nCurRow)) {
             edit->setFocus(Qt::OtherFocusReason);
+            m_bSendingKey = true;
             QApplication::sendEvent(edit, event);
+            m_bSendingKey = false;
             event->accept();
             return;
         }
@@ -570,6 +581,18 @@ void CGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport()) {
+        // A key reaches the drawing area only on its way up from the edit,
+        // which did not use it (Shift or Ctrl alone, say): it has been offered
+        // to the edit already, so it ends here instead of going round the
+        // table and the edit again.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+            event->accept();
+            return true;
+        }
+        return QAbstractScrollArea::eventFilter(watched, event);
+    }
     if (watched != m_pEdit || m_bForwardingKey) return QAbstractScrollArea::eventFilter(watched, event);
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();

@@ -191,6 +191,7 @@ private:
     QLineEdit* m_pEdit = nullptr;
     int m_nEditCol = 0, m_nEditRow = 0;
     bool m_bForwardingKey = false;
+    bool m_bSendingKey = false;                 // a key of the table is being handed to the edit
     int m_nBarGuard = 0;                        // scroll bar changes made by the grid itself
     std::vector<std::vector<CGrCell>> m_cells;  // [row][column]
 };

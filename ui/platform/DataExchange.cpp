@@ -7,6 +7,7 @@
 #include "DlgBuilder.h"
 #include "MessageBox.h"
 #include "NumText.h"
+#include "Strings.h"
 
 namespace kest {
 
@@ -43,7 +44,8 @@ void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label) {
     pDX->m_bFailed = true;
     if (pDX->m_onFail) pDX->m_onFail(id);
     const QString field = (pDX->m_strContext + QLatin1Char(' ') + label).trimmed();
-    const QString text = QStringLiteral("Enter a number.");
+    // The exchange's own message, in the window's language.
+    const QString text = LoadKestString(IDS_ENTER_NUMBER);
     KestMessageBox(field.isEmpty() ? text : field + QStringLiteral(": ") + text,
                    KEST_MB_OK | KEST_MB_ICONWARNING);
     if (QWidget* w = GetDlgItem(pDX->m_pDlgWnd, id)) {

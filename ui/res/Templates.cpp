@@ -307,6 +307,7 @@ const DlgTemplate kLoadCalc = {
          "When equipment sits between the tool and the robot, measure the tool's centre of gravity from the "
          "robot mount."},
         {IDC_LC_LEGEND, K::Frame, 311, 140, 150, 53, "", ST_HIDDEN},
+        {IDC_LC_INPUT_PAGES, K::Static, 8, 251, 344, 8, "", ST_NONE},
         {IDOK_BUTTON, K::PushButton, 356, 248, 50, 14, "Input", ST_DEFAULT},
         {2, K::PushButton, 410, 248, 50, 14, "Cancel", ST_NONE},
     },

@@ -345,7 +345,7 @@ TEST_F(ToolCalcWindow, BadTextNeverInterruptsTypingAndStopsAccepting) {
         Type(w, IDC_TC_COM_WK_Y, QStringLiteral("1e"));
         PressOk(w);
         ASSERT_EQ(Messages().shown.size(), 1u);
-        EXPECT_EQ(Messages().shown[0].text, QStringLiteral("Enter a number."));
+        EXPECT_EQ(Messages().shown[0].text, QStringLiteral("숫자를 입력하십시오."));
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(QApplication::focusWidget(), Edit(w, IDC_TC_MASS_WK));
         Type(w, IDC_TC_MASS_WK, QStringLiteral("4.2"));
@@ -372,7 +372,7 @@ TEST_F(ToolCalcWindow, AResultThatWasNotComputedIsNotHandedOver) {
         PressOk(w);
         ASSERT_EQ(Messages().shown.size(), 1u);
         EXPECT_EQ(Messages().shown[0].text,
-                  QStringLiteral("The total mass is 0 kg: hand and workpiece cannot be combined."));
+                  QStringLiteral("총 질량이 0 kg이어서 핸드와 공작물을 합칠 수 없습니다."));
         EXPECT_TRUE(w->isVisible());
         // The hand alone is known.
         Choose(w, IDC_TC_RADIO_HND);
@@ -394,8 +394,8 @@ TEST_F(ToolCalcWindow, AResultThatWasNotComputedIsNotHandedOver) {
         PressOk(&w);
         EXPECT_TRUE(w.isVisible()) << zeroed;
         ASSERT_EQ(Messages().shown.size(), static_cast<size_t>(zeroed + 1));
-        EXPECT_TRUE(
-            Messages().shown.back().text.startsWith(QStringLiteral("The robot has no allowable wrist")));
+        EXPECT_TRUE(Messages().shown.back().text.startsWith(
+            QStringLiteral("로봇에 손목의 허용 모멘트나 허용 관성이 없어")));
         EXPECT_EQ(c.m_prmHnd.Mass, 0.0);  // never computed
     }
 }
@@ -452,18 +452,24 @@ TEST_F(ToolCalcWindow, PictureAndInertiaButtons) {
     EXPECT_EQ(c.SizeWkX, 0.0);
 }
 
-TEST_F(ToolCalcWindow, InputsSurviveNewSaveAndOpen) {
+TEST_F(ToolCalcWindow, InputsSurviveSaveAndOpenAndNewStartsEmpty) {
     ASSERT_TRUE(RunToolCalc([](CDlgToolCalcWnd* w) {
         TypeExample(w);
         PressOk(w);
     }));
     dlg->m_dlgToolCalc.SizeWkY = 75.5;
-    dlg->Init();  // "New"
-    EXPECT_EQ(dlg->m_dlgToolCalc.MassHnd, 6.5);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tool calc.kestload"));
     ASSERT_EQ(dlg->SavePrj(path), 0);
+    // "New" starts the calculator empty; opening the file brings its inputs back.
+    const CDlgToolCalc empty;
+    dlg->Init();
+    int n = 0;
+    for (const CDlgToolCalc::Field* f = CDlgToolCalc::SavedFields(&n); n > 0; ++f, --n)
+        EXPECT_EQ(dlg->m_dlgToolCalc.*(f->member), empty.*(f->member)) << f->name;
+    ASSERT_EQ(dlg->OpenPrj(path), 0);
+    EXPECT_EQ(dlg->m_dlgToolCalc.MassHnd, 6.5);
     CDlgMain other;
     ASSERT_EQ(other.OpenPrj(path), 0);
     int count = 0;

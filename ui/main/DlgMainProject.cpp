@@ -31,6 +31,9 @@ int CDlgMain::Init() {
     m_prmAddLoadV.Clear();
     m_prmAddLoadH.Clear();
     m_prmAddLoadS.Clear();
+    // The calculators start empty: their lists and inputs belong to the project.
+    m_dlgLoadCalc = CDlgLoadCalc();
+    m_dlgToolCalc = CDlgToolCalc();
     if (m_pMngLegend) m_pMngLegend->Clear();
     UpdateData(false);
     DoAnalyse();  // also clears every result and repaints the pages

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +23,7 @@
 #include "MessageBox.h"
 #include "PathHelpers.h"
 #include "PgBarChart.h"
+#include "Templates.h"
 
 using namespace kest;
 using kesttest::MainDialog;
@@ -135,6 +137,31 @@ TEST(ToolCalcArithmetic, EveryStopKeepsTheValuesAfterIt) {
         EXPECT_EQ(c.m_prmAll.Lz, before.m_prmAll.Lz);
         EXPECT_EQ(c.m_prmAll.Ixx, before.m_prmAll.Ixx);
     }
+}
+
+// Every label of the tool calculator means in Korean what it means in
+// English: the same unit in parentheses, and a label without Hangul (an axis
+// name such as Ixx) the same in both.
+TEST(ToolCalcTemplate, KoreanAndEnglishLabelsAgree) {
+    const DlgTemplate* t = FindDlgTemplate(IDD_TOOL_CALC);
+    ASSERT_NE(t, nullptr);
+    const QRegularExpression unit(QStringLiteral("\\(([^)]*)\\)$"));
+    int inertiaHeads = 0;
+    for (const CtrlTemplate& c : t->controls) {
+        if (c.kind != CtrlKind::Static || c.textEn == nullptr) continue;
+        const QString ko = QString::fromUtf8(c.text).simplified();
+        const QString en = QString::fromUtf8(c.textEn).simplified();
+        SCOPED_TRACE(ko.toStdString() + " / " + en.toStdString());
+        EXPECT_EQ(unit.match(ko).captured(1), unit.match(en).captured(1));
+        if (!ko.contains(QRegularExpression(QStringLiteral("[\\x{AC00}-\\x{D7A3}]")))) {
+            EXPECT_EQ(ko, en);
+        }
+        if (en.contains(QStringLiteral("nertia (kgm²)"))) {
+            EXPECT_TRUE(ko.contains(QStringLiteral("관성"))) << "an inertia column headed otherwise";
+            ++inertiaHeads;
+        }
+    }
+    EXPECT_EQ(inertiaHeads, 3);  // the inputs, the own-inertia column and the result
 }
 
 // The main window with TK20-1700 (R1 23.52 N·m, R2/B 50.96 N·m, inertias

@@ -130,6 +130,13 @@ TEST_F(Keys, AndKoreanInputInEveryGridAndEdit) {
         QTest::keyClick(edit, Qt::Key_Return);
         EXPECT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[0][0].Name, QStringLiteral("부품"));
 
+        // Korean composed with the table focused opens an edit for it.
+        grid.setFocus();
+        Compose(&grid, QStringLiteral("흡착 패드"));
+        ASSERT_NE(grid.GetEditWnd(), nullptr);
+        QTest::keyClick(grid.GetEditWnd(), Qt::Key_Return);
+        EXPECT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[0][0].Name, QStringLiteral("흡착 패드"));
+
         // The same on the value column; the read-only tables open no edit.
         ASSERT_EQ(grid.SetCurCell(2, 1), 0);
         grid.setFocus();

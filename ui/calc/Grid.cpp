@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -247,7 +248,12 @@ void CGrid::EnableScroll(bool bHorz, bool bVert) {
     UpdateScrollRange();
 }
 
-void CGrid::EnableEdit(bool bEnable) { m_bEditable = bEnable; }
+void CGrid::EnableEdit(bool bEnable) {
+    m_bEditable = bEnable;
+    // An input method (Korean, say) may then write into the table, which
+    // opens an edit for the text as a typed character does.
+    setAttribute(Qt::WA_InputMethodEnabled, bEnable);
+}
 
 // ---------------------------------------------------------------- layout
 
@@ -578,6 +584,25 @@ void CGrid::keyPressEvent(QKeyEvent* event) {
         }
     }
     event->ignore();  // to the owner
+}
+
+void CGrid::inputMethodEvent(QInputMethodEvent* event) {
+    // Composed text starts an edit on the current cell and goes on in it.
+    QLineEdit* edit = m_pEdit;
+    if (edit == nullptr && m_bEditable &&
+        (!event->commitString().isEmpty() || !event->preeditString().isEmpty()))
+        edit = BeginEdit(m_nCurCol, m_nCurRow);
+    if (edit == nullptr) return QAbstractScrollArea::inputMethodEvent(event);
+    edit->setFocus(Qt::OtherFocusReason);
+    QApplication::sendEvent(edit, event);
+}
+
+QVariant CGrid::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (m_pEdit) return m_pEdit->inputMethodQuery(query);
+    // The input method's window goes beside the current cell.
+    if (query == Qt::ImCursorRectangle)
+        return GetCellScreenRect(m_nCurCol, m_nCurRow).translated(viewport()->pos());
+    return QAbstractScrollArea::inputMethodQuery(query);
 }
 
 bool CGrid::eventFilter(QObject* watched, QEvent* event) {

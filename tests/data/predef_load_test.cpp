@@ -1,6 +1,8 @@
-// The bundled PredefLoad.xml: readable the way the load calculator reads it,
-// physically possible loads, and a picture for every load.
+// The bundled PredefLoad.xml: read by the load calculator's own reader with
+// no load left out, physically possible loads, and a picture for every load.
 #include <gtest/gtest.h>
+
+#include <QString>
 
 #include <cctype>
 #include <cerrno>
@@ -13,6 +15,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "DlgLoadCalc.h"
 
 namespace {
 
@@ -105,6 +109,14 @@ TEST_F(PredefLoadFile, IsTheSourceFileInUtf8WithItsHeader) {
 TEST_F(PredefLoadFile, EveryLoadIsComplete) {
     const pugi::xpath_node_set loads = doc.select_nodes("//Load");
     ASSERT_GE(loads.size(), 30u);
+    // The calculator's reader takes every load, in document order.
+    CPredefLoads read;
+    QString error;
+    ASSERT_EQ(ReadPredefFile(QString::fromStdString(kAppDir + "PredefLoad.xml"), read, &error), 0)
+        << error.toStdString();
+    EXPECT_TRUE(read.skipped.isEmpty()) << read.skipped.join(QLatin1Char('\n')).toStdString();
+    ASSERT_EQ(read.loads.size(), loads.size());
+    size_t index = 0;
     const std::set<std::string> mounts = {"tool", "v", "h", "s"}, appls = {"spot", "arc", "handling"};
     std::set<std::string> names;
     std::set<std::string> seenMounts;
@@ -129,10 +141,13 @@ TEST_F(PredefLoadFile, EveryLoadIsComplete) {
         for (const std::string& t : Tokens(load.child_value("Appl")))
             EXPECT_EQ(appls.count(t), 1u) << "Appl " << t;
 
-        double v[7] = {};
         const char* const fields[7] = {"Mass", "L_X", "L_Y", "L_Z", "I_X", "I_Y", "I_Z"};
-        for (int i = 0; i < 7; ++i)
-            EXPECT_TRUE(load.child(fields[i]) && ParseNumber(load.child_value(fields[i]), v[i])) << fields[i];
+        for (const char* field : fields) EXPECT_TRUE(load.child(field)) << field;
+        const CLoad& got = read.loads[index++];
+        EXPECT_EQ(got.Name.toStdString(), name);
+        const CPrmLoadSub& p = got.prm;
+        // Millimetres as in the file.
+        const double v[7] = {p.Mass, p.Lx * 1000, p.Ly * 1000, p.Lz * 1000, p.Ixx, p.Iyy, p.Izz};
         EXPECT_GT(v[0], 0.0);
         // Any rigid body's principal inertias obey the triangle inequality.
         const double ixx = v[4], iyy = v[5], izz = v[6];

@@ -321,7 +321,7 @@ TEST_F(MainDialog, EditsMarkTheProjectAndBadNumbersAreReported) {
     Messages().Reset();
     dlg->activateWindow();
     dlg->OnBnClickedAnalyse();
-    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("부가중량 H Lx: Enter a number.")});
+    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("부가중량 H Lx: 숫자를 입력하십시오.")});
     EXPECT_EQ(LoadTabs(*dlg)->currentIndex(), 2);
     EXPECT_TRUE(dlg->m_pPgAddLoad[2]->isVisible());
     auto* lx = DlgItem<QLineEdit>(dlg->m_pPgAddLoad[2], IDC_LX);
@@ -333,7 +333,7 @@ TEST_F(MainDialog, EditsMarkTheProjectAndBadNumbersAreReported) {
     TypeLoad(2, {"10", "0", "0", "0", "0", "0", "0"});
     SetDlgItemText(dlg->m_pPgAddLoad[0], IDC_MASS, QStringLiteral("1e400"));
     dlg->OnBnClickedAnalyse();
-    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Tool 중량: Enter a number.")});
+    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Tool 중량: 숫자를 입력하십시오.")});
     EXPECT_EQ(LoadTabs(*dlg)->currentIndex(), 0);
 }
 
@@ -434,7 +434,7 @@ TEST_F(MainDialog, TheVerdictFollowsTyping) {
     mass->selectAll();
     QTest::keyClicks(mass, QStringLiteral("1x"));
     emit mass->editingFinished();  // the field is left
-    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Tool 중량: Enter a number.")});
+    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Tool 중량: 숫자를 입력하십시오.")});
     // Leaving a field without typing analyses nothing again.
     Messages().Reset();
     SetDlgItemText(dlg->m_pPgAddLoad[0], IDC_MASS, QStringLiteral("10"));

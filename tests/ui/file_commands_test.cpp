@@ -361,7 +361,7 @@ TEST_F(ProjectWindow, ExamplesAreOffered) {
     EXPECT_TRUE(Messages().shown[0].text.startsWith(QStringLiteral("예제 폴더가 없습니다.")));
 }
 
-TEST_F(ProjectWindow, NewKeepsTheCalculatorsInputs) {
+TEST_F(ProjectWindow, NewStartsTheCalculatorsEmpty) {
     CLoad part;
     part.Name = QStringLiteral("bracket");
     dlg->m_dlgLoadCalc.m_arrLoad[0] = {part};
@@ -374,8 +374,8 @@ TEST_F(ProjectWindow, NewKeepsTheCalculatorsInputs) {
     const QString path = dir.filePath(QStringLiteral("new.kestload"));
     ASSERT_EQ(dlg->SavePrj(path), 0);
     const QByteArray saved = ReadAll(path);
-    EXPECT_TRUE(saved.contains("\t\t\t\tName=\"bracket\"\r\n"));
-    EXPECT_TRUE(saved.contains("\t\tMassWk=\"3.5000\"\r\n"));
+    EXPECT_FALSE(saved.contains("bracket"));
+    EXPECT_TRUE(saved.contains("\t\tMassWk=\"0.0000\"\r\n"));
 }
 
 TEST_F(ProjectWindow, SaveChangesQuestionOnEveryCommand) {
@@ -671,7 +671,7 @@ TEST_F(ProjectWindow, ABadNumberStopsTheSave) {
     dlg->SetModifiedFlag(1);
     Messages().Reset();
     dlg->CommandAction(ID_FILE_SAVE_PRJ)->trigger();
-    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Tool Ly: Enter a number.")});
+    EXPECT_EQ(Messages().Texts(), QStringList{QStringLiteral("Tool Ly: 숫자를 입력하십시오.")});
     EXPECT_EQ(LoadTabs()->currentIndex(), 0);
     EXPECT_EQ(DlgItem<QLineEdit>(dlg->m_pPgAddLoad[0], IDC_LY)->selectedText(), QStringLiteral("1.2.3"));
     EXPECT_EQ(ReadAll(path), before);
@@ -687,7 +687,7 @@ TEST_F(ProjectWindow, ABadNumberStopsTheSave) {
     Messages().answers = {IDYES};
     dlg->close();
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(Messages().Texts().value(1), QStringLiteral("Tool Ly: Enter a number."));
+    EXPECT_EQ(Messages().Texts().value(1), QStringLiteral("Tool Ly: 숫자를 입력하십시오."));
 }
 
 // An opened project saves back to the same bytes: CR LF in the description,

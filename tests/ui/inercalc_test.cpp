@@ -130,7 +130,7 @@ TEST_F(InerCalcDialog, InputWithABadNumberAsksAndStaysOpen) {
     QPushButton* input = dlg.findChild<QPushButton*>(QStringLiteral("ctrl1"));
     input->click();
     ASSERT_EQ(kesttest::Messages().shown.size(), 1u);  // one message, for the first bad field
-    EXPECT_EQ(kesttest::Messages().shown[0].text, QStringLiteral("Enter a number."));
+    EXPECT_EQ(kesttest::Messages().shown[0].text, QStringLiteral("숫자를 입력하십시오."));
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_NE(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(QApplication::focusWidget(), Edit(IDC_INER_DY));

@@ -26,6 +26,7 @@
 #include "MessageBox.h"
 #include "PathHelpers.h"
 #include "StrParse.h"
+#include "Strings.h"
 #include "TabCtrl2.h"
 #include "Templates.h"
 #include "UiTestEnv.h"
@@ -251,11 +252,22 @@ TEST_F(LoadCalcWindow, EditsLeftWithoutTypingChangeNothing) {
 
 TEST_F(LoadCalcWindow, RowButtonsAtTheEndsOfTheList) {
     Open();
-    // A new list holds one empty load, and removing never takes the last one.
-    ASSERT_EQ(calc.m_arrLoad[0].size(), 1);
-    for (const CLoadArray& list : calc.m_arrLoad) EXPECT_EQ(list.size(), 1);
+    // Opening changes no list: an empty list shows one blank row, which
+    // Delete and "Remove row" leave alone and "Add row" turns into a load.
+    for (const CLoadArray& list : calc.m_arrLoad) EXPECT_EQ(list.size(), 0);
+    EXPECT_EQ(grid().GetRowCount(), 2);
+    EXPECT_EQ(grid().GetCellText(2, 1), QString());
+    SetCur(2, 1);
+    Key(Qt::Key_Delete);
     Click(IDC_LC_DEL_ROW);
-    EXPECT_EQ(calc.m_arrLoad[0].size(), 1);
+    EXPECT_EQ(calc.m_arrLoad[0].size(), 0);
+    Click(IDC_LC_ADD_ROW);
+    ASSERT_EQ(calc.m_arrLoad[0].size(), 1);
+    EXPECT_EQ(grid().GetCellText(2, 1), QStringLiteral("0.000"));
+    // The last load can go again, back to an empty list.
+    Click(IDC_LC_DEL_ROW);
+    EXPECT_EQ(calc.m_arrLoad[0].size(), 0);
+    EXPECT_EQ(grid().GetCellText(2, 1), QString());
 
     calc.m_arrLoad[0] = {MakeLoad("a", 1, 0, 0, 0), MakeLoad("b", 2, 0, 0, 0), MakeLoad("c", 3, 0, 0, 0)};
     wnd->ShowLoads();
@@ -289,8 +301,12 @@ TEST_F(LoadCalcWindow, RowButtonsAtTheEndsOfTheList) {
     EXPECT_EQ(wnd->m_strMount, QStringLiteral("S"));
     EXPECT_EQ(grid().GetRowCount(), 2);
     EXPECT_EQ(wnd->m_gridSum.GetCellText(1, 0), QStringLiteral("0.000"));
-    Click(IDC_LC_ADD_ROW);
-    EXPECT_EQ(calc.m_arrLoad[3].size(), 2);
+    // Typing into the blank row of an empty list makes its first load.
+    EXPECT_EQ(wnd->SetCellValue(2, 1, QStringLiteral("x")), -1);
+    EXPECT_EQ(calc.m_arrLoad[3].size(), 0);
+    EXPECT_EQ(wnd->SetCellValue(2, 1, QStringLiteral("1.5")), 0);
+    ASSERT_EQ(calc.m_arrLoad[3].size(), 1);
+    EXPECT_EQ(calc.m_arrLoad[3][0].prm.Mass, 1.5);
     EXPECT_EQ(calc.m_arrLoad[0].size(), 2);
 }
 
@@ -309,8 +325,9 @@ TEST_F(LoadCalcWindow, TheTableHoldsFortyNineLoads) {
     Key(Qt::Key_Insert);
     EXPECT_EQ(calc.m_arrLoad[1].size(), 49);
     ASSERT_EQ(Messages().shown.size(), 2u);
-    EXPECT_EQ(Messages().shown.back().text, QStringLiteral("The table holds at most 49 loads."));
-    EXPECT_EQ(calc.m_arrLoad[1][47].prm.Lz, 0.47);  // nothing lost
+    EXPECT_EQ(Messages().shown.back().text, LoadKestString(IDS_LC_TABLE_FULL).arg(49));
+    EXPECT_TRUE(Messages().shown.back().text.contains(QStringLiteral("49개")));  // the window's language
+    EXPECT_EQ(calc.m_arrLoad[1][47].prm.Lz, 0.47);                               // nothing lost
 
     // A project file may bring a longer list: it is shown and summed whole.
     wnd.reset();
@@ -391,9 +408,6 @@ TEST_F(LoadCalcWindow, ADamagedPredefinedLoadFileSaysWhy) {
         const char* reason;  // part of the line the window shows
     } cases[] = {
         {Text, PredefXml(PredefLoadXml("a", "", "")).left(120), "XML"},
-        {Text, PredefXml(PredefLoadXml("a", "", "", "12kg")), "Load \"a\" 요소의 Mass 값 \"12kg\""},
-        {Text, PredefXml(PredefLoadXml("a", "", "", "nan")), "\"nan\""},
-        {Text, PredefXml(PredefLoadXml("a", "", "", "1e39")), "\"1e39\""},  // beyond single precision
         {Missing, {}, ""},
         {Folder, {}, "일반 파일이 아닙니다"},
         {Fifo, {}, "일반 파일이 아닙니다"},
@@ -413,7 +427,8 @@ TEST_F(LoadCalcWindow, ADamagedPredefinedLoadFileSaysWhy) {
         EXPECT_EQ(wnd->m_pName->count(), 0);
         auto* line = DlgItem<QLabel>(wnd.get(), IDC_LC_PREDEF_ERROR);
         EXPECT_TRUE(line->isVisible());
-        EXPECT_TRUE(line->text().startsWith(QStringLiteral("The predefined loads could not be read")));
+        EXPECT_TRUE(
+            line->text().startsWith(LoadKestString(IDS_LC_PREDEF_NOT_READ).section(QLatin1Char('%'), 0, 0)));
         EXPECT_TRUE(line->text().contains(QString::fromUtf8(c.reason))) << line->text().toStdString();
         EXPECT_TRUE(Messages().shown.empty());
         // Nothing to set from, and the table and its sum work as before.
@@ -427,6 +442,38 @@ TEST_F(LoadCalcWindow, ADamagedPredefinedLoadFileSaysWhy) {
     wnd->m_pTab->setCurrentIndex(1);
     EXPECT_EQ(wnd->m_pName->count(), 1);
     EXPECT_FALSE(DlgItem<QLabel>(wnd.get(), IDC_LC_PREDEF_ERROR)->isVisible());
+}
+
+TEST_F(LoadCalcWindow, ABadNumberLeavesOutOnlyItsLoad) {
+    // Lines 4 to 8: a sound load, three with a bad number, a sound load.
+    UsePredef(PredefXml(PredefLoadXml("first", "", "") + PredefLoadXml("b%1", "", "", "12kg") +
+                        PredefLoadXml("c", "", "", "nan") +
+                        PredefLoadXml("d", "", "", "1e39") +  // beyond single precision
+                        PredefLoadXml("last", "", "")));
+    Open();
+    Settle();
+    EXPECT_EQ(Names(), (QStringList{"first", "last"}));
+    EXPECT_FALSE(DlgItem<QLabel>(wnd.get(), IDC_LC_PREDEF_ERROR)->isVisible());
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    const QString file = QStringLiteral("PredefLoad.xml");
+    const QString left = LoadKestString(IDS_LC_PREDEF_LEFT_OUT);
+    EXPECT_EQ(Messages().shown[0].text.split(QLatin1Char('\n')),
+              (QStringList{left.arg(file, QStringLiteral("5"), QStringLiteral("b%1"), QStringLiteral("Mass"),
+                                    QStringLiteral("12kg")),
+                           left.arg(file, QStringLiteral("6"), QStringLiteral("c"), QStringLiteral("Mass"),
+                                    QStringLiteral("nan")),
+                           left.arg(file, QStringLiteral("7"), QStringLiteral("d"), QStringLiteral("Mass"),
+                                    QStringLiteral("1e39"))}));
+    // Other tabs and filters read the file again without asking again.
+    wnd->m_pTab->setCurrentIndex(2);
+    Settle();
+    EXPECT_EQ(Names(), (QStringList{"first", "last"}));
+    EXPECT_EQ(Messages().shown.size(), 1u);
+    // Out of the window, the reader says the same.
+    CPredefLoads read;
+    ASSERT_EQ(ReadPredefFile(app.filePath(file), read), 0);
+    EXPECT_EQ(read.loads.size(), 2u);
+    EXPECT_EQ(read.skipped.size(), 3);
 }
 
 TEST_F(LoadCalcWindow, BundledLoadsPicturesAndColours) {
@@ -511,9 +558,17 @@ void WithCalculator(const std::function<void()>& open, const std::function<void(
     EXPECT_TRUE(seen);
 }
 
-class LoadCalcMain : public kesttest::MainDialog {};
+class LoadCalcMain : public kesttest::MainDialog {
+protected:
+    QStringList Page(int page) const {
+        QStringList t;
+        for (int id : {IDC_MASS, IDC_LX, IDC_LY, IDC_LZ, IDC_IXX, IDC_IYY, IDC_IZZ}) t << PageText(page, id);
+        return t;
+    }
+    QString InputLine(CDlgLoadCalcWnd* w) const { return DlgItem<QLabel>(w, IDC_LC_INPUT_PAGES)->text(); }
+};
 
-TEST_F(LoadCalcMain, InputReplacesAllFourLoadsAndAnalyses) {
+TEST_F(LoadCalcMain, InputWritesOnlyThePagesOfListsWithLoads) {
     AddRobot(QStringLiteral("TK20-1700"));
     TypeLoad(2, {"5", "1", "2", "3", "0.1", "0.1", "0.1"});
     dlg->SetModifiedFlag(0);
@@ -533,31 +588,73 @@ TEST_F(LoadCalcMain, InputReplacesAllFourLoadsAndAnalyses) {
     EXPECT_EQ(PageText(1, IDC_MASS), QStringLiteral("0"));
     EXPECT_EQ(dlg->IsModified(), 0);
 
-    WithCalculator([&] { button->click(); }, [](CDlgLoadCalcWnd* w) { w->m_pTab->setCurrentIndex(1); }, true);
-    const char* want[4][7] = {{"4.000", "0.000", "0.000", "50.000", "0.010", "0.010", "0.000"},
-                              {"6.000", "100.000", "-50.000", "20.000", "0.010", "0.020", "0.030"},
-                              {"0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000"},
-                              {"0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000"}};
-    const int ids[7] = {IDC_MASS, IDC_LX, IDC_LY, IDC_LZ, IDC_IXX, IDC_IYY, IDC_IZZ};
-    for (int page = 0; page < 4; ++page)
-        for (int i = 0; i < 7; ++i)
-            EXPECT_EQ(PageText(page, ids[i]), QString::fromLatin1(want[page][i])) << page << " " << i;
+    // The line beside "Input" names the pages it writes and follows the lists.
+    const QString addLoad = LoadKestString(IDS_ADDLOAD);
+    WithCalculator([&] { button->click(); },
+                   [&](CDlgLoadCalcWnd* w) {
+                       EXPECT_EQ(InputLine(w),
+                                 LoadKestString(IDS_LC_INPUT_PAGES)
+                                     .arg(QStringLiteral("Tool, ") + addLoad + QStringLiteral(" V")));
+                       w->m_pTab->setCurrentIndex(3);
+                       w->SetCellValue(1, 1, QStringLiteral("base"));
+                       EXPECT_TRUE(InputLine(w).contains(addLoad + QStringLiteral(" S")));
+                       w->OnBnClickedDelRow();
+                       EXPECT_FALSE(InputLine(w).contains(addLoad + QStringLiteral(" S")));
+                       w->m_pTab->setCurrentIndex(1);
+                   },
+                   true);
+    const QStringList zero = {"0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000"};
+    EXPECT_EQ(Page(0), (QStringList{"4.000", "0.000", "0.000", "50.000", "0.010", "0.010", "0.000"}));
+    EXPECT_EQ(Page(1), (QStringList{"6.000", "100.000", "-50.000", "20.000", "0.010", "0.020", "0.030"}));
+    // The pages whose lists are empty keep what was typed into them.
+    EXPECT_EQ(Page(2), (QStringList{"5", "1", "2", "3", "0.1", "0.1", "0.1"}));
+    EXPECT_EQ(PageText(3, IDC_MASS), QStringLiteral("0"));
     EXPECT_EQ(dlg->m_tabAddLoad->currentIndex(), 1);
     EXPECT_TRUE(dlg->m_pPgAddLoad[1]->isVisible());
     EXPECT_EQ(dlg->IsModified(), 1);
-    // The analysis took the pages over: the records hold the sums.
+    // The analysis took the pages over: the records hold the sums and the typed load.
     EXPECT_EQ(dlg->m_prmTool.Mass, 4.0);
     EXPECT_DOUBLE_EQ(dlg->m_prmTool.Lz, 0.05);
     EXPECT_DOUBLE_EQ(dlg->m_prmAddLoadV.Lx, 0.1);
-    EXPECT_EQ(dlg->m_prmAddLoadH, CPrmLoadSub());
+    EXPECT_EQ(dlg->m_prmAddLoadH.Mass, 5.0);
+    EXPECT_EQ(dlg->m_prmAddLoadS, CPrmLoadSub());
     EXPECT_NE(dlg->m_nVerdict[0], 0);
     EXPECT_TRUE(Messages().shown.empty());
 }
 
-TEST_F(LoadCalcMain, ListsSurviveNewSaveAndOpen) {
+TEST_F(LoadCalcMain, UntouchedListsLeaveAProjectAsItIs) {
+    // The example fails; the calculator's lists in it are empty.
+    ASSERT_EQ(dlg->OpenPrj(QStringLiteral(KEST_SOURCE_DIR "examples/palletising.kestload")), 0);
+    dlg->DoAnalyse();
+    const int verdict = dlg->m_nVerdict[0];
+    ASSERT_EQ(verdict, 3);
+    QStringList before[4];
+    for (int k = 0; k < 4; ++k) before[k] = Page(k);
+    auto* button = DlgItem<QPushButton>(dlg->Client(), IDC_LOAD_CALC);
+    WithCalculator([&] { button->click(); },
+                   [&](CDlgLoadCalcWnd* w) { EXPECT_EQ(InputLine(w), LoadKestString(IDS_LC_INPUT_NONE)); },
+                   true);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(Page(k), before[k]) << k;
+    EXPECT_EQ(dlg->m_nVerdict[0], verdict);
+    EXPECT_EQ(dlg->IsModified(), 0);
+
+    // A V load typed by hand survives a calculator that only filled the Tool list.
+    TypeLoad(1, {"7.5", "10", "20", "30", "0.5", "0.5", "0.5"});
+    WithCalculator([&] { button->click(); },
+                   [](CDlgLoadCalcWnd* w) {
+                       w->m_pTab->setCurrentIndex(0);
+                       w->SetCellValue(2, 1, QStringLiteral("3"));
+                   },
+                   true);
+    EXPECT_EQ(PageText(0, IDC_MASS), QStringLiteral("3.000"));
+    EXPECT_EQ(Page(1), (QStringList{"7.5", "10", "20", "30", "0.5", "0.5", "0.5"}));
+    EXPECT_EQ(Page(2), before[2]);
+    EXPECT_EQ(dlg->m_prmAddLoadV.Mass, 7.5);
+}
+
+TEST_F(LoadCalcMain, NewAndOpenStartTheCalculatorsEmpty) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("calc.kestload"));
-    // Filled through the calculator: one list edited, the others new.
     WithCalculator([&] { dlg->OnBnClickedLoadCalc(); },
                    [](CDlgLoadCalcWnd* w) {
                        w->m_pTab->setCurrentIndex(2);
@@ -567,22 +664,81 @@ TEST_F(LoadCalcMain, ListsSurviveNewSaveAndOpen) {
                        w->SetCellValue(2, 2, QStringLiteral("2.5"));
                    },
                    true);
-    EXPECT_EQ(dlg->IsModified(), 1);
-    Messages().answers.push_back(IDNO);
-    dlg->OnFileNewPrj();
-    EXPECT_EQ(Messages().shown.size(), 1u);                // the question about the changes
-    ASSERT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[2].size(), 2);  // a new project keeps the lists
+    dlg->m_dlgToolCalc.MassHnd = 11.4;
     ASSERT_EQ(dlg->SavePrj(path), 0);
-    dlg->m_dlgLoadCalc.m_arrLoad[2] = {MakeLoad("changed", 1, 0, 0, 0)};
-    dlg->m_dlgLoadCalc.m_arrLoad[0].clear();
+
+    // New: no list and no tool-calculator input of the last project is left
+    // to be printed or saved with the new one.
+    dlg->OnFileNewPrj();
+    for (const CLoadArray& list : dlg->m_dlgLoadCalc.m_arrLoad) EXPECT_TRUE(list.isEmpty());
+    EXPECT_EQ(dlg->m_dlgToolCalc.MassHnd, 0.0);
+
+    // The saved project brings its lists back.
     ASSERT_EQ(dlg->OpenPrj(path), 0);
     const CLoadArray& h = dlg->m_dlgLoadCalc.m_arrLoad[2];
     ASSERT_EQ(h.size(), 2);
     EXPECT_EQ(h[0].Name, QStringLiteral("밸브 박스"));
     EXPECT_DOUBLE_EQ(h[0].prm.Lx, 0.1234567);  // four decimals of millimetres in the file
     EXPECT_EQ(h[1].prm.Mass, 2.5);
-    ASSERT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[0].size(), 1);
-    EXPECT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[0][0].prm, CPrmLoadSub());
+    EXPECT_TRUE(dlg->m_dlgLoadCalc.m_arrLoad[0].isEmpty());
+    EXPECT_EQ(dlg->m_dlgToolCalc.MassHnd, 11.4);
+
+    // A file without calculator data opens with empty calculators.
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray text = f.readAll();
+    f.close();
+    const qsizetype from = text.indexOf("\t<Load-Calculator>");
+    const qsizetype to = text.indexOf("</KestLoadProject>");
+    ASSERT_TRUE(from > 0 && to > from);
+    text.remove(from, to - from);
+    const QString bare = dir.filePath(QStringLiteral("bare.kestload"));
+    QFile out(bare);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text);
+    out.close();
+    ASSERT_EQ(dlg->OpenPrj(bare), 0);
+    for (const CLoadArray& list : dlg->m_dlgLoadCalc.m_arrLoad) EXPECT_TRUE(list.isEmpty());
+    EXPECT_EQ(dlg->m_dlgToolCalc.MassHnd, 0.0);
+}
+
+// Opening a calculator and cancelling it leaves the project byte for byte.
+TEST_F(LoadCalcMain, CancelledCalculatorsChangeNothingThatIsSaved) {
+    QTemporaryDir dir;
+    for (const char* golden : {"golden_one_robot.kestload", "golden_three_robots.kestload"}) {
+        SCOPED_TRACE(golden);
+        const QString source = QStringLiteral(KEST_SOURCE_DIR "tests/data/") + QLatin1String(golden);
+        QFile in(source);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        const QByteArray original = in.readAll();
+        ASSERT_EQ(dlg->OpenPrj(source), 0);
+        dlg->DoAnalyse();
+        dlg->SetModifiedFlag(0);
+        WithCalculator([&] { dlg->OnBnClickedLoadCalc(); },
+                       [](CDlgLoadCalcWnd* w) {
+                           for (int tab = 0; tab < 4; ++tab) w->m_pTab->setCurrentIndex(tab);
+                       },
+                       false);
+        // The tool calculator, and the inertia calculator inside the load calculator.
+        QTimer::singleShot(0, [] {
+            if (auto* w = QApplication::activeModalWidget()) w->close();
+        });
+        dlg->OnBnClickedToolCalc();
+        WithCalculator([&] { dlg->OnBnClickedLoadCalc(); },
+                       [](CDlgLoadCalcWnd* w) {
+                           QTimer::singleShot(0, [] {
+                               if (auto* iner = QApplication::activeModalWidget()) iner->close();
+                           });
+                           w->OnBnClickedInerCalc();
+                       },
+                       false);
+        EXPECT_EQ(dlg->IsModified(), 0);
+        const QString copy = dir.filePath(QLatin1String(golden));
+        ASSERT_EQ(dlg->SavePrj(copy), 0);
+        QFile saved(copy);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(saved.readAll() == original);
+    }
 }
 
 }  // namespace

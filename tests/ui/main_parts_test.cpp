@@ -138,7 +138,7 @@ TEST(PgAddLoad, ExchangeInMillimetres) {
     EXPECT_FALSE(page.UpdateData(true));
     EXPECT_EQ(load.Mass, 7.0);  // read before the bad field
     EXPECT_EQ(load.Lz, 0.0);    // not read after it
-    EXPECT_EQ(kesttest::Messages().Texts(), QStringList{QStringLiteral("Ly: Enter a number.")});
+    EXPECT_EQ(kesttest::Messages().Texts(), QStringList{QStringLiteral("Ly: 숫자를 입력하십시오.")});
 
     // Numbers that are not finite are not numbers, and the page names itself.
     page.SetName(QStringLiteral("Tool"));
@@ -147,7 +147,7 @@ TEST(PgAddLoad, ExchangeInMillimetres) {
         kesttest::Messages().Reset();
         SetDlgItemText(&page, IDC_IXX, QString::fromLatin1(bad));
         EXPECT_FALSE(page.UpdateData(true)) << bad;
-        EXPECT_EQ(kesttest::Messages().Texts(), QStringList{QStringLiteral("Tool Ixx: Enter a number.")})
+        EXPECT_EQ(kesttest::Messages().Texts(), QStringList{QStringLiteral("Tool Ixx: 숫자를 입력하십시오.")})
             << bad;
     }
     SetDlgItemText(&page, IDC_IXX, QStringLiteral("1e-400"));  // underflows to a finite 0

@@ -99,7 +99,7 @@ TEST_F(Exchange, BadNumberIsReportedAndStopsTheExchange) {
     EXPECT_EQ(lx, 3.0);
     EXPECT_EQ(ly, 4.0);  // not read after the failure
     ASSERT_EQ(kesttest::Messages().shown.size(), 1u);
-    EXPECT_EQ(kesttest::Messages().shown[0].text, QStringLiteral("Enter a number."));
+    EXPECT_EQ(kesttest::Messages().shown[0].text, QStringLiteral("숫자를 입력하십시오."));
     EXPECT_EQ(kesttest::Messages().shown[0].caption, QStringLiteral("KestLoad"));
     EXPECT_EQ(QApplication::focusWidget(), GetDlgItem(&dlg, IDC_LX));
 }

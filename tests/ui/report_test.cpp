@@ -495,7 +495,7 @@ TEST_F(ReportDialog, PrintCommandReportsTheLoadsNowInTheWindow) {
     QApplication::processEvents();
     EXPECT_FALSE(opened);
     ASSERT_EQ(Messages().shown.size(), 1u);
-    EXPECT_TRUE(Messages().shown[0].text.contains(QStringLiteral("Enter a number.")));
+    EXPECT_TRUE(Messages().shown[0].text.contains(QStringLiteral("숫자를 입력하십시오.")));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +23,7 @@
 #include "MessageBox.h"
 #include "PathHelpers.h"
 #include "PgBarChart.h"
+#include "Templates.h"
 
 using namespace kest;
 using kesttest::MainDialog;
@@ -135,6 +137,31 @@ TEST(ToolCalcArithmetic, EveryStopKeepsTheValuesAfterIt) {
         EXPECT_EQ(c.m_prmAll.Lz, before.m_prmAll.Lz);
         EXPECT_EQ(c.m_prmAll.Ixx, before.m_prmAll.Ixx);
     }
+}
+
+// Every label of the tool calculator means in Korean what it means in
+// English: the same unit in parentheses, and a label without Hangul (an axis
+// name such as Ixx) the same in both.
+TEST(ToolCalcTemplate, KoreanAndEnglishLabelsAgree) {
+    const DlgTemplate* t = FindDlgTemplate(IDD_TOOL_CALC);
+    ASSERT_NE(t, nullptr);
+    const QRegularExpression unit(QStringLiteral("\\(([^)]*)\\)$"));
+    int inertiaHeads = 0;
+    for (const CtrlTemplate& c : t->controls) {
+        if (c.kind != CtrlKind::Static || c.textEn == nullptr) continue;
+        const QString ko = QString::fromUtf8(c.text).simplified();
+        const QString en = QString::fromUtf8(c.textEn).simplified();
+        SCOPED_TRACE(ko.toStdString() + " / " + en.toStdString());
+        EXPECT_EQ(unit.match(ko).captured(1), unit.match(en).captured(1));
+        if (!ko.contains(QRegularExpression(QStringLiteral("[\\x{AC00}-\\x{D7A3}]")))) {
+            EXPECT_EQ(ko, en);
+        }
+        if (en.contains(QStringLiteral("nertia (kgm²)"))) {
+            EXPECT_TRUE(ko.contains(QStringLiteral("관성"))) << "an inertia column headed otherwise";
+            ++inertiaHeads;
+        }
+    }
+    EXPECT_EQ(inertiaHeads, 3);  // the inputs, the own-inertia column and the result
 }
 
 // The main window with TK20-1700 (R1 23.52 N·m, R2/B 50.96 N·m, inertias
@@ -345,7 +372,7 @@ TEST_F(ToolCalcWindow, BadTextNeverInterruptsTypingAndStopsAccepting) {
         Type(w, IDC_TC_COM_WK_Y, QStringLiteral("1e"));
         PressOk(w);
         ASSERT_EQ(Messages().shown.size(), 1u);
-        EXPECT_EQ(Messages().shown[0].text, QStringLiteral("Enter a number."));
+        EXPECT_EQ(Messages().shown[0].text, QStringLiteral("숫자를 입력하십시오."));
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(QApplication::focusWidget(), Edit(w, IDC_TC_MASS_WK));
         Type(w, IDC_TC_MASS_WK, QStringLiteral("4.2"));
@@ -372,7 +399,7 @@ TEST_F(ToolCalcWindow, AResultThatWasNotComputedIsNotHandedOver) {
         PressOk(w);
         ASSERT_EQ(Messages().shown.size(), 1u);
         EXPECT_EQ(Messages().shown[0].text,
-                  QStringLiteral("The total mass is 0 kg: hand and workpiece cannot be combined."));
+                  QStringLiteral("총 질량이 0 kg이어서 핸드와 공작물을 합칠 수 없습니다."));
         EXPECT_TRUE(w->isVisible());
         // The hand alone is known.
         Choose(w, IDC_TC_RADIO_HND);
@@ -394,8 +421,8 @@ TEST_F(ToolCalcWindow, AResultThatWasNotComputedIsNotHandedOver) {
         PressOk(&w);
         EXPECT_TRUE(w.isVisible()) << zeroed;
         ASSERT_EQ(Messages().shown.size(), static_cast<size_t>(zeroed + 1));
-        EXPECT_TRUE(
-            Messages().shown.back().text.startsWith(QStringLiteral("The robot has no allowable wrist")));
+        EXPECT_TRUE(Messages().shown.back().text.startsWith(
+            QStringLiteral("로봇에 손목의 허용 모멘트나 허용 관성이 없어")));
         EXPECT_EQ(c.m_prmHnd.Mass, 0.0);  // never computed
     }
 }
@@ -452,18 +479,24 @@ TEST_F(ToolCalcWindow, PictureAndInertiaButtons) {
     EXPECT_EQ(c.SizeWkX, 0.0);
 }
 
-TEST_F(ToolCalcWindow, InputsSurviveNewSaveAndOpen) {
+TEST_F(ToolCalcWindow, InputsSurviveSaveAndOpenAndNewStartsEmpty) {
     ASSERT_TRUE(RunToolCalc([](CDlgToolCalcWnd* w) {
         TypeExample(w);
         PressOk(w);
     }));
     dlg->m_dlgToolCalc.SizeWkY = 75.5;
-    dlg->Init();  // "New"
-    EXPECT_EQ(dlg->m_dlgToolCalc.MassHnd, 6.5);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tool calc.kestload"));
     ASSERT_EQ(dlg->SavePrj(path), 0);
+    // "New" starts the calculator empty; opening the file brings its inputs back.
+    const CDlgToolCalc empty;
+    dlg->Init();
+    int n = 0;
+    for (const CDlgToolCalc::Field* f = CDlgToolCalc::SavedFields(&n); n > 0; ++f, --n)
+        EXPECT_EQ(dlg->m_dlgToolCalc.*(f->member), empty.*(f->member)) << f->name;
+    ASSERT_EQ(dlg->OpenPrj(path), 0);
+    EXPECT_EQ(dlg->m_dlgToolCalc.MassHnd, 6.5);
     CDlgMain other;
     ASSERT_EQ(other.OpenPrj(path), 0);
     int count = 0;

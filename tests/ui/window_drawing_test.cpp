@@ -15,6 +15,7 @@
 #include "PathHelpers.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
+#include "TblLayout.h"
 
 using namespace kest;
 using kesttest::MainDialog;
@@ -183,16 +184,59 @@ TEST_F(MainDialog, WithoutRobotsTheDiagramsShowEmptyAxes) {
               CLR_LIGHTGRAY);
 }
 
-// A value that does not fit its cell reads "###" with the full text kept for
-// the tool tip: "-12.3456" must never read as ".2.3456".
+// A number too wide for its cell gives up decimals first, rounded as written
+// (half away from zero); "###" only when its whole part does not fit. The
+// full text stays for the tool tip.
+TEST(TblLayout, FitTextDropsDecimalsBeforeHashes) {
+    QImage img(10, 10, QImage::Format_RGB32);
+    QPainter p(&img);
+    CKestDC dc(&p);
+    dc.SelectFont(GdiFont(QStringLiteral("Arial"), 14, 400));
+    auto width = [&](const char* t) { return dc.GetTextExtent(QString::fromLatin1(t)).width(); };
+    const struct {
+        const char* text;
+        const char* fits;  // the widest text the cell is made for
+        const char* shown;
+    } cases[] = {
+        {"123.178", "123.178", "123.178"},
+        {"123.178", "123.18", "123.18"},
+        {"123.178", "123.2", "123.2"},
+        {"123.178", "123", "123"},
+        {"123.178", "12", "###"},
+        {"0.125", "0.13", "0.13"},
+        {"-12.3456789012345", "-12.35", "-12.35"},
+        {"99.996", "100.0", "100.0"},
+        {"99.996", "100", "100"},
+        {"-0.0004", "0.000", "0.000"},
+        {"-0.0004", "-0.000", "0.000"},
+        {"1e300", "1e30", "###"},
+        {"abc.def", "abc", "###"},
+        {"12,5", "12", "###"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " in a cell for " + c.fits);
+        CTblLayout lay;
+        const QRect cell(100, 0, width(c.fits), 20);
+        EXPECT_EQ(lay.FitText(dc, QString::fromLatin1(c.text), cell), QString::fromLatin1(c.shown));
+        const bool whole = std::string(c.text) == c.shown;
+        EXPECT_EQ(lay.CutTextAt(cell.center()), whole ? QString() : QString::fromLatin1(c.text));
+    }
+}
+
+// A value that does not fit its cell shows fewer decimals or "###", with the
+// full text kept for the tool tip: "-12.3456" must never read as ".2.3456".
 TEST_F(MainDialog, ValuesThatDoNotFitShowHashes) {
-    TypeLoad(0, {"12", "-12.3456789012345", "-120", "0", "0", "0", "0"});
+    TypeLoad(0, {"12", "-12.3456789012345", "-120", "123456789012", "0", "0", "0"});
     const QImage client = dlg->RenderClient();
     const QRect lx = dlg->m_layInTable.Cell(2, 1);
     EXPECT_EQ(dlg->m_layInTable.CutTextAt(lx.center()), QStringLiteral("-12.3456789012345"));
     EXPECT_EQ(dlg->m_layInTable.CutTextAt(dlg->m_layInTable.Cell(3, 1).center()), QString());  // -120 fits
-    // What the cell shows is exactly "###".
-    ExpectCellShows(client, lx, QStringLiteral("###"));
+    // The cell shows the value rounded to what fits, a whole number is "###".
+    const int dark = ExpectCellShows(client, lx, QStringLiteral("-12.35"));
+    EXPECT_GT(dark, 10);
+    const QRect lz = dlg->m_layInTable.Cell(4, 1);
+    ExpectCellShows(client, lz, QStringLiteral("###"));
+    EXPECT_EQ(dlg->m_layInTable.CutTextAt(lz.center()), QStringLiteral("123456789012"));
     // Once it fits again the tool tip is gone.
     TypeLoad(0, {"12", "-12.3", "-120", "0", "0", "0", "0"});
     dlg->RenderClient();

@@ -9,6 +9,7 @@
 #include "DlgBuilder.h"
 #include "MessageBox.h"
 #include "NumText.h"
+#include "Strings.h"
 #include "Templates.h"
 
 using namespace kest;
@@ -35,7 +36,7 @@ void DDX_Number(CDataExchange* pDX, int id, double& value) {
         return;
     }
     pDX->m_bFailed = true;
-    KestMessageBox(QStringLiteral("Enter a number."), KEST_MB_OK | KEST_MB_ICONWARNING);
+    KestMessageBox(kest::LoadKestString(kest::IDS_ENTER_NUMBER), KEST_MB_OK | KEST_MB_ICONWARNING);
     if (auto* edit = DlgItem<QLineEdit>(pDX->m_pDlgWnd, id)) {
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();

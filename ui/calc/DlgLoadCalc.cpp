@@ -1,6 +1,8 @@
 #include "DlgLoadCalc.h"
 
 #include <QDialog>
+#include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <pugixml.hpp>
@@ -83,6 +85,19 @@ int CDlgLoadCalc::Sum(int kind, double out[7]) const {
     return 0;
 }
 
+QString InputPagesText(const CDlgLoadCalc& calc) {
+    QStringList pages;
+    for (int k = 0; k < 4; ++k) {
+        if (!calc.WritesPage(k)) continue;
+        // The pages by the names of their tabs.
+        static const char* const kAxes[4] = {"", " V", " H", " S"};
+        pages << (k == 0 ? QStringLiteral("Tool")
+                         : kest::LoadKestString(kest::IDS_ADDLOAD) + QLatin1String(kAxes[k]));
+    }
+    if (pages.isEmpty()) return kest::LoadKestString(kest::IDS_LC_INPUT_NONE);
+    return kest::LoadKestString(kest::IDS_LC_INPUT_PAGES).arg(pages.join(QStringLiteral(", ")));
+}
+
 int CDlgLoadCalc::DoModal(QWidget* parent) {
     CDlgLoadCalcWnd wnd(this, parent);
     const int rc = wnd.exec();
@@ -107,20 +122,26 @@ bool ApplAccepts(const QString& strAppl, const QString& strChecked) {
 }
 
 int ReadPredefFile(const QString& path, CPredefLoads& out, QString* error) {
-    auto fail = [error](const QString& reason) {
-        if (error) *error = reason;
-        return -1;
-    };
     QByteArray bytes;
     QString reason;
-    if (!ReadRegularFile(path, kMaxPredefFileBytes, bytes, &reason)) return fail(reason);
+    if (!ReadRegularFile(path, kMaxPredefFileBytes, bytes, &reason)) {
+        if (error) *error = reason;
+        return -1;
+    }
+    return ReadPredefText(bytes, QFileInfo(path).fileName(), out, error);
+}
+
+int ReadPredefText(const QByteArray& bytes, const QString& fileName, CPredefLoads& out, QString* error) {
     pugi::xml_document doc;
     const pugi::xml_parse_result parsed =
         doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
     if (!parsed) {
-        return fail(
-            kest::LoadKestString(kest::IDS_NOT_XML) +
-            QStringLiteral(" (%1, %2).").arg(QString::fromUtf8(parsed.description())).arg(parsed.offset));
+        if (error) {
+            *error =
+                kest::LoadKestString(kest::IDS_NOT_XML) +
+                QStringLiteral(" (%1, %2).").arg(QString::fromUtf8(parsed.description())).arg(parsed.offset);
+        }
+        return -1;
     }
     CPredefLoads read;
     if (const pugi::xml_node header = doc.select_node("//PredefLoad/FileHeader").node()) {
@@ -138,11 +159,21 @@ int ReadPredefFile(const QString& path, CPredefLoads& out, QString* error) {
         {"I_X", &CPrmLoadSub::Ixx, false},   {"I_Y", &CPrmLoadSub::Iyy, false},
         {"I_Z", &CPrmLoadSub::Izz, false},
     };
+    // Lines are counted once, front to back, as the loads come in document order.
+    int line = 1;
+    ptrdiff_t counted = 0;
+    auto lineAt = [&](ptrdiff_t offset) {
+        offset = std::min<ptrdiff_t>(std::max<ptrdiff_t>(offset, counted), bytes.size());
+        line += static_cast<int>(std::count(bytes.constBegin() + counted, bytes.constBegin() + offset, '\n'));
+        counted = offset;
+        return line;
+    };
     for (const pugi::xpath_node& item : doc.select_nodes("//Load")) {
         const pugi::xml_node node = item.node();
         CLoad load;
         load.Name = QString::fromUtf8(node.attribute("Name").value());
-        for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        bool sound = true;
+        for (pugi::xml_node child = node.first_child(); child && sound; child = child.next_sibling()) {
             if (child.type() != pugi::node_element) continue;
             const char* name = child.name();
             QString* texts[5] = {&load.Description, &load.Img, &load.Mount, &load.Appl, &load.DescriptionEn};
@@ -158,15 +189,19 @@ int ReadPredefFile(const QString& path, CPredefLoads& out, QString* error) {
                 const QString text = ElementText(child);
                 double value = 0.0;
                 if (!ReadPredefNumber(text, value)) {
-                    return fail(kest::LoadKestString(kest::IDS_NOT_FINITE)
-                                    .arg(QStringLiteral("Load \"%1\"").arg(load.Name),
-                                         QString::fromLatin1(f.name), text.left(40)));
+                    // This load is left out; the others are still offered.
+                    // One pass over the placeholders: a '%' in a name stays text.
+                    read.skipped << kest::LoadKestString(kest::IDS_LC_PREDEF_LEFT_OUT)
+                                        .arg(fileName, QString::number(lineAt(child.offset_debug())),
+                                             load.Name.left(80), QString::fromLatin1(f.name), text.left(40));
+                    sound = false;
+                    break;
                 }
                 load.prm.*(f.member) = f.position ? value / 1000.0 : value;
                 done = true;
             }
         }
-        read.loads.push_back(load);
+        if (sound) read.loads.push_back(load);
     }
     out = read;
     return 0;

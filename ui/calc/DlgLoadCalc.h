@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "KestLoadLibExport.h"
@@ -23,20 +24,32 @@ struct KESTLOADLIB_API CPredefLoads {
     int nVersion = 0;
     QString strDate;
     std::vector<CLoad> loads;
+    // One line for each load that was left out because one of its numbers is
+    // not one finite number: file, line, load, field and text.
+    QStringList skipped;
 };
 // The largest predefined-load file that is read.
 constexpr qint64 kMaxPredefFileBytes = 16LL * 1024 * 1024;
 // Reads a predefined-load file (a load's DescriptionEn is its description in
-// the English interface). All or nothing: 0, or -1 with the reason for
-// the user in `error` (not a regular file, too large, not well-formed, a
-// number that is not one finite number) and `out` left as it was.
+// the English interface). A load with a number that is not one finite number
+// is left out and named in `out.skipped`; the others are read. 0, or -1 with
+// the reason for the user in `error` (not a regular file, too large, not
+// well-formed) and `out` left as it was.
 KESTLOADLIB_API int ReadPredefFile(const QString& path, CPredefLoads& out, QString* error = nullptr);
+// The same for the file's bytes; `fileName` names the file in the lines of
+// `out.skipped`.
+KESTLOADLIB_API int ReadPredefText(const QByteArray& bytes, const QString& fileName, CPredefLoads& out,
+                                   QString* error = nullptr);
 // The filters of the name box: a load's Mount accepts the load kind ("Tool",
 // "V", "H", "S") when it is empty or names it; its Appl accepts the checked
 // applications ("Spot,Arc,Handling" or part of it) when it is empty or names
 // one of them. Tokens are separated by commas and/or blanks, letter case aside.
 KESTLOADLIB_API bool MountAccepts(const QString& strMount, const QString& strKind);
 KESTLOADLIB_API bool ApplAccepts(const QString& strAppl, const QString& strChecked);
+
+class CDlgLoadCalc;
+// The line of the calculator's window that names the load pages "Input" writes.
+KESTLOADLIB_API QString InputPagesText(const CDlgLoadCalc& calc);
 
 class KESTLOADLIB_API CDlgLoadCalc {
 public:
@@ -50,6 +63,9 @@ public:
     // The sum of list `kind` (0 to 3): mass, Lx, Ly, Lz (mm), Ixx, Iyy, Izz.
     // -1 for a kind outside 0 to 3 (nothing written).
     int Sum(int kind, double out[7]) const;
+    // "Input" writes the load page of a list only when the list holds a load:
+    // a page whose list is empty keeps what was typed into it.
+    bool WritesPage(int kind) const { return kind >= 0 && kind < 4 && !m_arrLoad[kind].isEmpty(); }
     // Runs the calculator's window over the lists, modally: IDOK (1) when it
     // ends with "Input", IDCANCEL (2) with "Cancel". The lists keep what was
     // changed either way.

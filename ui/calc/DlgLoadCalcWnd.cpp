@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 #include "Colors.h"
@@ -135,10 +136,8 @@ bool CDlgLoadCalcWnd::OnInitDialog() {
     // 30-pixel row, only a little smaller.
     m_fontHead = GdiFont(QStringLiteral("Arial"), 12, 400);
 
-    // Every list holds at least one load, so every row button has a row to act on.
-    for (CLoadArray& list : m_pCalc->m_arrLoad) {
-        if (list.isEmpty()) list.append(CLoad());
-    }
+    // Opening the window changes no list: an empty list shows one blank row,
+    // which becomes a load only when something is written into it.
     SetUpGrids();
     ShowLoads();
     ShowSum();
@@ -251,17 +250,22 @@ void CDlgLoadCalcWnd::SetRowValues(CGrid& grid, int nRow, int nFirstCol, const C
 void CDlgLoadCalcWnd::ShowLoads() {
     const CLoadArray& list = CurList();
     // A list longer than the grid holds (only a file can bring one) shows what
-    // fits; the sum still takes every load.
-    const int rows = static_cast<int>(std::min<qsizetype>(1 + list.size(), m_nLoadRows));
+    // fits; the sum still takes every load. An empty list shows one blank row.
+    const int rows =
+        static_cast<int>(std::min<qsizetype>(1 + std::max<qsizetype>(1, list.size()), m_nLoadRows));
     m_gridLoad.SetRowCount(rows);
     for (int r = 1; r < rows; ++r) {
-        const CLoad& load = list[r - 1];
         m_gridLoad.SetCellText(0, r, QString::number(r));
         m_gridLoad.SetCellFormat(0, r, kRight);
-        m_gridLoad.SetCellText(1, r, load.Name);
         m_gridLoad.SetCellFormat(1, r, kLeft);
-        SetRowValues(m_gridLoad, r, 2, load.prm);
         for (int c = 2; c < 9; ++c) m_gridLoad.SetCellFormat(c, r, kRight);
+        if (r > list.size()) {
+            for (int c = 1; c < 9; ++c) m_gridLoad.SetCellText(c, r, QString());
+            continue;
+        }
+        const CLoad& load = list[r - 1];
+        m_gridLoad.SetCellText(1, r, load.Name);
+        SetRowValues(m_gridLoad, r, 2, load.prm);
     }
     // The current cell stays on a row of the list.
     int col = 1;
@@ -274,6 +278,18 @@ void CDlgLoadCalcWnd::ShowSum() {
     double d[7];
     m_pCalc->Sum(CurKind(), d);
     for (int i = 0; i < 7; ++i) m_gridSum.SetCellText(1 + i, 0, Fmt(i < 4 ? "%.3f" : "%.4f", d[i]));
+    ShowInputPages();
+}
+
+void CDlgLoadCalcWnd::ShowInputPages() {
+    if (auto* line = DlgItem<QLabel>(this, IDC_LC_INPUT_PAGES)) line->setText(InputPagesText(*m_pCalc));
+}
+
+CLoad* CDlgLoadCalcWnd::RowLoad(int nRow) {
+    CLoadArray& list = CurList();
+    // The blank row of an empty list becomes its first load.
+    if (list.isEmpty() && nRow == 1) list.append(CLoad());
+    return nRow >= 1 && nRow <= list.size() ? &list[nRow - 1] : nullptr;
 }
 
 void CDlgLoadCalcWnd::RepaintFrames() {
@@ -296,8 +312,7 @@ void CDlgLoadCalcWnd::ReadPredef() {
     CPredefLoads file;
     QString reason;
     if (ReadPredefFile(AppFolder() + QStringLiteral("PredefLoad.xml"), file, &reason) < 0) {
-        m_strPredefError =
-            QStringLiteral("The predefined loads could not be read from PredefLoad.xml: ") + reason;
+        m_strPredefError = LoadKestString(IDS_LC_PREDEF_NOT_READ).arg(reason);
     } else {
         m_strPredefError.clear();
         m_nPredefVer = file.nVersion;
@@ -305,6 +320,18 @@ void CDlgLoadCalcWnd::ReadPredef() {
         for (const CLoad& load : file.loads) {
             if (MountAccepts(load.Mount, m_strMount) && ApplAccepts(load.Appl, m_strAppl))
                 m_predef.push_back(load);
+        }
+        // Loads left out for a bad number are named once per opening, after
+        // the window has come up.
+        if (!file.skipped.isEmpty() && !m_bPredefWarned) {
+            m_bPredefWarned = true;
+            const int listed = 10;
+            QStringList lines = file.skipped.mid(0, listed);
+            if (file.skipped.size() > listed)
+                lines << LoadKestString(IDS_MECH_PROBLEMS_MORE).arg(file.skipped.size() - listed);
+            QTimer::singleShot(0, this, [text = lines.join(QLatin1Char('\n'))] {
+                KestMessageBox(text, KEST_MB_OK | KEST_MB_ICONWARNING);
+            });
         }
     }
     if (auto* error = DlgItem<QLabel>(this, IDC_LC_PREDEF_ERROR)) {
@@ -382,8 +409,9 @@ int CDlgLoadCalcWnd::SetCellValue(const QString& strText) {
 
 int CDlgLoadCalcWnd::SetCellValue(int nCol, int nRow, const QString& strText) {
     CLoadArray& list = CurList();
-    if (nRow < 1 || nRow > list.size()) return -3;
-    CLoad load = list[nRow - 1];
+    const bool blank = list.isEmpty() && nRow == 1;
+    if (!blank && (nRow < 1 || nRow > list.size())) return -3;
+    CLoad load = blank ? CLoad() : list[nRow - 1];
     if (nCol == 1) {
         load.Name = strText;
     } else {
@@ -396,7 +424,7 @@ int CDlgLoadCalcWnd::SetCellValue(int nCol, int nRow, const QString& strText) {
         const bool position = nCol >= 3 && nCol <= 5;
         *fields[nCol - 2] = position ? value / 1000.0 : value;
     }
-    list[nRow - 1] = load;
+    *RowLoad(nRow) = load;
     ShowLoads();
     ShowSum();
     return 0;
@@ -414,7 +442,8 @@ bool CDlgLoadCalcWnd::PreTranslateMessage(QKeyEvent* event) {
         int col = 0;
         int row = 0;
         m_gridLoad.GetCurCell(col, row);
-        SetCellValue(col == 1 ? QString() : QStringLiteral("0"));
+        // The blank row of an empty list has nothing to clear.
+        if (row <= CurList().size()) SetCellValue(col == 1 ? QString() : QStringLiteral("0"));
         return true;
     }
     return key >= Qt::Key_F1 && key <= Qt::Key_F24;
@@ -461,7 +490,7 @@ void CDlgLoadCalcWnd::done(int r) {
 void CDlgLoadCalcWnd::OnBnClickedAddRow() {
     CLoadArray& list = CurList();
     if (list.size() >= CDlgLoadCalc::MAX_LOADS) {
-        KestMessageBox(QStringLiteral("The table holds at most %1 loads.").arg(int(CDlgLoadCalc::MAX_LOADS)),
+        KestMessageBox(LoadKestString(IDS_LC_TABLE_FULL).arg(int(CDlgLoadCalc::MAX_LOADS)),
                        KEST_MB_OK | KEST_MB_ICONINFORMATION);
         return;
     }
@@ -480,7 +509,8 @@ void CDlgLoadCalcWnd::OnBnClickedDelRow() {
     int col = 1;
     int row = 1;
     m_gridLoad.GetCurCell(col, row);
-    if (list.size() <= 1 || row < 1 || row > list.size()) return;
+    // The last load may go too: an empty list leaves its load page alone.
+    if (row < 1 || row > list.size()) return;
     list.removeAt(row - 1);
     ShowLoads();
     ShowSum();
@@ -516,17 +546,18 @@ void CDlgLoadCalcWnd::OnBnClickedRowDn() {
 }
 
 void CDlgLoadCalcWnd::OnBnClickedSetRow() {
-    CLoadArray& list = CurList();
     const int item = m_pName->currentIndex();
     int col = 1;
     int row = 1;
     m_gridLoad.GetCurCell(col, row);
-    if (item < 0 || row < 1 || row > list.size()) return;
+    if (item < 0) return;
+    CLoad* target = RowLoad(row);
+    if (target == nullptr) return;
     const CLoad& predef = m_predef[static_cast<size_t>(m_pName->itemData(item).toInt())];
     CLoad load;
     load.Name = predef.Name;
     load.prm = predef.prm;
-    list[row - 1] = load;
+    *target = load;
     ShowLoads();
     ShowSum();
     MakeCurrent(col, row);
@@ -537,11 +568,12 @@ void CDlgLoadCalcWnd::OnBnClickedInerCalc() {
     int col = 1;
     int row = 1;
     m_gridLoad.GetCurCell(col, row);
-    if (row < 1 || row > list.size()) return;
+    const bool blank = list.isEmpty() && row == 1;
+    if (!blank && (row < 1 || row > list.size())) return;
     CDlgInerCalc dlg(this);
-    dlg.m_dMass = list[row - 1].prm.Mass;
+    dlg.m_dMass = blank ? 0.0 : list[row - 1].prm.Mass;
     if (dlg.exec() != QDialog::Accepted) return;
-    CPrmLoadSub& p = list[row - 1].prm;
+    CPrmLoadSub& p = RowLoad(row)->prm;
     p.Ixx = dlg.m_dIner[0];
     p.Iyy = dlg.m_dIner[1];
     p.Izz = dlg.m_dIner[2];

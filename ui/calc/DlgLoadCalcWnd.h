@@ -49,6 +49,8 @@ public:
     // The current list in the table (row count 1 + list size) and its sum.
     void ShowLoads();
     void ShowSum();
+    // The line that names the load pages "Input" will write.
+    void ShowInputPages();
     // Takes a text for a cell of the table: 0, -1 not a number (nothing
     // changes), -2 not a value column, -3 not a row of the list.
     int SetCellValue(const QString& strText);
@@ -87,6 +89,9 @@ protected:
 
 private:
     void SetUpGrids();
+    // The load of a table row; the blank row of an empty list becomes its
+    // first load. Null for a row outside the list.
+    CLoad* RowLoad(int nRow);
     void SetRowValues(CGrid& grid, int nRow, int nFirstCol, const CPrmLoadSub& prm);
     void MakeCurrent(int nCol, int nRow);
     void RepaintFrames();
@@ -103,4 +108,5 @@ private:
     QWidget* m_pFrames[3] = {nullptr, nullptr, nullptr};  // description, picture, guide
     int m_nLoadRows = 50;                                 // rows the table holds, the header included
     bool m_bInitDone = false;
+    bool m_bPredefWarned = false;  // the loads left out of PredefLoad.xml were named
 };

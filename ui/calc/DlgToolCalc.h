@@ -3,9 +3,9 @@
 // of inertia (kg·m²), checked against the current robot's allowable wrist
 // moments and inertias and combined into one tool load.
 //
-// The object holds the inputs: it belongs to the main window, survives "New",
-// is copied into the project that is saved and opened, and stays a plain
-// copyable value. DoModal builds the dialog window over it for one run.
+// The object holds the inputs: it belongs to the main window, starts empty
+// with "New", is copied into the project that is saved and opened, and stays
+// a plain copyable value. DoModal builds the dialog window over it for one run.
 #pragma once
 
 #include "KestLoadLibExport.h"

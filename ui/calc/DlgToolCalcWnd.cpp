@@ -195,14 +195,13 @@ void CDlgToolCalcWnd::OnBnClickedOk() {
     // Only a result computed from the inputs now on screen is handed over.
     QString refusal;
     if (rc <= -1 && rc >= -4) {
-        refusal = QStringLiteral(
-            "The robot has no allowable wrist moment or inertia: the tool load cannot be calculated.");
+        refusal = LoadKestString(IDS_TC_NO_WRIST);
     } else if (rc == -5 && handWork) {
-        refusal = QStringLiteral("The total mass is 0 kg: hand and workpiece cannot be combined.");
+        refusal = LoadKestString(IDS_TC_TOTAL_MASS_ZERO);
     } else {
         const CPrmLoadSub& p = handWork ? m_pCalc->m_prmAll : m_pCalc->m_prmHnd;
         for (double v : {p.Mass, p.Lx, p.Ly, p.Lz, p.Ixx, p.Iyy, p.Izz}) {
-            if (!std::isfinite(v)) refusal = QStringLiteral("The result is too large to be used.");
+            if (!std::isfinite(v)) refusal = LoadKestString(IDS_TC_RESULT_TOO_LARGE);
         }
     }
     if (!refusal.isEmpty()) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -39,6 +40,7 @@ CGrid::CGrid(QWidget* parent)
     setLineWidth(1);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
+    viewport()->installEventFilter(this);
     for (bool horz : {true, false}) {
         QScrollBar* bar = horz ? horizontalScrollBar() : verticalScrollBar();
         bar->setSingleStep(1);
@@ -246,7 +248,12 @@ void CGrid::EnableScroll(bool bHorz, bool bVert) {
     UpdateScrollRange();
 }
 
-void CGrid::EnableEdit(bool bEnable) { m_bEditable = bEnable; }
+void CGrid::EnableEdit(bool bEnable) {
+    m_bEditable = bEnable;
+    // An input method (Korean, say) may then write into the table, which
+    // opens an edit for the text as a typed character does.
+    setAttribute(Qt::WA_InputMethodEnabled, bEnable);
+}
 
 // ---------------------------------------------------------------- layout
 
@@ -537,9 +544,17 @@ void CGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CGrid::keyPressEvent(QKeyEvent* event) {
-    if (m_pEdit) {  // keys reaching the table while an edit is open belong to the edit
-        m_pEdit->setFocus(Qt::OtherFocusReason);
-        QApplication::sendEvent(m_pEdit, event);
+    if (m_pEdit) {
+        // Keys reaching the table while an edit is open belong to the edit.
+        // One the edit does not use climbs back up through the drawing area,
+        // which ends it (eventFilter); the guard is a second stop.
+        if (!m_bSendingKey) {
+            m_pEdit->setFocus(Qt::OtherFocusReason);
+            m_bSendingKey = true;
+            QApplication::sendEvent(m_pEdit, event);
+            m_bSendingKey = false;
+        }
+        event->accept();
         return;
     }
     const int key = event->key();
@@ -561,7 +576,9 @@ void CGrid::keyPressEvent(QKeyEvent* event) {
     if (printable && m_bEditable) {
         if (QLineEdit* edit = BeginEdit(m_nCurCol, m_nCurRow)) {
             edit->setFocus(Qt::OtherFocusReason);
+            m_bSendingKey = true;
             QApplication::sendEvent(edit, event);
+            m_bSendingKey = false;
             event->accept();
             return;
         }
@@ -569,7 +586,38 @@ void CGrid::keyPressEvent(QKeyEvent* event) {
     event->ignore();  // to the owner
 }
 
+void CGrid::inputMethodEvent(QInputMethodEvent* event) {
+    // Composed text starts an edit on the current cell and goes on in it.
+    QLineEdit* edit = m_pEdit;
+    if (edit == nullptr && m_bEditable &&
+        (!event->commitString().isEmpty() || !event->preeditString().isEmpty()))
+        edit = BeginEdit(m_nCurCol, m_nCurRow);
+    if (edit == nullptr) return QAbstractScrollArea::inputMethodEvent(event);
+    edit->setFocus(Qt::OtherFocusReason);
+    QApplication::sendEvent(edit, event);
+}
+
+QVariant CGrid::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (m_pEdit) return m_pEdit->inputMethodQuery(query);
+    // The input method's window goes beside the current cell.
+    if (query == Qt::ImCursorRectangle)
+        return GetCellScreenRect(m_nCurCol, m_nCurRow).translated(viewport()->pos());
+    return QAbstractScrollArea::inputMethodQuery(query);
+}
+
 bool CGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport()) {
+        // A key reaches the drawing area only on its way up from the edit,
+        // which did not use it (Shift or Ctrl alone, say): it has been offered
+        // to the edit already, so it ends here instead of going round the
+        // table and the edit again.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+            event->accept();
+            return true;
+        }
+        return QAbstractScrollArea::eventFilter(watched, event);
+    }
     if (watched != m_pEdit || m_bForwardingKey) return QAbstractScrollArea::eventFilter(watched, event);
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();

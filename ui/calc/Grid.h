@@ -5,12 +5,13 @@
 // and of the start and end of an edit through one signal, Notify.
 //
 // Keys: with the grid focused, the arrow keys move the current cell (Shift:
-// steps of 4) and a printable character opens an edit on the current cell that
-// receives it; every other key (Enter, Escape, Insert, Delete, ...) is left to
-// the owner. In an open edit, Enter closes it with commit 1, Escape with
-// commit 0, Up and Down close it with commit 1 and move, Left and Right move
-// the caret and, at the end of the text, close and move; leaving the edit for
-// another control closes it with commit 1.
+// steps of 4) and a printable character, or text from an input method, opens
+// an edit on the current cell that receives it; every other key (Enter,
+// Escape, Insert, Delete, ...) is left to the owner. In an open edit, Enter
+// closes it with commit 1, Escape with commit 0, Up and Down close it with
+// commit 1 and move, Left and Right move the caret and, at the end of the
+// text, close and move; leaving the edit for another control closes it with
+// commit 1.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -155,6 +156,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -191,6 +194,7 @@ private:
     QLineEdit* m_pEdit = nullptr;
     int m_nEditCol = 0, m_nEditRow = 0;
     bool m_bForwardingKey = false;
+    bool m_bSendingKey = false;                 // a key of the table is being handed to the edit
     int m_nBarGuard = 0;                        // scroll bar changes made by the grid itself
     std::vector<std::vector<CGrCell>> m_cells;  // [row][column]
 };

@@ -90,13 +90,10 @@ int CDlgMain::SavePrj(const QString& path) {
 }
 
 int CDlgMain::OpenPrj(const QString& path) {
-    // A new project's general information, legend list and loads, then the
-    // file's values; the calculators' inputs live with the window and keep
-    // theirs where the file has none. All or nothing: the project changes only
-    // when the whole file could be read.
+    // A new project's general information, legend list, loads and empty
+    // calculators, then the file's values. All or nothing: the project changes
+    // only when the whole file could be read.
     CProjectData project;
-    project.LoadCalc = m_dlgLoadCalc;
-    project.ToolCalc = m_dlgToolCalc;
     const int rc = ReadProjectFile(path, project, &m_strOpenError, &m_openWarnings);
     if (rc < 0) return rc;
     ApplyProject(project);

@@ -22,15 +22,19 @@ void CDlgMain::OnBnClickedLoadCalc() {
     }
     m_tabAddLoad->setCurrentIndex(page);
     ShowPgAddLoad(page);
-    // Every page gets its list's sum, also a list that was never touched.
+    // A page gets its list's sum only when the list holds a load: a page whose
+    // list is empty keeps what was typed into it.
     const int ids[7] = {IDC_MASS, IDC_LX, IDC_LY, IDC_LZ, IDC_IXX, IDC_IYY, IDC_IZZ};
+    bool written = false;
     for (int k = 0; k < 4; ++k) {
-        if (m_pPgAddLoad[k] == nullptr) continue;
+        if (m_pPgAddLoad[k] == nullptr || !m_dlgLoadCalc.WritesPage(k)) continue;
         double d[7];
         m_dlgLoadCalc.Sum(k, d);
         for (int i = 0; i < 7; ++i)
             SetDlgItemText(m_pPgAddLoad[k], ids[i], QString::fromStdString(FormatC("%.3f", d[i])));
+        written = true;
     }
+    if (!written) return;
     SetModifiedFlag(1);
     DoAnalyse();
 }

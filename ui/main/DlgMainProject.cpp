@@ -35,6 +35,9 @@ int CDlgMain::Init() {
     m_prmAddLoadV.Clear();
     m_prmAddLoadH.Clear();
     m_prmAddLoadS.Clear();
+    // The calculators start empty: their lists and inputs belong to the project.
+    m_dlgLoadCalc = CDlgLoadCalc();
+    m_dlgToolCalc = CDlgToolCalc();
     if (m_pMngLegend) m_pMngLegend->Clear();
     // No robot: no mechanism picture either.
     m_strSelMech.clear();

@@ -4,6 +4,12 @@
 
 #include <QString>
 
+#include "KestLoadLibExport.h"
+
+namespace kest {
+struct MechLintFinding;
+}
+
 // How many problems the message lists before it only counts the rest.
 constexpr int kMechProblemsListed = 10;
 
@@ -11,3 +17,5 @@ constexpr int kMechProblemsListed = 10;
 // encryption then says why); otherwise a message that lists the first problems
 // and counts the others.
 QString MechTableProblems(const QString& path);
+// One problem of the lint in the window's language: "line 12, TK6-1400: ...".
+KESTLOADLIB_API QString MechProblemText(const kest::MechLintFinding& finding);

@@ -1,5 +1,7 @@
 #include "TblLayout.h"
 
+#include <QRegularExpression>
+
 #include "DrawMath.h"
 #include "KestDC.h"
 
@@ -58,9 +60,53 @@ void CTblLayout::DrawGrid(kest::CKestDC& dc) const {
     }
 }
 
+namespace {
+
+// A plain decimal number ("-12.3456") rounded half away from zero to
+// `decimals` places, done on the digits so that the text's own value is
+// rounded and not its nearest binary double. Empty text for any other text.
+QString RoundDecimalText(const QString& text, int decimals) {
+    static const QRegularExpression kDecimal(QStringLiteral("^([-+]?)([0-9]+)\\.([0-9]+)$"));
+    const QRegularExpressionMatch m = kDecimal.match(text);
+    if (!m.hasMatch()) return QString();
+    const QString sign = m.captured(1);
+    QString digits = m.captured(2) + m.captured(3);
+    const int intLen = static_cast<int>(m.captured(2).size());
+    const int keep = intLen + decimals;
+    const bool up = keep < digits.size() && digits.at(keep) >= QLatin1Char('5');
+    digits.truncate(keep);
+    for (int i = keep - 1; up && i >= 0; --i) {
+        if (digits.at(i) == QLatin1Char('9')) {
+            digits[i] = QLatin1Char('0');
+            if (i == 0) digits.prepend(QLatin1Char('1'));
+            continue;
+        }
+        digits[i] = QChar(digits.at(i).unicode() + 1);
+        break;
+    }
+    const int newIntLen = static_cast<int>(digits.size()) - decimals;
+    QString out = digits.left(newIntLen);
+    if (decimals > 0) out += QLatin1Char('.') + digits.mid(newIntLen);
+    // What rounds to zero shows no sign.
+    const bool zero = !digits.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    return (zero || sign == QLatin1String("+") ? QString() : sign) + out;
+}
+
+}  // namespace
+
 QString CTblLayout::FitText(const kest::CKestDC& dc, const QString& text, const QRect& cell) const {
     if (dc.GetTextExtent(text).width() <= cell.width()) return text;
+    // A number gives up decimals first (123.178: 123.18, 123.2, 123); only
+    // when its whole part does not fit does the cell show "###". Either way
+    // the full text is kept for the tool tip.
     m_cut.append({cell, text});
+    const int dot = static_cast<int>(text.indexOf(QLatin1Char('.')));
+    const int decimals = dot < 0 ? 0 : static_cast<int>(text.size()) - dot - 1;
+    for (int d = decimals - 1; d >= 0; --d) {
+        const QString shorter = RoundDecimalText(text, d);
+        if (shorter.isEmpty()) break;
+        if (dc.GetTextExtent(shorter).width() <= cell.width()) return shorter;
+    }
     return QStringLiteral("###");
 }
 

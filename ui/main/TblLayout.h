@@ -28,9 +28,10 @@ public:
     QRect Cell(int k, int r) const;
     // Outline, a line at every column and row edge but the last, in the current pen.
     void DrawGrid(kest::CKestDC& dc) const;
-    // The text for a cell, or "###" when it does not fit its width (as a
-    // spreadsheet shows it): digits are never cut off. The full text of a cut
-    // cell is kept for a tool tip until ClearCut.
+    // The text for a cell as a spreadsheet shows it: a number too wide for
+    // the cell is rounded to fewer decimals, and "###" stands only for a text
+    // whose whole part does not fit; digits are never cut off. The full text
+    // of a shortened cell is kept for a tool tip until ClearCut.
     QString FitText(const kest::CKestDC& dc, const QString& text, const QRect& cell) const;
     QString CutTextAt(const QPoint& pt) const;
     void ClearCut() const { m_cut.clear(); }

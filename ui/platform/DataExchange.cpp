@@ -7,6 +7,7 @@
 #include "DlgBuilder.h"
 #include "MessageBox.h"
 #include "NumText.h"
+#include "Strings.h"
 
 namespace kest {
 
@@ -56,7 +57,8 @@ void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label, c
         SetDlgItemText(pDX->m_pDlgWnd, id, DoubleToText(value));
         return;
     }
-    const QString enterNumber = QStringLiteral("Enter a number.");
+    // The exchange's own message, in the window's language.
+    const QString enterNumber = LoadKestString(IDS_ENTER_NUMBER);
     const QString text = GetDlgItemText(pDX->m_pDlgWnd, id);
     double read = 0.0;
     const bool number = TextToDouble(text, read);

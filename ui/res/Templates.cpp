@@ -154,15 +154,14 @@ const DlgTemplate kToolCalc = {
         {IDC_TC_COM_WK_X, K::Edit, 186, 27, 40, 12, "", ST_AUTOHSCROLL | ST_BORDER},
         {IDC_TC_COM_WK_Y, K::Edit, 186, 41, 40, 12, "", ST_AUTOHSCROLL | ST_BORDER},
         {IDC_TC_COM_WK_Z, K::Edit, 186, 55, 40, 12, "", ST_AUTOHSCROLL | ST_BORDER},
-        // The edits below hold inertias in kg·m², computed from the outer size by the
-        // inertia calculator; the English header says what they hold.
-        {IDC_TC_HDR_SIZE, K::Static, 236, 7, 124, 8, "외관크기 (mm)", ST_CENTER, "Inertia (kgm²)"},
+        // The edits below hold each part's own inertias in kg·m² (the inertia
+        // calculator computes them from the outer size).
+        {IDC_TC_HDR_SIZE, K::Static, 236, 7, 124, 8, "관성 (kgm²)", ST_CENTER, "Inertia (kgm²)"},
         {-1, K::Static, 250, 17, 40, 8, "핸드", ST_CENTER, "Hand"},
         {-1, K::Static, 306, 17, 40, 8, "워크피스", ST_CENTER, "Workpiece"},
-        // The column holds inertias (from the outer size): so the English rows say.
-        {-1, K::Static, 236, 29, 12, 8, "dx", ST_NONE, "Ixx"},
-        {-1, K::Static, 236, 43, 12, 8, "dy", ST_NONE, "Iyy"},
-        {-1, K::Static, 236, 57, 12, 8, "dz", ST_NONE, "Izz"},
+        {-1, K::Static, 236, 29, 12, 8, "Ixx", ST_NONE},
+        {-1, K::Static, 236, 43, 12, 8, "Iyy", ST_NONE},
+        {-1, K::Static, 236, 57, 12, 8, "Izz", ST_NONE},
         {IDC_TC_MI_HND_X, K::Edit, 250, 27, 40, 12, "", ST_AUTOHSCROLL | ST_BORDER},
         {IDC_TC_MI_HND_Y, K::Edit, 250, 41, 40, 12, "", ST_AUTOHSCROLL | ST_BORDER},
         {IDC_TC_MI_HND_Z, K::Edit, 250, 55, 40, 12, "", ST_AUTOHSCROLL | ST_BORDER},
@@ -199,8 +198,8 @@ const DlgTemplate kToolCalc = {
         {IDC_TC_HDR_J_OFFSET, K::Static, 158, 160, 82, 8, "오프셋 (kgm²)", ST_CENTER, "Offset (kgm²)"},
         {-1, K::Static, 158, 169, 40, 8, "핸드", ST_CENTER, "Hand"},
         {-1, K::Static, 200, 169, 40, 8, "워크피스", ST_CENTER, "Workpiece"},
-        // These columns hold each part's own inertia; the English header says so.
-        {IDC_TC_HDR_J_OWN, K::Static, 242, 160, 82, 8, "무게중심 (%)", ST_CENTER, "Own inertia (kgm²)"},
+        // Each part's own inertia, as typed above.
+        {IDC_TC_HDR_J_OWN, K::Static, 242, 160, 82, 8, "자체 관성 (kgm²)", ST_CENTER, "Own inertia (kgm²)"},
         {-1, K::Static, 242, 169, 40, 8, "핸드", ST_CENTER, "Hand"},
         {-1, K::Static, 284, 169, 40, 8, "워크피스", ST_CENTER, "Workpiece"},
         {IDC_TC_HDR_J_SUM, K::Static, 326, 160, 40, 16, "합계 (kgm²)", ST_CENTER, "Total (kgm²)"},
@@ -307,6 +306,7 @@ const DlgTemplate kLoadCalc = {
          "When equipment sits between the tool and the robot, measure the tool's centre of gravity from the "
          "robot mount."},
         {IDC_LC_LEGEND, K::Frame, 311, 140, 150, 53, "", ST_HIDDEN},
+        {IDC_LC_INPUT_PAGES, K::Static, 8, 251, 344, 8, "", ST_NONE},
         {IDOK_BUTTON, K::PushButton, 356, 248, 50, 14, "Input", ST_DEFAULT},
         {2, K::PushButton, 410, 248, 50, 14, "Cancel", ST_NONE},
     },

@@ -182,6 +182,7 @@ enum ControlId : int {
     IDC_LC_GUIDE = 13127,
     IDC_LC_LEGEND = 13128,
     IDC_LC_PREDEF_ERROR = 40101,  // why the predefined loads could not be read
+    IDC_LC_INPUT_PAGES = 41101,   // the load pages "Input" writes
     IDC_GRID_PREDEF = 2551,
     IDC_GRID_LOAD = 2552,
     IDC_GRID_SUM = 2553,

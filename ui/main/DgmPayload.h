@@ -64,4 +64,5 @@ public:
     int nMassOver[3] = {};
     bool bHasData[3] = {};
     QRect rcLabel[3];  // where the last Draw put each robot's utilisation text
+    QRect rcTitleY;    // where the last Draw put the vertical axis's title
 };

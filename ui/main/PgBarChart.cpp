@@ -1,8 +1,10 @@
 #include "PgBarChart.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "DlgBuilder.h"
+#include "DrawMath.h"
 #include "KestDC.h"
 #include "MngLegend.h"
 #include "Templates.h"
@@ -28,7 +30,14 @@ CPgBarChart::CPgBarChart(CDlgMain* owner, QWidget* parent) : CPgResult(IDD_PG_BA
     }
 }
 
-void CPgBarChart::LayoutDrawing(const QRect& page) { m_chart.Layout(page); }
+void CPgBarChart::LayoutDrawing(const QRect& page) {
+    m_chart.Layout(page);
+    // The zone key stays in the band below the table, however large the page.
+    const int band = kest::Bottom(page) - kest::Bottom(m_chart.rcTable);
+    for (QLabel* l : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        l->move(l->x(), kest::Bottom(m_chart.rcTable) + std::max(0, (band - l->height()) / 2));
+    }
+}
 
 void CPgBarChart::DrawDrawing(CKestDC& dc) const { m_chart.Draw(dc, false, false, m_nKind); }
 

@@ -109,7 +109,7 @@ QColor CReport::HeadingColor() const { return m_bGreyScale ? CLR_BLACK : CLR_DEE
 int CReport::Draw(CKestDC& dc, int page, int chartOption) {
     m_nChartOption = chartOption;
     for (QRect& r : m_rcVerdict) r = QRect();
-    m_rcPayload = m_rcCrdSys = m_rcChart[0] = m_rcChart[1] = m_rcLoadTable = QRect();
+    m_rcPayload = m_rcCrdSys = m_rcChart[0] = m_rcChart[1] = m_rcLoadTable = m_rcComment = QRect();
     m_nRowsShown = 0;
     m_bOmitted = false;
     dc.SaveDC();
@@ -184,8 +184,8 @@ void CReport::DrawPage1(CKestDC& dc) {
     dc.TextOut(x0, y, commentLabel);
     const int labelW = dc.GetTextExtent(commentLabel).width();
     // The comment box reaches the middle line, like the verdict column's edge.
-    dc.DrawText(main.m_strComment, LTRB(x0 + labelW, y, mid, y + 7 * L),
-                DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    m_rcComment = LTRB(x0 + labelW, y, mid, y + 7 * L);
+    dc.DrawText(main.m_strComment, m_rcComment, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     y += 7 * L + L;
     const int commentLineY = y;
     HLine(dc, R.left(), Right(R), commentLineY);

@@ -280,7 +280,8 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
                         x + lw + sw + lw + dc.GetTextExtent(QStringLiteral("[mm]")).width(), y);
     }
 
-    // Envelopes and load stars, the current robot last so that it lies on top.
+    // Envelopes, then the labels over them, then the load stars; the current
+    // robot last so that it lies on top.
     // In grey-scale the robots differ by dash pattern: the line keeps the
     // colour line's width and its dashes grow with it, so that the patterns
     // stay apart on a printer page too (one-pixel dashes there look solid).
@@ -304,6 +305,10 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
             }
             dc.Polyline(arc);
         }
+    };
+    // The stars come after the labels, so that a label never hides a load point.
+    auto drawStar = [&](int i) {
+        if (!bHasData[i]) return;
         const QColor c = LegendColor(i);
         dc.SelectPen(robotPen(i, 2 * w, QColor(c.red() / 2, c.green() / 2, c.blue() / 2)));
         const QPoint p = ValueToPixel(dLoadR[i], dLoadY);
@@ -359,6 +364,11 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
         dc.DrawText(label, rc, (leftOfPoint ? DT_RIGHT : DT_LEFT) | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
     }
     dc.SetBkMode(TRANSPARENT);
+
+    for (int i = 0; i < n; ++i) {
+        if (i != cur) drawStar(i);
+    }
+    if (cur >= 0 && cur < n) drawStar(cur);
 
     // Legend box. The names stay whole: a box too narrow for them (a small
     // diagram on a report page) gets a smaller font.

@@ -221,6 +221,11 @@ TEST_F(Report, EmptyPartsListsCommentBoxAndGreyNumbers) {
     EXPECT_EQ(r.m_rcComment.height(), 7 * r.m_nLineH);
     const QRect rightOfMid(mid + 2, r.m_rcComment.top(), r.m_nIndent, r.m_rcComment.height());
     EXPECT_EQ(CountInk(page, rightOfMid), 0);
+    // The loads' third column (Lz, Izz in kg·m²) stays left of the middle line.
+    const int loadsTop = Bottom(r.m_rcComment) + r.m_nLineH + 2;  // below the line under the comment
+    EXPECT_EQ(CountInk(page, QRect(mid + 2, loadsTop, r.m_nIndent / 2,
+                                   r.m_rcPayload.top() - 3 * r.m_nLineH - loadsTop)),
+              0);
 }
 
 TEST_F(Report, VerdictBoxesAndGreyScale) {

@@ -195,6 +195,7 @@ void CReport::DrawPage1(CKestDC& dc) {
                                    &main.m_prmAddLoadS};
     const int cx = x0 + 4 * I;
     const int col[3] = {cx, cx + Trunc(0.14 * W), cx + Trunc(0.28 * W)};
+    // The third column ends before the middle line (its text gets smaller there).
     const int colW = Trunc(0.14 * W) - I / 2;
     dc.SelectPen(CKestPen::Solid(1, CLR_LIGHTGRAY));
     for (int k = 0; k < 4; ++k) {
@@ -228,7 +229,7 @@ void CReport::DrawPage1(CKestDC& dc) {
             DrawLine(
                 dc, m_fontNormal,
                 QString::fromLatin1(posName[c]) + Format("%.2f", pos[c] * 1000.0) + QStringLiteral(" mm"),
-                QRect(col[c], y, colW, L), line);
+                QRect(col[c], y, std::min(colW, mid - I / 2 - col[c]), L), line);
         }
         y += L;
         const double iner[3] = {p.Ixx, p.Iyy, p.Izz};
@@ -236,7 +237,7 @@ void CReport::DrawPage1(CKestDC& dc) {
         for (int c = 0; c < 3; ++c) {
             DrawLine(dc, m_fontNormal,
                      QString::fromLatin1(inerName[c]) + Format("%.4f", iner[c]) + QStringLiteral(" kg·m²"),
-                     QRect(col[c], y, colW, L), line);
+                     QRect(col[c], y, std::min(colW, mid - I / 2 - col[c]), L), line);
         }
         y += L / 2;
     }

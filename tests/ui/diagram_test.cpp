@@ -242,6 +242,28 @@ TEST_F(Payload, LabelsAndTitlesStayReadable) {
         EXPECT_EQ(std::fmod(d.dAxisMaxX, d.nStepX), 0.0) << area.width();
         EXPECT_GT(d.dAxisMaxX, 1900.0);
     }
+
+    // On screen a small diagram keeps its text at the dialog font's size, and
+    // its x labels still stand apart at that size.
+    d.nMinTextPx = 16;
+    d.SetValues(0, 700, 1900, 900, 2100);
+    d.Layout(QRect(0, 0, 300, 240));  // its own text would be 240 / 25 = 9 pixels high
+    Render(d, QSize(300, 300));
+    QFont dialog(QStringLiteral("Arial"));
+    dialog.setPixelSize(16);
+    const QFontMetrics dialogFm(dialog);
+    EXPECT_GE(d.rcLabel[0].height(), dialogFm.height());
+    int lastRight = -1000000;
+    for (int x = 0; x <= d.dAxisMaxX; x += d.nStepX) {
+        const int w = dialogFm.horizontalAdvance(QString::number(x));
+        const int left = d.ValueToPixel(x, 0).x() - w / 2;
+        EXPECT_GT(left, lastRight) << x;
+        lastRight = left + w;
+    }
+    // A printed copy keeps the page's own proportions.
+    CDgmPayload printed;
+    printed.CopyDataFrom(d);
+    EXPECT_EQ(printed.nMinTextPx, 0);
 }
 
 class BarChart : public ::testing::Test {

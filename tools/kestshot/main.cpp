@@ -221,6 +221,7 @@ int main(int argc, char** argv) {
     }
     if (!greyMoment.isEmpty()) {
         CDgmBarChart c = dlg.m_pPgMomentChart->Chart();
+        c.nMinTextPx = 0;  // as printed
         c.Layout(QRect(QPoint(0, 0), printSize));
         QImage img(printSize, QImage::Format_RGB32);
         img.fill(Qt::white);

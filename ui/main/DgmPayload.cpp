@@ -127,7 +127,9 @@ void CDgmPayload::Layout(const QRect& A) {
 
     // The x labels stand side by side: a step is at least the widest label
     // and a gap wide, so that the numbers never run together.
-    const QFontMetrics tickFont(GdiFont(QStringLiteral("Arial"), A.height() / 25, 400));
+    QFont tickText = GdiFont(QStringLiteral("Arial"), A.height() / 25, 400);
+    if (tickText.pixelSize() < nMinTextPx) tickText.setPixelSize(nMinTextPx);
+    const QFontMetrics tickFont(tickText);
     const auto minStepX = [&] {
         const int label = tickFont.horizontalAdvance(QString::number(Trunc(dAxisMaxX)));
         return std::max(m, label + std::max(label / 2, u / 2));
@@ -195,9 +197,19 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     const CKestPen thick = CKestPen::Solid(3 * w, CLR_BLACK);
     dc.SetBkMode(TRANSPARENT);
     const int f = rcArea.height() / 25;
-    const QFont F0 = GdiFont(QStringLiteral("Arial"), f, 400);
-    const QFont F1 = GdiFont(QStringLiteral("Arial"), Trunc(1.3 * f), 400);
-    const QFont F2 = GdiFont(QStringLiteral("Arial"), Trunc(1.3 * f), 700);
+    // On screen no text is smaller than the dialog's font.
+    const int smallest = print ? 6 : std::max(6, nMinTextPx);
+    const auto font = [smallest](int height, int weight) {
+        QFont font = GdiFont(QStringLiteral("Arial"), height, weight);
+        if (font.pixelSize() < smallest) font.setPixelSize(smallest);
+        return font;
+    };
+    const QFont F0 = font(f, 400);
+    const QFont F1 = font(Trunc(1.3 * f), 400);
+    const QFont F2 = font(Trunc(1.3 * f), 700);
+    // The axis titles' "L" stays larger than its subscript.
+    QFont FL = F1;
+    FL.setPixelSize(std::max(F1.pixelSize(), F0.pixelSize() * 13 / 10));
     const int n = RobotCount();
     const int cur = pMngLegend ? pMngLegend->GetCur() : -1;
 
@@ -249,7 +261,7 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     dc.SetTextAlign(TA_LEFT | TA_BOTTOM);
     {
         const QPoint p = ValueToPixel(0.44 * dAxisMaxX, 0) + QPoint(0, Trunc(1.8 * u));
-        dc.SelectFont(F1);
+        dc.SelectFont(FL);
         const int lw = dc.GetTextExtent(QStringLiteral("L")).width();
         dc.TextOut(p.x(), p.y(), QStringLiteral("L"));
         dc.SelectFont(F0);
@@ -269,7 +281,7 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
         const QPoint top = ValueToPixel(0, dAxisMaxY);
         const int x = std::max(rcArea.left(), ptOrigin.x() - u / 5 - tickW);
         const int y = top.y() + 4 - dc.GetTextExtent(QStringLiteral("0")).height() - u / 8;
-        dc.SelectFont(F1);
+        dc.SelectFont(FL);
         const int lw = dc.GetTextExtent(QStringLiteral("L")).width();
         dc.TextOut(x, y, QStringLiteral("L"));
         dc.SelectFont(F0);
@@ -381,8 +393,9 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     };
     QFont legendFont = F1;
     for (int i = 0; i < n; ++i) {
-        while (legendFont.pixelSize() > 6 && QFontMetrics(legendFont).horizontalAdvance(legendName(i)) >
-                                                 Right(rcEntry[i]) - textLeft(rcEntry[i])) {
+        while (legendFont.pixelSize() > smallest &&
+               QFontMetrics(legendFont).horizontalAdvance(legendName(i)) >
+                   Right(rcEntry[i]) - textLeft(rcEntry[i])) {
             legendFont.setPixelSize(legendFont.pixelSize() - 1);
         }
     }
@@ -411,7 +424,7 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     const QString key[2] = {LoadKestString(IDS_PAYLOAD_KEY_Y), LoadKestString(IDS_PAYLOAD_KEY_R)};
     const QRect keyArea = LTRB(Right(rcLegend) + u / 2, rcLegend.top(), Right(rcArea), Bottom(rcLegend));
     QFont keyFont = F0;
-    while (keyFont.pixelSize() > 6 &&
+    while (keyFont.pixelSize() > smallest &&
            std::max(QFontMetrics(keyFont).horizontalAdvance(key[0]),
                     QFontMetrics(keyFont).horizontalAdvance(key[1])) > keyArea.width()) {
         keyFont.setPixelSize(keyFont.pixelSize() - 1);

@@ -12,6 +12,7 @@
 using namespace kest;
 
 CPgBarChart::CPgBarChart(CDlgMain* owner, QWidget* parent) : CPgResult(IDD_PG_BARCHART, owner, parent) {
+    m_chart.nMinTextPx = font().pixelSize();
     // The zone key: each static on its zone's colour.
     const struct {
         int id;

@@ -307,6 +307,7 @@ void CReport::DrawChart(CKestDC& dc, const QRect& rc, int kind) {
         kind == CDgmBarChart::KIND_INERTIA ? m_pMain->m_pPgInertiaChart : m_pMain->m_pPgMomentChart;
     if (page == nullptr) return;
     CDgmBarChart chart = page->Chart();
+    chart.nMinTextPx = 0;  // the page's own proportions, not the screen's smallest text
     chart.Layout(rc);
     chart.Draw(dc, m_bGreyScale != 0, true, kind);
 }

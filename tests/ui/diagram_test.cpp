@@ -2,6 +2,7 @@
 // values, and what a user sees when they are drawn into a picture.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -10,6 +11,8 @@
 #include "Colors.h"
 #include "DgmBarChart.h"
 #include "DgmPayload.h"
+#include "DlgBuilder.h"
+#include "DrawMath.h"
 #include "KestDC.h"
 #include "MngLegend.h"
 
@@ -171,6 +174,96 @@ TEST_F(Payload, LegendHitTestSelectsTheRobot) {
     EXPECT_EQ(legend.GetCur(), 2);
     legend.RemoveCur();
     EXPECT_EQ(d.HitTest(d.rcEntry[2].center()), -1);  // no third robot any more
+}
+
+TEST_F(Payload, LabelsAndTitlesStayReadable) {
+    // Robot 1's limit line runs through robot 0's label: the label's white
+    // background hides it there, and the line goes on beside it.
+    Robots(2);
+    const QSize size(600, 480);
+    d.rcBack = QRect(QPoint(0, 0), size);
+    QImage img;
+    QRect label;
+    int lineY = -1;
+    for (int limY = 40; limY < 140 && lineY < 0; ++limY) {
+        d.SetValues(0, 100, 300, 140, 380);
+        d.SetValues(1, 100, 300, limY, 380);
+        d.Layout(QRect(0, 0, 600, 400));
+        img = Render(d, size);
+        label = d.rcLabel[0];
+        const int y = d.ValueToPixel(0, limY).y();
+        if (label.top() + 2 <= y && y <= label.bottom() - 2) lineY = y;
+    }
+    ASSERT_GE(lineY, 0);
+    ASSERT_LT(d.ptOrigin.x(), label.left() - 3);
+    EXPECT_EQ(img.pixelColor(label.left() - 3, lineY), LegendColor(1));
+    int struck = 0;
+    for (int x = label.left(); x <= label.right(); ++x) struck += img.pixelColor(x, lineY) == LegendColor(1);
+    EXPECT_EQ(struck, 0);
+
+    // The vertical title never meets a tick label.
+    const QFont f0 = GdiFont(QStringLiteral("Arial"), 400 / 25, 400);
+    const QFontMetrics fm(f0);
+    for (int y = d.nStepY; y <= d.dAxisMaxY; y += d.nStepY) {
+        const QPoint p = d.ValueToPixel(0, y);
+        const QString t = QString::number(y);
+        const QRect tick(p.x() - d.nUnit / 5 - fm.horizontalAdvance(t), p.y() + 4 - fm.ascent(),
+                         fm.horizontalAdvance(t), fm.height());
+        EXPECT_FALSE(tick.intersects(d.rcTitleY)) << y;
+    }
+    EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(d.rcTitleY));
+
+    // A load point far beyond its (infinite) limits lies inside the plot, and
+    // so does its label.
+    legend.Clear();
+    Robots(1);
+    d.SetValues(0, 0, 650, kInf, kInf);
+    d.Layout(QRect(0, 0, 600, 400));
+    EXPECT_GT(d.dAxisMaxX, 650.0);
+    const QPoint q = d.ValueToPixel(650, 0);
+    EXPECT_TRUE(q.x() >= d.rcPlot.left() && q.x() <= d.rcPlot.right() + 1 && q.y() == Bottom(d.rcPlot));
+    img = Render(d, size);
+    EXPECT_TRUE(d.rcArea.contains(d.rcLabel[0])) << d.rcLabel[0].left() << "," << d.rcLabel[0].top();
+
+    // On a report page the numbers of the x axis stand apart: each label's
+    // rectangle ends before the next one begins.
+    for (const QSize area : {QSize(2100, 2000), QSize(640, 600), QSize(300, 290)}) {
+        d.SetValues(0, 700, 1900, 900, 2100);
+        d.Layout(QRect(QPoint(0, 0), area));
+        const QFontMetrics tickFm(GdiFont(QStringLiteral("Arial"), area.height() / 25, 400));
+        int lastRight = -1000000;
+        for (int x = 0; x <= d.dAxisMaxX; x += d.nStepX) {
+            const QString t = QString::number(x);
+            const int w = tickFm.horizontalAdvance(t);
+            const int left = d.ValueToPixel(x, 0).x() - w / 2;
+            EXPECT_GT(left, lastRight) << area.width() << ": " << x;
+            lastRight = left + w;
+        }
+        EXPECT_EQ(std::fmod(d.dAxisMaxX, d.nStepX), 0.0) << area.width();
+        EXPECT_GT(d.dAxisMaxX, 1900.0);
+    }
+
+    // On screen a small diagram keeps its text at the dialog font's size, and
+    // its x labels still stand apart at that size.
+    d.nMinTextPx = 16;
+    d.SetValues(0, 700, 1900, 900, 2100);
+    d.Layout(QRect(0, 0, 300, 240));  // its own text would be 240 / 25 = 9 pixels high
+    Render(d, QSize(300, 300));
+    QFont dialog(QStringLiteral("Arial"));
+    dialog.setPixelSize(16);
+    const QFontMetrics dialogFm(dialog);
+    EXPECT_GE(d.rcLabel[0].height(), dialogFm.height());
+    int lastRight = -1000000;
+    for (int x = 0; x <= d.dAxisMaxX; x += d.nStepX) {
+        const int w = dialogFm.horizontalAdvance(QString::number(x));
+        const int left = d.ValueToPixel(x, 0).x() - w / 2;
+        EXPECT_GT(left, lastRight) << x;
+        lastRight = left + w;
+    }
+    // A printed copy keeps the page's own proportions.
+    CDgmPayload printed;
+    printed.CopyDataFrom(d);
+    EXPECT_EQ(printed.nMinTextPx, 0);
 }
 
 class BarChart : public ::testing::Test {

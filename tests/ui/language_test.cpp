@@ -585,10 +585,15 @@ TEST_F(MainDialog, LanguageMenuStoresTheChoiceForNewWindows) {
     EXPECT_FALSE(en->isChecked());
     EXPECT_EQ(en->statusTip(), LoadKestString(IDS_LANGUAGE_LATER));
     EXPECT_EQ(en->statusTip(), QStringLiteral("새 창과 다음 실행부터 적용됩니다."));
+    Messages().Reset();
     en->trigger();
     EXPECT_EQ(SavedLanguageSetting(), QStringLiteral("en"));
     EXPECT_TRUE(en->isChecked());
     EXPECT_FALSE(ko->isChecked());
+    // A message says when the choice applies, in the language chosen.
+    ASSERT_EQ(Messages().Texts().size(), 1);
+    EXPECT_EQ(Messages().Texts()[0], LoadKestString(IDS_LANGUAGE_STORED, Lang::English));
+    EXPECT_TRUE(Messages().Texts()[0].contains(QStringLiteral("next start")));
     // This window and this process keep their language.
     EXPECT_EQ(CurrentLanguage(), Lang::Korean);
     EXPECT_EQ(dlg->CommandAction(ID_FILE_NEW_PRJ)->text(), QStringLiteral("새 문서(&N)"));

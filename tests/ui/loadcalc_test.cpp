@@ -22,6 +22,7 @@
 
 #include "DialogFixture.h"
 #include "DlgBuilder.h"
+#include "DlgCrdSys.h"
 #include "DlgLoadCalcWnd.h"
 #include "MessageBox.h"
 #include "PathHelpers.h"
@@ -491,6 +492,18 @@ TEST_F(LoadCalcWindow, BundledLoadsPicturesAndColours) {
     };
     EXPECT_GT(inside(IDC_LC_IMG), 50);    // the selected load's picture
     EXPECT_GT(inside(IDC_LC_GUIDE), 50);  // the guide picture
+    // A click on the guide shows it in a window of its own at its full size,
+    // larger than the frame and drawn at twice the size of its layout.
+    QWidget* guideFrame = GetDlgItem(wnd.get(), IDC_LC_GUIDE);
+    EXPECT_EQ(guideFrame->toolTip(), LoadKestString(IDS_CLICK_TO_ENLARGE));
+    QTest::mouseClick(guideFrame, Qt::LeftButton);
+    const auto guides = wnd->findChildren<CDlgCrdSys*>();
+    ASSERT_EQ(guides.size(), 1);
+    const QSize natural = QImage(AppFolder() + QStringLiteral("Image/Load/guide.png")).size();
+    EXPECT_GE(natural.width(), 2 * guideFrame->width());
+    EXPECT_EQ(guides[0]->size(), natural);
+    EXPECT_LT(guides[0]->minimumWidth(), guides[0]->maximumWidth());
+    guides[0]->close();
     const QRect desc = GetDlgItem(wnd.get(), IDC_LC_DESC)->geometry();
     EXPECT_EQ(shot.pixelColor(desc.right() - 3, desc.bottom() - 3), QColor(255, 255, 255));
     const QRect sum = GetDlgItem(wnd.get(), IDC_LC_SUM)->geometry();

@@ -11,6 +11,7 @@
 #include "Colors.h"
 #include "DialogFixture.h"
 #include "DlgBuilder.h"
+#include "DrawMath.h"
 #include "KestDC.h"
 #include "PathHelpers.h"
 #include "PgBarChart.h"
@@ -286,3 +287,70 @@ TEST_F(MainDialog, PayloadLabelsOfSeveralRobotsDoNotOverlap) {
 }
 
 }  // namespace
+
+TEST_F(MainDialog, WindowGrowsAndItsResultSideTakesTheRoom) {
+    AddRobot(QStringLiteral("TK50-2100"));
+    QWidget* client = dlg->Client();
+    const QSize smallest = client->size();
+    EXPECT_EQ(client->minimumSize(), smallest);
+    EXPECT_TRUE(dlg->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_LT(dlg->minimumSize().width(), dlg->maximumSize().width());
+    // At the smallest size the verdict's detail text is no smaller than the
+    // dialog's font, and its lines fit in the box.
+    dlg->RenderClient();
+    const int dialogPx = client->font().pixelSize();
+    EXPECT_GE(dlg->m_nDetailFontPx, dialogPx);
+    const QRect company = GetDlgItem(client, IDC_COMPANY)->geometry();
+    const QRect loadTab = GetDlgItem(client, IDC_TAB_ADDLOAD)->geometry();
+    const QRect page = dlg->m_pPgPayload->geometry();
+    const QRect plot = dlg->m_pPgPayload->Diagram().rcPlot;
+    const QRect result = dlg->m_rcResult;
+    const int detailPx = dlg->m_nDetailFontPx;
+    const int mechGap = smallest.width() - Right(GetDlgItem(client, IDC_LB_MECH)->geometry());
+
+    dlg->resize(dlg->size() + QSize(600, 400));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(client->size(), smallest + QSize(600, 400));
+    // The load side keeps its place; the pages, their drawings and the verdict box grow.
+    EXPECT_EQ(GetDlgItem(client, IDC_COMPANY)->geometry(), company);
+    EXPECT_EQ(GetDlgItem(client, IDC_TAB_ADDLOAD)->geometry(), loadTab);
+    EXPECT_EQ(dlg->m_pPgPayload->width(), page.width() + 600);
+    EXPECT_GT(dlg->m_pPgPayload->height(), page.height() + 250);
+    EXPECT_EQ(dlg->m_pPgMomentChart->geometry(), dlg->m_pPgPayload->geometry());
+    EXPECT_GT(dlg->m_pPgPayload->Diagram().rcPlot.width(), plot.width() + 500);
+    EXPECT_GT(dlg->m_pPgPayload->Diagram().rcPlot.height(), plot.height() + 150);
+    EXPECT_GT(dlg->m_rcResult.width(), result.width() + 500);
+    EXPECT_GT(dlg->m_rcResult.height(), result.height());
+    // The mechanism list and picture keep their distance from the right edge.
+    EXPECT_EQ(client->width() - Right(GetDlgItem(client, IDC_LB_MECH)->geometry()), mechGap);
+    EXPECT_EQ(client->width() - Right(dlg->m_rcImgMech), mechGap);
+    EXPECT_LE(Bottom(dlg->m_rcResult), client->height());
+    const QImage grown = dlg->RenderClient();
+    EXPECT_EQ(grown.size(), client->size());
+    EXPECT_GT(dlg->m_nDetailFontPx, detailPx);
+    // The verdict band fills the grown box's top right.
+    const QColor band = grown.pixelColor(Right(dlg->m_rcResult) - 4, dlg->m_rcResult.top() + 4);
+    EXPECT_EQ(band, CLR_GREEN) << band.name().toStdString();
+
+    // Back to the smallest size: the template's layout again, and no smaller.
+    dlg->resize(100, 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(client->size(), smallest);
+    EXPECT_EQ(dlg->m_pPgPayload->geometry(), page);
+    EXPECT_EQ(dlg->m_rcResult, result);
+}
+
+TEST_F(MainDialog, LoadPointOfAToolWithoutMassLiesInsideTheDiagram) {
+    AddRobot(QStringLiteral("TK50-2100"));
+    TypeLoad(0, {"0", "0", "0", "700", "0", "0", "0"});
+    ASSERT_EQ(dlg->DoAnalyse(), 0);
+    CDgmPayload& d = dlg->m_pPgPayload->Diagram();
+    ASSERT_TRUE(d.bHasData[0]);
+    dlg->m_pPgPayload->Render();
+    const QPoint q = d.ValueToPixel(d.dLoadR[0], d.dLoadY);
+    EXPECT_GE(q.x(), d.rcPlot.left());
+    EXPECT_LE(q.x(), Right(d.rcPlot));
+    EXPECT_GE(q.y(), d.rcPlot.top());
+    EXPECT_LE(q.y(), Bottom(d.rcPlot));
+    EXPECT_TRUE(d.rcArea.contains(d.rcLabel[0])) << d.rcLabel[0].x() << "," << d.rcLabel[0].y();
+}

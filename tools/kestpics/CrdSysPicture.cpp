@@ -142,10 +142,12 @@ QImage DrawCrdSysPicture(bool grey, bool english) {
 QImage DrawToolCalcFramePicture(bool english) {
     const PictureStyle st;
     const Frame fc = FrameColours(false);
-    QImage img(320, 240, QImage::Format_ARGB32_Premultiplied);
+    // Drawn at twice the size of its layout, so that its window shows it readably.
+    QImage img(2 * 320, 2 * 240, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(2, 2);
     const QPointF F(70, 100);
     // Wrist and flange.
     p.setPen(st.outline());

@@ -141,10 +141,13 @@ void DrawCase(QPainter& p, double ox, bool equipment, const PictureStyle& st, bo
 
 QImage DrawLoadGuidePicture(bool english) {
     const PictureStyle st;
-    QImage img(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    // Drawn at twice the size of its layout: the load calculator fits it into
+    // its frame, and its own window shows it readably.
+    QImage img(2 * kWidth, 2 * kHeight, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(2, 2);
     DrawCase(p, 0, true, st, english);
     DrawCase(p, kWidth / 2.0, false, st, english);
     p.setPen(QPen(QColor(200, 200, 200), 1));

@@ -8,7 +8,7 @@
 //            [--workpiece m,x,y,z,ixx,iyy,izz] [--hand-work 0|1] [--load-calc OUT.png]
 //            [--iner-calc OUT.png]
 //            [--project FILE.kestload] [--report-pdf OUT.pdf] [--report-grey-pdf OUT.pdf]
-//            [--lang ko|en]
+//            [--lang ko|en] [--size WxH]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
 // shows the calculator opened for the current robot with the given hand and
@@ -17,7 +17,8 @@
 // project (and analyses it) instead of choosing robots; the report files are
 // the printed report of what the window then shows, in colour and in grey
 // scale, with both bar charts. --lang gives every text of the pictures in
-// Korean (the default, whatever the locale or setting) or English.
+// Korean (the default, whatever the locale or setting) or English. --size
+// shoots the window grown to W by H pixels (never below its smallest size).
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -123,6 +124,7 @@ int main(int argc, char** argv) {
     QStringList hand, workpiece;
     int handWork = 1;
     int resultTab = 0, loadTab = 0;
+    QSize windowSize;
     for (int i = 2; i + 1 < argc; i += 2) {
         const QString value = QString::fromLocal8Bit(argv[i + 1]);
         if (std::strcmp(argv[i], "--robots") == 0)
@@ -155,7 +157,10 @@ int main(int argc, char** argv) {
             reportPdf = value;
         else if (std::strcmp(argv[i], "--report-grey-pdf") == 0)
             reportGreyPdf = value;
-        else if (std::strcmp(argv[i], "--lang") == 0) {
+        else if (std::strcmp(argv[i], "--size") == 0) {
+            const QStringList wh = value.split(QLatin1Char('x'));
+            windowSize = QSize(wh.value(0).toInt(), wh.value(1).toInt());
+        } else if (std::strcmp(argv[i], "--lang") == 0) {
             kest::Lang lang;
             if (!kest::ParseLanguageCode(value, &lang)) {
                 std::fprintf(stderr, "kestshot: unknown language %s (use ko or en)\n", qPrintable(value));
@@ -170,6 +175,10 @@ int main(int argc, char** argv) {
     CDlgMain dlg;
     dlg.show();
     if (dlg.m_pEngine == nullptr) return 2;
+    if (windowSize.isValid()) {
+        dlg.resize(windowSize);
+        QApplication::processEvents();
+    }
     if (!project.isEmpty()) {
         dlg.SetPathName(project);
         dlg.DoOpenPrj();
@@ -212,6 +221,7 @@ int main(int argc, char** argv) {
     }
     if (!greyMoment.isEmpty()) {
         CDgmBarChart c = dlg.m_pPgMomentChart->Chart();
+        c.nMinTextPx = 0;  // as printed
         c.Layout(QRect(QPoint(0, 0), printSize));
         QImage img(printSize, QImage::Format_RGB32);
         img.fill(Qt::white);

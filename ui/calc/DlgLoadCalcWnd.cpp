@@ -13,6 +13,7 @@
 
 #include "Colors.h"
 #include "DlgBuilder.h"
+#include "DlgCrdSys.h"
 #include "DlgInerCalc.h"
 #include "Icons.h"
 #include "KestDC.h"
@@ -112,6 +113,10 @@ bool CDlgLoadCalcWnd::OnInitDialog() {
         }
     }
     m_strGuideImg = QStringLiteral("Image/Load/guide.png");
+    if (m_pFrames[2] != nullptr) {
+        m_pFrames[2]->setToolTip(LoadKestString(IDS_CLICK_TO_ENLARGE));
+        m_pFrames[2]->setCursor(Qt::PointingHandCursor);
+    }
 
     for (int id : {IDC_LC_SPOT, IDC_LC_ARC, IDC_LC_HANDLING}) {
         if (auto* c = DlgItem<QCheckBox>(this, id)) c->setChecked(true);
@@ -472,6 +477,13 @@ bool CDlgLoadCalcWnd::eventFilter(QObject* watched, QEvent* event) {
             p.drawImage(QPoint(0, 0), image);
             return true;
         }
+    }
+    // The guide in a window of its own, at its full size.
+    if (watched == m_pFrames[2] && watched != nullptr && event->type() == QEvent::MouseButtonPress) {
+        auto* guide = new CDlgCrdSys(this, QStringLiteral("Load/guide.png"));
+        guide->setWindowTitle(windowTitle());
+        guide->show();
+        return true;
     }
     if (watched == &m_gridLoad && event->type() == QEvent::KeyPress &&
         PreTranslateMessage(static_cast<QKeyEvent*>(event)))

@@ -13,12 +13,19 @@ CDlgCrdSys::CDlgCrdSys(QWidget* parent, const QString& fileName) : QDialog(paren
     if (const kest::DlgTemplate* t = kest::FindDlgTemplate(kest::IDD_CRDSYS))
         kest::BuildDialogControls(this, *t);
     m_img.Load(LanguageAppFile(QStringLiteral("Image/") + m_strFileName));
-    // The window takes the picture's size (an empty one when it is missing).
-    setFixedSize(m_img.szImg.width(), m_img.szImg.height());
+    // The window opens at the picture's size and can be made larger or
+    // smaller; the picture follows with its proportions kept.
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    m_img.nAlign = CImg::ALIGN_CENTER;
+    const QSize natural = m_img.szImg.isEmpty() ? QSize(320, 240) : m_img.szImg;
+    setMinimumSize(natural / 4);
+    resize(natural);
 }
 
 void CDlgCrdSys::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     kest::CKestDC dc(&p);
-    m_img.DrawOwnSize(dc, QRect(0, 0, 0, 0));
+    m_img.Draw(dc, rect(), true);
 }

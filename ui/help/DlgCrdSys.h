@@ -1,4 +1,5 @@
-// The coordinate-system picture in a window of its own, at the picture's size.
+// A picture (coordinate systems, the load guide) in a window of its own that
+// opens at the picture's size and can be resized.
 // Modeless; each window deletes itself when closed.
 #pragma once
 

@@ -113,8 +113,15 @@ void CDgmBarChart::Draw(CKestDC& dc, bool grey, bool print, int kind) {
     const CKestPen thick = CKestPen::Solid(3, CLR_BLACK);
     dc.SetBkMode(TRANSPARENT);
     const int f0 = rcArea.height() / 27;
-    const QFont F0 = GdiFont(QStringLiteral("Arial"), f0, 400);
-    const QFont F1 = GdiFont(QStringLiteral("Arial"), Trunc(1.3 * f0), 400);
+    // On screen no text is smaller than the dialog's font.
+    const int smallest = print ? 1 : nMinTextPx;
+    const auto font = [smallest](int height) {
+        QFont font = GdiFont(QStringLiteral("Arial"), height, 400);
+        if (font.pixelSize() < smallest) font.setPixelSize(smallest);
+        return font;
+    };
+    const QFont F0 = font(f0);
+    const QFont F1 = font(Trunc(1.3 * f0));
     const int n = RobotCount();
     const int cur = pMngLegend ? pMngLegend->GetCur() : -1;
     auto rectOf = [this](double x0, double y0, double x1, double y1) {

@@ -50,4 +50,5 @@ public:
     QRect rcEntry[3];
     double dRatio[3][6] = {};
     bool bHasData[3] = {};
+    int nMinTextPx = 0;  // on screen no text is smaller (the dialog font)
 };

@@ -14,6 +14,7 @@
 #include "MngLegend.h"
 #include "NumText.h"
 #include "PathHelpers.h"
+#include "Strings.h"
 
 using namespace kest;
 
@@ -116,6 +117,24 @@ void CDgmPayload::Layout(const QRect& A) {
     }
     if (any && std::isfinite(dLoadY) && dLoadY > maxY) maxY = dLoadY;
 
+    // The load point is inside the axes even where no limit is (a tool of
+    // mass 0 has no finite limits, and its point may lie beyond 400 mm).
+    double loadR = 0.0;
+    for (int i = 0; i < n; ++i) {
+        if (bHasData[i] && std::isfinite(dLoadR[i]) && dLoadR[i] > loadR) loadR = dLoadR[i];
+    }
+    const double loadY = any && std::isfinite(dLoadY) ? dLoadY : 0.0;
+
+    // The x labels stand side by side: a step is at least the widest label
+    // and a gap wide, so that the numbers never run together.
+    QFont tickText = GdiFont(QStringLiteral("Arial"), A.height() / 25, 400);
+    if (tickText.pixelSize() < nMinTextPx) tickText.setPixelSize(nMinTextPx);
+    const QFontMetrics tickFont(tickText);
+    const auto minStepX = [&] {
+        const int label = tickFont.horizontalAdvance(QString::number(Trunc(dAxisMaxX)));
+        return std::max(m, label + std::max(label / 2, u / 2));
+    };
+
     const double plotW = rcPlot.width();
     const double plotH = rcPlot.height();
     dScaleX = plotW / dAxisMaxX;
@@ -126,16 +145,25 @@ void CDgmPayload::Layout(const QRect& A) {
             dAxisMaxX = (Trunc(maxR) / nStepX + 1) * nStepX;
             dAxisMaxY = (Trunc(maxY) / nStepY + 1) * nStepY;
         }
+        if (loadR >= dAxisMaxX) dAxisMaxX = (Trunc(loadR) / nStepX + 1) * nStepX;
+        if (loadY >= dAxisMaxY) dAxisMaxY = (Trunc(loadY) / nStepY + 1) * nStepY;
         dScaleX = plotW / dAxisMaxX;
         dScaleY = plotH / dAxisMaxY;
         const int px = Trunc(nStepX * dScaleX);
         const int py = Trunc(nStepY * dScaleY);
-        if (px < m) nStepX *= 2;
+        const int mx = minStepX();
+        if (px < mx) nStepX *= 2;
         if (py < m) nStepY *= 2;
         // A step never falls below one millimetre.
-        if (px > 2 * m && nStepX > 1) nStepX /= 2;
+        if (px > 2 * mx && nStepX > 1) nStepX /= 2;
         if (py > 2 * m && nStepY > 1) nStepY /= 2;
     }
+    // The last pass may have changed a step: the axes still end on a grid line.
+    const auto onStep = [](double end, int step) { return std::ceil(end / step - 1e-9) * step; };
+    dAxisMaxX = onStep(dAxisMaxX, nStepX);
+    dAxisMaxY = onStep(dAxisMaxY, nStepY);
+    dScaleX = plotW / dAxisMaxX;
+    dScaleY = plotH / dAxisMaxY;
 
     const int top = Bottom(A) - u / 2;
     rcLegend = LTRB(A.left() + 2 * u, top, Right(A) - 8 * u, top + 3 * u);
@@ -169,9 +197,19 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     const CKestPen thick = CKestPen::Solid(3 * w, CLR_BLACK);
     dc.SetBkMode(TRANSPARENT);
     const int f = rcArea.height() / 25;
-    const QFont F0 = GdiFont(QStringLiteral("Arial"), f, 400);
-    const QFont F1 = GdiFont(QStringLiteral("Arial"), Trunc(1.3 * f), 400);
-    const QFont F2 = GdiFont(QStringLiteral("Arial"), Trunc(1.3 * f), 700);
+    // On screen no text is smaller than the dialog's font.
+    const int smallest = print ? 6 : std::max(6, nMinTextPx);
+    const auto font = [smallest](int height, int weight) {
+        QFont font = GdiFont(QStringLiteral("Arial"), height, weight);
+        if (font.pixelSize() < smallest) font.setPixelSize(smallest);
+        return font;
+    };
+    const QFont F0 = font(f, 400);
+    const QFont F1 = font(Trunc(1.3 * f), 400);
+    const QFont F2 = font(Trunc(1.3 * f), 700);
+    // The axis titles' "L" stays larger than its subscript.
+    QFont FL = F1;
+    FL.setPixelSize(std::max(F1.pixelSize(), F0.pixelSize() * 13 / 10));
     const int n = RobotCount();
     const int cur = pMngLegend ? pMngLegend->GetCur() : -1;
 
@@ -223,7 +261,7 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     dc.SetTextAlign(TA_LEFT | TA_BOTTOM);
     {
         const QPoint p = ValueToPixel(0.44 * dAxisMaxX, 0) + QPoint(0, Trunc(1.8 * u));
-        dc.SelectFont(F1);
+        dc.SelectFont(FL);
         const int lw = dc.GetTextExtent(QStringLiteral("L")).width();
         dc.TextOut(p.x(), p.y(), QStringLiteral("L"));
         dc.SelectFont(F0);
@@ -232,50 +270,30 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
         dc.TextOut(p.x() + lw + sw + lw, p.y(), QStringLiteral("[mm]"));
     }
     {
-        const QPoint p = ValueToPixel(0, dAxisMaxY / 2) - QPoint(Trunc(2.4 * u), 0);
-        dc.SelectFont(F1);
-        const int lw = dc.GetTextExtent(QStringLiteral("L")).width();
-        dc.TextOut(p.x(), p.y(), QStringLiteral("L"));
+        // Above the axis's end, over the column of tick labels, so that it
+        // never meets a tick label.
         dc.SelectFont(F0);
-        dc.TextOut(p.x() + lw, p.y(), QStringLiteral("R1"));
-        dc.TextOut(p.x(), p.y() + f, QStringLiteral("[mm]"));
-    }
-
-    // Utilisation texts next to each robot's own load point; a label that
-    // would overlap one placed before moves away from its point (up when it
-    // stands above the point, down when below) until it is clear.
-    dc.SetBkMode(OPAQUE);
-    dc.SetBkColor(CLR_WHITE);
-    QVector<QRect> placed;
-    for (QRect& r : rcLabel) r = QRect();
-    for (int i = 0; i < n; ++i) {
-        if (!bHasData[i]) continue;
-        dc.SelectFont(print ? F0 : (i == cur ? F2 : F1));
-        dc.SetTextColor(grey ? CLR_BLACK : LegendColor(i));
-        const QString label =
-            grey ? QStringLiteral("%1) y:%2, r:%3").arg(i).arg(RatioText(dRatioY[i]), RatioText(dRatioR[i]))
-                 : QStringLiteral("y:%1, r:%2").arg(RatioText(dRatioY[i]), RatioText(dRatioR[i]));
-        const QSize ext = dc.GetTextExtent(label);
-        const QPoint q = ValueToPixel(dLoadR[i], dLoadY);
-        const bool leftOfPoint = q.x() >= rcArea.left() + rcArea.width() / 2;
-        const bool abovePoint = q.y() > rcArea.top() + rcArea.height() / 2;
-        QRect rc(leftOfPoint ? q.x() - u / 2 - ext.width() : q.x() + u / 2,
-                 abovePoint ? q.y() - u / 2 - ext.height() : q.y() + u / 2, ext.width(), ext.height());
-        const int gap = std::max(1, ext.height() / 8);
-        for (int guard = 0; guard < 3 * 3; ++guard) {
-            const auto hit = std::find_if(placed.begin(), placed.end(), [&](const QRect& o) {
-                return o.adjusted(0, -gap, 0, gap).intersects(rc);
-            });
-            if (hit == placed.end()) break;
-            rc.moveTop(abovePoint ? hit->top() - gap - rc.height() : Bottom(*hit) + gap);
+        int tickW = 0;
+        for (int y = 0; y < dAxisMaxY;) {
+            y += nStepY;
+            tickW = std::max(tickW, dc.GetTextExtent(QString::number(y)).width());
         }
-        placed.append(rc);
-        rcLabel[i] = rc;
-        dc.DrawText(label, rc, (leftOfPoint ? DT_RIGHT : DT_LEFT) | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+        const QPoint top = ValueToPixel(0, dAxisMaxY);
+        const int x = std::max(rcArea.left(), ptOrigin.x() - u / 5 - tickW);
+        const int y = top.y() + 4 - dc.GetTextExtent(QStringLiteral("0")).height() - u / 8;
+        dc.SelectFont(FL);
+        const int lw = dc.GetTextExtent(QStringLiteral("L")).width();
+        dc.TextOut(x, y, QStringLiteral("L"));
+        dc.SelectFont(F0);
+        const int sw = dc.GetTextExtent(QStringLiteral("R1")).width();
+        dc.TextOut(x + lw, y, QStringLiteral("R1"));
+        dc.TextOut(x + lw + sw + lw, y, QStringLiteral("[mm]"));
+        rcTitleY = LTRB(x, y - dc.GetTextExtent(QStringLiteral("L")).height(),
+                        x + lw + sw + lw + dc.GetTextExtent(QStringLiteral("[mm]")).width(), y);
     }
-    dc.SetBkMode(TRANSPARENT);
 
-    // Envelopes and load stars, the current robot last so that it lies on top.
+    // Envelopes, then the labels over them, then the load stars; the current
+    // robot last so that it lies on top.
     // In grey-scale the robots differ by dash pattern: the line keeps the
     // colour line's width and its dashes grow with it, so that the patterns
     // stay apart on a printer page too (one-pixel dashes there look solid).
@@ -299,6 +317,10 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
             }
             dc.Polyline(arc);
         }
+    };
+    // The stars come after the labels, so that a label never hides a load point.
+    auto drawStar = [&](int i) {
+        if (!bHasData[i]) return;
         const QColor c = LegendColor(i);
         dc.SelectPen(robotPen(i, 2 * w, QColor(c.red() / 2, c.green() / 2, c.blue() / 2)));
         const QPoint p = ValueToPixel(dLoadR[i], dLoadY);
@@ -314,10 +336,56 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     }
     if (cur >= 0 && cur < n) drawRobot(cur);
 
+    // Utilisation texts next to each robot's own load point, drawn over the
+    // curves on a white background so that no line strikes through them; a
+    // label that would overlap one placed before moves away from its point
+    // (up when it stands above the point, down when below) until it is clear,
+    // and every label stays inside the diagram.
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(CLR_WHITE);
+    QVector<QRect> placed;
+    for (QRect& r : rcLabel) r = QRect();
+    for (int i = 0; i < n; ++i) {
+        if (!bHasData[i]) continue;
+        dc.SelectFont(print ? F0 : (i == cur ? F2 : F1));
+        dc.SetTextColor(grey ? CLR_BLACK : LegendColor(i));
+        const QString label =
+            grey ? QStringLiteral("%1) y:%2, r:%3")
+                       .arg(i + 1)
+                       .arg(RatioText(dRatioY[i]), RatioText(dRatioR[i]))
+                 : QStringLiteral("y:%1, r:%2").arg(RatioText(dRatioY[i]), RatioText(dRatioR[i]));
+        const QSize ext = dc.GetTextExtent(label);
+        const QPoint q = ValueToPixel(dLoadR[i], dLoadY);
+        const bool leftOfPoint = q.x() >= rcArea.left() + rcArea.width() / 2;
+        const bool abovePoint = q.y() > rcArea.top() + rcArea.height() / 2;
+        QRect rc(leftOfPoint ? q.x() - u / 2 - ext.width() : q.x() + u / 2,
+                 abovePoint ? q.y() - u / 2 - ext.height() : q.y() + u / 2, ext.width(), ext.height());
+        const int gap = std::max(1, ext.height() / 8);
+        for (int guard = 0; guard < 3 * 3; ++guard) {
+            const auto hit = std::find_if(placed.begin(), placed.end(), [&](const QRect& o) {
+                return o.adjusted(0, -gap, 0, gap).intersects(rc);
+            });
+            if (hit == placed.end()) break;
+            rc.moveTop(abovePoint ? hit->top() - gap - rc.height() : Bottom(*hit) + gap);
+        }
+        rc.moveLeft(
+            std::clamp(rc.left(), rcArea.left(), std::max(rcArea.left(), Right(rcArea) - rc.width())));
+        rc.moveTop(std::clamp(rc.top(), rcArea.top(), std::max(rcArea.top(), Bottom(rcArea) - rc.height())));
+        placed.append(rc);
+        rcLabel[i] = rc;
+        dc.DrawText(label, rc, (leftOfPoint ? DT_RIGHT : DT_LEFT) | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    }
+    dc.SetBkMode(TRANSPARENT);
+
+    for (int i = 0; i < n; ++i) {
+        if (i != cur) drawStar(i);
+    }
+    if (cur >= 0 && cur < n) drawStar(cur);
+
     // Legend box. The names stay whole: a box too narrow for them (a small
     // diagram on a report page) gets a smaller font.
     const auto legendName = [&](int i) {
-        return grey ? QStringLiteral("%1) %2").arg(i).arg(pMngLegend->Name(i)) : pMngLegend->Name(i);
+        return grey ? QStringLiteral("%1) %2").arg(i + 1).arg(pMngLegend->Name(i)) : pMngLegend->Name(i);
     };
     const auto textLeft = [](const QRect& e) {
         const int a = Trunc(0.2 * e.height());
@@ -325,8 +393,9 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
     };
     QFont legendFont = F1;
     for (int i = 0; i < n; ++i) {
-        while (legendFont.pixelSize() > 6 && QFontMetrics(legendFont).horizontalAdvance(legendName(i)) >
-                                                 Right(rcEntry[i]) - textLeft(rcEntry[i])) {
+        while (legendFont.pixelSize() > smallest &&
+               QFontMetrics(legendFont).horizontalAdvance(legendName(i)) >
+                   Right(rcEntry[i]) - textLeft(rcEntry[i])) {
             legendFont.setPixelSize(legendFont.pixelSize() - 1);
         }
     }
@@ -349,6 +418,23 @@ void CDgmPayload::Draw(CKestDC& dc, bool grey, bool print) {
             dc.SetTextColor(CLR_BLACK);
         }
         dc.DrawText(name, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    }
+
+    // What the labels' two percentages are, beside the legend box.
+    const QString key[2] = {LoadKestString(IDS_PAYLOAD_KEY_Y), LoadKestString(IDS_PAYLOAD_KEY_R)};
+    const QRect keyArea = LTRB(Right(rcLegend) + u / 2, rcLegend.top(), Right(rcArea), Bottom(rcLegend));
+    QFont keyFont = F0;
+    while (keyFont.pixelSize() > smallest &&
+           std::max(QFontMetrics(keyFont).horizontalAdvance(key[0]),
+                    QFontMetrics(keyFont).horizontalAdvance(key[1])) > keyArea.width()) {
+        keyFont.setPixelSize(keyFont.pixelSize() - 1);
+    }
+    dc.SelectFont(keyFont);
+    dc.SetTextColor(CLR_BLACK);
+    const int keyH = keyArea.height() / 3;
+    for (int k = 0; k < 2; ++k) {
+        dc.DrawText(key[k], QRect(keyArea.left(), keyArea.top() + k * keyH, keyArea.width(), keyH),
+                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     dc.RestoreDC();
 }

@@ -63,5 +63,7 @@ public:
     double dRatioR[3] = {}, dRatioY[3] = {};
     int nMassOver[3] = {};
     bool bHasData[3] = {};
-    QRect rcLabel[3];  // where the last Draw put each robot's utilisation text
+    QRect rcLabel[3];    // where the last Draw put each robot's utilisation text
+    QRect rcTitleY;      // where the last Draw put the vertical axis's title
+    int nMinTextPx = 0;  // on screen no text is smaller (the dialog font); not copied
 };

@@ -61,6 +61,7 @@ protected:
             ShowToolTipText(this, help, m_owner->m_layInTable.CutTextAt(help->pos()));
             return true;
         }
+        if (event->type() == QEvent::Resize) m_owner->LayoutClient();
         return QWidget::event(event);
     }
 
@@ -81,7 +82,7 @@ void AddTab(QTabWidget* tab, const QString& text, int index = -1) {
 CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
     // A main window: title, system menu, minimise and close buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(KestIcon(IconId::App));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -90,10 +91,13 @@ CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
     const DlgTemplate* t = FindDlgTemplate(IDD_MAIN);
     const QSize client = BuildDialogControls(m_pClient, *t);
     setFont(m_pClient->font());
-    m_pClient->setFixedSize(client);
+    // The template's size is the smallest; a larger window grows the result side.
+    m_pClient->setMinimumSize(client);
+    m_pClient->resize(client);
     layout->addWidget(m_pClient);
     BuildMenu();
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    StoreTemplateGeometry();
     m_tabAddLoad = DlgItem<QTabWidget>(m_pClient, IDC_TAB_ADDLOAD);
     m_tabResult = DlgItem<QTabWidget>(m_pClient, IDC_TAB_RESULT);
     m_lbMech = DlgItem<QListWidget>(m_pClient, IDC_LB_MECH);
@@ -339,6 +343,7 @@ int CDlgMain::OnInitDialog() {
     for (int i = 0; i < 5; ++i) m_layInTable.AddRow(0.2);
     m_rcResult = GetDlgItem(m_pClient, IDC_RESULT_BOX)->geometry();
     m_rcImgMech = GetDlgItem(m_pClient, IDC_IMG_MECH)->geometry();
+    LayoutClient();
 
     const QString handedOver = m_strPathName;  // a project the host asked to open
     const struct {
@@ -558,6 +563,8 @@ void CDlgMain::OnViewLanguage(Lang lang) {
     SaveLanguageSetting(lang);
     if (QAction* ko = CommandAction(ID_VIEW_LANG_KO)) ko->setChecked(lang == Lang::Korean);
     if (QAction* en = CommandAction(ID_VIEW_LANG_EN)) en->setChecked(lang == Lang::English);
+    // Said in the language chosen, which the user reads for certain.
+    KestMessageBox(LoadKestString(IDS_LANGUAGE_STORED, lang), KEST_MB_OK | KEST_MB_ICONINFORMATION);
 }
 
 void CDlgMain::ApplyInertiaView(bool select) {

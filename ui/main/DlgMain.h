@@ -175,6 +175,8 @@ public:
     int DrawImgMech(kest::CKestDC& dc);
     // The client area as it paints itself.
     QImage RenderClient();
+    // Places the result side's controls and pages for the client area's size.
+    void LayoutClient();
 
     // The menu and toolbar command with this id (null if none).
     QAction* CommandAction(int id) const { return m_actions.value(id, nullptr); }
@@ -214,6 +216,7 @@ public:
     CTblLayout m_layInTable;
     QString m_strSelMech;
     CImg m_imgMech;
+    int m_nDetailFontPx = 0;  // pixel size of the verdict box's detail text as last drawn
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -240,10 +243,14 @@ private:
     void ApplyProject(const struct CProjectData& project);
     void ReportSaveFailure(const QString& path);
 
+    void StoreTemplateGeometry();
+
     QWidget* m_pClient = nullptr;
-    QString m_strSaveError;      // the system's reason for the last failed save
-    QString m_strOpenError;      // why the last project could not be opened
-    QStringList m_openWarnings;  // values of the last opened project read only by their leading number
+    QSize m_szClientMin;             // the template's client size, the smallest
+    QMap<int, QRect> m_tplGeometry;  // the result side's controls at that size
+    QString m_strSaveError;          // the system's reason for the last failed save
+    QString m_strOpenError;          // why the last project could not be opened
+    QStringList m_openWarnings;      // values of the last opened project read only by their leading number
     QMap<int, QAction*> m_actions;
     bool m_bInitDone = false;
     int m_nExchanging = 0;    // >0 while values are written into the controls

@@ -1,5 +1,6 @@
 // What the main window draws itself: the input table, the notice, the result
 // box of the current robot and the chosen mechanism's picture.
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 
@@ -98,8 +99,15 @@ int CDlgMain::DrawResult(int i, CKestDC& dc, const QRect& R, int grey, int print
     const QRect N = LTRB(R.left(), R.top(), R.left() + Trunc(0.28 * W), R.top() + Trunc(0.35 * H));
     const QRect V = LTRB(Right(N) - N.height() / 12, R.top(), Right(R), Bottom(N));
     const QRect D = LTRB(R.left(), Bottom(N), Right(R), Bottom(R));
+    // The name and the verdict stay whole: in a wide box the band's font is
+    // no larger than they allow.
     const int F = Trunc(0.71 * N.height());
-    const QFont bold = GdiFont(QStringLiteral("Arial"), F, 700);
+    int boldH = F;
+    QFont bold = GdiFont(QStringLiteral("Arial"), boldH, 700);
+    while (boldH > 6 && (QFontMetrics(bold).horizontalAdvance(m_pMngLegend->Name(i)) > N.width() - F / 4 ||
+                         QFontMetrics(bold).horizontalAdvance(m_strVerdict[i]) > V.width() - F)) {
+        bold = GdiFont(QStringLiteral("Arial"), --boldH, 700);
+    }
     const QFont normal = GdiFont(QStringLiteral("Arial"), Trunc((print ? 0.8 : 0.9) * F), 400);
 
     dc.SetBkMode(TRANSPARENT);
@@ -130,19 +138,24 @@ int CDlgMain::DrawResult(int i, CKestDC& dc, const QRect& R, int grey, int print
 
     dc.SetTextColor(CLR_BLACK);
     // The detail lines stay inside the frame: the font gets smaller until they
-    // fit. Each line is "label<TAB>value"; the values start in one column
-    // after the widest label, so they line up at any font size.
+    // fit, but on screen never smaller than the dialog's own font (the box is
+    // laid out to hold them at that size). Each line is "label<TAB>value"; the
+    // values start in one column after the widest label, so they line up at
+    // any font size.
     const QRect detail = Shrink(D, F / 2, 0, F / 2, 2);
     const QStringList lines = m_strDetail[i].split(QStringLiteral("\r\n"));
     QFont small = normal;
+    const int smallest = print ? 6 : std::max(6, m_pClient->font().pixelSize());
+    if (small.pixelSize() < smallest) small.setPixelSize(smallest);
     dc.SelectFont(small);
-    while (small.pixelSize() > 6 &&
+    while (small.pixelSize() > smallest &&
            static_cast<int>(lines.size()) * dc.GetTextExtent(QStringLiteral("Ag")).height() >
                detail.height()) {
         small.setPixelSize(small.pixelSize() - 1);
         dc.SelectFont(small);
     }
     const int lineHeight = dc.GetTextExtent(QStringLiteral("Ag")).height();
+    if (!print) m_nDetailFontPx = small.pixelSize();
     int labelWidth = 0;
     for (const QString& line : lines) {
         const int tab = line.indexOf(QLatin1Char('\t'));

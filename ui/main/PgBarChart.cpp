@@ -1,8 +1,10 @@
 #include "PgBarChart.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "DlgBuilder.h"
+#include "DrawMath.h"
 #include "KestDC.h"
 #include "MngLegend.h"
 #include "Templates.h"
@@ -10,6 +12,7 @@
 using namespace kest;
 
 CPgBarChart::CPgBarChart(CDlgMain* owner, QWidget* parent) : CPgResult(IDD_PG_BARCHART, owner, parent) {
+    m_chart.nMinTextPx = font().pixelSize();
     // The zone key: each static on its zone's colour.
     const struct {
         int id;
@@ -28,7 +31,14 @@ CPgBarChart::CPgBarChart(CDlgMain* owner, QWidget* parent) : CPgResult(IDD_PG_BA
     }
 }
 
-void CPgBarChart::LayoutDrawing(const QRect& page) { m_chart.Layout(page); }
+void CPgBarChart::LayoutDrawing(const QRect& page) {
+    m_chart.Layout(page);
+    // The zone key stays in the band below the table, however large the page.
+    const int band = kest::Bottom(page) - kest::Bottom(m_chart.rcTable);
+    for (QLabel* l : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        l->move(l->x(), kest::Bottom(m_chart.rcTable) + std::max(0, (band - l->height()) / 2));
+    }
+}
 
 void CPgBarChart::DrawDrawing(CKestDC& dc) const { m_chart.Draw(dc, false, false, m_nKind); }
 

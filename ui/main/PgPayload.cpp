@@ -4,7 +4,9 @@
 #include "MngLegend.h"
 #include "Templates.h"
 
-CPgPayload::CPgPayload(CDlgMain* owner, QWidget* parent) : CPgResult(kest::IDD_PG_PAYLOAD, owner, parent) {}
+CPgPayload::CPgPayload(CDlgMain* owner, QWidget* parent) : CPgResult(kest::IDD_PG_PAYLOAD, owner, parent) {
+    m_dgm.nMinTextPx = font().pixelSize();
+}
 
 void CPgPayload::LayoutDrawing(const QRect& page) {
     m_dgm.rcBack = page;

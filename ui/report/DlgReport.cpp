@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -10,9 +12,11 @@
 
 #include "DlgBuilder.h"
 #include "DlgMain.h"
+#include "DlgReportPreview.h"
 #include "KestDC.h"
 #include "MessageBox.h"
 #include "ReportOutput.h"
+#include "ReportSettings.h"
 #include "Strings.h"
 #include "Templates.h"
 
@@ -30,7 +34,10 @@ CDlgReport::CDlgReport(CDlgMain* pMain, QWidget* parent)
     if (auto* b = DlgItem<QPushButton>(this, IDC_RPT_PRINT))
         connect(b, &QPushButton::clicked, this, &CDlgReport::OnBnClickedPrint);
     if (auto* b = DlgItem<QCheckBox>(this, IDC_RPT_GREY))
-        connect(b, &QCheckBox::clicked, this, [this] { update(); });
+        connect(b, &QCheckBox::clicked, this, [this] {
+            StoreChoices();
+            update();
+        });
     for (int id : {IDC_RPT_MOMENT, IDC_RPT_INERTIA}) {
         if (auto* b = DlgItem<QCheckBox>(this, id))
             connect(b, &QCheckBox::clicked, this, &CDlgReport::OnBnClickedChart);
@@ -98,6 +105,18 @@ int CDlgReport::OnInitDialog() {
         inertia->setChecked(m_bShowInertia == 1);
     }
     m_nChartOption = m_bShowInertia == 1 ? CReport::CHART_BOTH : CReport::CHART_MOMENT;
+    // The choices of the last report, when the user made any.
+    CReportChoices stored;
+    if (LoadReportChoices(&stored)) {
+        if (auto* grey = DlgItem<QCheckBox>(this, IDC_RPT_GREY)) grey->setChecked(stored.greyScale == 1);
+        m_nChartOption = stored.chartOption;
+        if (moment != nullptr && inertia != nullptr) {
+            moment->setChecked(m_nChartOption == CReport::CHART_MOMENT ||
+                               m_nChartOption == CReport::CHART_BOTH);
+            inertia->setChecked(m_nChartOption == CReport::CHART_INERTIA ||
+                                m_nChartOption == CReport::CHART_BOTH);
+        }
+    }
 
     if (auto* page = DlgItem<QComboBox>(this, IDC_RPT_PAGE)) {
         const QSignalBlocker block(page);
@@ -141,7 +160,45 @@ void CDlgReport::OnBnClickedChart() {
                      : m    ? CReport::CHART_MOMENT
                      : i    ? CReport::CHART_INERTIA
                             : CReport::CHART_NONE;
+    StoreChoices();
     update();
+}
+
+void CDlgReport::StoreChoices() {
+    const auto* grey = DlgItem<QCheckBox>(this, IDC_RPT_GREY);
+    CReportChoices choices;
+    choices.greyScale = grey && grey->isChecked() ? 1 : 0;
+    choices.chartOption = m_nChartOption;
+    SaveReportChoices(choices);
+}
+
+CDlgReportPreview* CDlgReport::OnPreviewClicked() {
+    const auto* grey = DlgItem<QCheckBox>(this, IDC_RPT_GREY);
+    const auto* pages = DlgItem<QComboBox>(this, IDC_RPT_PAGE);
+    auto* big =
+        new CDlgReportPreview(m_pMain, this, m_nPageW, m_nPageH, (pages ? pages->currentIndex() : 0) + 1,
+                              grey && grey->isChecked() ? 1 : 0, m_nChartOption);
+    big->show();
+    return big;
+}
+
+void CDlgReport::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && PreviewPageRect().contains(event->position().toPoint())) {
+        OnPreviewClicked();
+        return;
+    }
+    CKestDialog::mousePressEvent(event);
+}
+
+bool CDlgReport::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        ShowToolTipText(
+            this, help,
+            PreviewPageRect().contains(help->pos()) ? LoadKestString(IDS_CLICK_TO_ENLARGE) : QString());
+        return true;
+    }
+    return CKestDialog::event(event);
 }
 
 QRect CDlgReport::PreviewPageRect() const {
@@ -201,6 +258,9 @@ void CDlgReport::OnBnClickedPrint() {
             ReportFailure(path, error);
             return;
         }
+        KestMessageBox(QStringLiteral("%1\r\n%2")
+                           .arg(LoadKestString(IDS_PDF_WRITTEN), QFileInfo(path).absoluteFilePath()),
+                       KEST_MB_OK | KEST_MB_ICONINFORMATION);
         accept();
         return;
     }

@@ -11,6 +11,7 @@
 #include "Report.h"
 
 class CDlgMain;
+class CDlgReportPreview;
 class QPrinter;
 
 class KESTLOADLIB_API CDlgReport : public CKestDialog {
@@ -42,6 +43,8 @@ public:
     // Where the preview page lies inside the frame, and the page as drawn there.
     QRect PreviewPageRect() const;
     QImage RenderPreview();
+    // The chosen page in a window of its own, large and resizable (a click on the preview).
+    CDlgReportPreview* OnPreviewClicked();
     // The file name the PDF save dialog offers: the project's with ".pdf".
     QString DefaultPdfName() const;
 
@@ -58,9 +61,13 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void ReportFailure(const QString& target, const QString& reason);
+    // Keeps the grey-scale and chart choices for the next report.
+    void StoreChoices();
 
     CDlgMain* m_pMain;
     bool m_bInitDone = false;

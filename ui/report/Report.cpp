@@ -109,7 +109,7 @@ QColor CReport::HeadingColor() const { return m_bGreyScale ? CLR_BLACK : CLR_DEE
 int CReport::Draw(CKestDC& dc, int page, int chartOption) {
     m_nChartOption = chartOption;
     for (QRect& r : m_rcVerdict) r = QRect();
-    m_rcPayload = m_rcCrdSys = m_rcChart[0] = m_rcChart[1] = m_rcLoadTable = QRect();
+    m_rcPayload = m_rcCrdSys = m_rcChart[0] = m_rcChart[1] = m_rcLoadTable = m_rcComment = QRect();
     m_nRowsShown = 0;
     m_bOmitted = false;
     dc.SaveDC();
@@ -180,8 +180,9 @@ void CReport::DrawPage1(CKestDC& dc) {
     const QString commentLabel = LoadKestString(IDS_COMMENT) + QStringLiteral(" : ");
     dc.TextOut(x0, y, commentLabel);
     const int labelW = dc.GetTextExtent(commentLabel).width();
-    dc.DrawText(main.m_strComment, LTRB(x0 + labelW, y, mid - I / 2, y + 7 * L),
-                DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    // The comment box reaches the middle line, like the verdict column's edge.
+    m_rcComment = LTRB(x0 + labelW, y, mid, y + 7 * L);
+    dc.DrawText(main.m_strComment, m_rcComment, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     y += 7 * L + L;
     const int commentLineY = y;
     HLine(dc, R.left(), Right(R), commentLineY);
@@ -191,6 +192,7 @@ void CReport::DrawPage1(CKestDC& dc) {
                                    &main.m_prmAddLoadS};
     const int cx = x0 + 4 * I;
     const int col[3] = {cx, cx + Trunc(0.14 * W), cx + Trunc(0.28 * W)};
+    // The third column ends before the middle line (its text gets smaller there).
     const int colW = Trunc(0.14 * W) - I / 2;
     dc.SelectPen(CKestPen::Solid(1, CLR_LIGHTGRAY));
     for (int k = 0; k < 4; ++k) {
@@ -224,15 +226,15 @@ void CReport::DrawPage1(CKestDC& dc) {
             DrawLine(
                 dc, m_fontNormal,
                 QString::fromLatin1(posName[c]) + Format("%.2f", pos[c] * 1000.0) + QStringLiteral(" mm"),
-                QRect(col[c], y, colW, L), line);
+                QRect(col[c], y, std::min(colW, mid - I / 2 - col[c]), L), line);
         }
         y += L;
         const double iner[3] = {p.Ixx, p.Iyy, p.Izz};
         const char* const inerName[3] = {"Ixx : ", "Iyy : ", "Izz : "};
         for (int c = 0; c < 3; ++c) {
             DrawLine(dc, m_fontNormal,
-                     QString::fromLatin1(inerName[c]) + Format("%.2f", iner[c]) + QStringLiteral(" kgm2"),
-                     QRect(col[c], y, colW, L), line);
+                     QString::fromLatin1(inerName[c]) + Format("%.4f", iner[c]) + QStringLiteral(" kg·m²"),
+                     QRect(col[c], y, std::min(colW, mid - I / 2 - col[c]), L), line);
         }
         y += L / 2;
     }
@@ -304,6 +306,7 @@ void CReport::DrawChart(CKestDC& dc, const QRect& rc, int kind) {
         kind == CDgmBarChart::KIND_INERTIA ? m_pMain->m_pPgInertiaChart : m_pMain->m_pPgMomentChart;
     if (page == nullptr) return;
     CDgmBarChart chart = page->Chart();
+    chart.nMinTextPx = 0;  // the page's own proportions, not the screen's smallest text
     chart.Layout(rc);
     chart.Draw(dc, m_bGreyScale != 0, true, kind);
 }
@@ -330,8 +333,8 @@ void CReport::DrawPage2(CKestDC& dc) {
 }
 
 bool CReport::DrawLoadTable(CKestDC& dc, int kind, int& y) {
-    static const char* const kHeads[9] = {"#",      "Name",      "Mass[kg]",  "Lx[mm]",   "Ly[mm]",
-                                          "Lz[mm]", "Ixx[kgm2]", "Iyy[kgm2]", "Izz[kgm2]"};
+    static const char* const kHeads[9] = {"#",      "Name",       "Mass[kg]",   "Lx[mm]",    "Ly[mm]",
+                                          "Lz[mm]", "Ixx[kg·m²]", "Iyy[kg·m²]", "Izz[kg·m²]"};
     const int L = m_nLineH;
     const int I = m_nIndent;
     const int W = m_rcPrint.width();
@@ -368,14 +371,29 @@ bool CReport::DrawLoadTable(CKestDC& dc, int kind, int& y) {
     const int top = y;
     dc.SelectFont(m_fontNormal);
     dc.SetTextColor(CLR_BLACK);
+    const CLoadArray& list = m_pMain->m_dlgLoadCalc.m_arrLoad[kind];
+    const auto drawLetter = [&](int bottom) {
+        const QRect letter = LTRB(x0, top, tx - I / 2, bottom);
+        dc.FillSolidRect(letter, CLR_LIGHTGRAY);
+        dc.SelectFont(m_fontSubHeading);
+        dc.SetTextColor(CLR_BLACK);
+        dc.DrawText(QString::fromLatin1(kLoadLetters[kind]), letter, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    };
+    if (list.isEmpty()) {
+        // No parts behind this load: one line says so instead of an empty table.
+        DrawLine(dc, m_fontNormal, LoadKestString(IDS_LOAD_ENTERED_DIRECTLY),
+                 LTRB(tx + I / 2, top, edge[9], top + L), DT_LEFT | DT_VCENTER);
+        drawLetter(top + L);
+        y = top + L;
+        return true;
+    }
     dc.FillSolidRect(LTRB(edge[0], top, edge[9], top + L), CLR_LIGHTGRAY);
     const int pad = L / 10;
     for (int c = 0; c < 9; ++c) {
-        DrawLine(dc, m_fontNormal, QString::fromLatin1(kHeads[c]),
+        DrawLine(dc, m_fontNormal, QString::fromUtf8(kHeads[c]),
                  Shrink(LTRB(edge[c], top, edge[c + 1], top + L), pad, pad, pad, pad),
                  DT_CENTER | DT_VCENTER);
     }
-    const CLoadArray& list = m_pMain->m_dlgLoadCalc.m_arrLoad[kind];
     bool complete = true;
     int rows = 0;
     for (const CLoad& load : list) {
@@ -404,10 +422,7 @@ bool CReport::DrawLoadTable(CKestDC& dc, int kind, int& y) {
     dc.SelectPen(CKestPen::Solid(1, CLR_GRAY));
     for (int r = 0; r <= rows + 1; ++r) HLine(dc, edge[0], edge[9], top + r * L);
     for (int c = 0; c < 10; ++c) VLine(dc, edge[c], top, bottom);
-    const QRect letter = LTRB(x0, top, tx - I / 2, bottom);
-    dc.FillSolidRect(letter, CLR_LIGHTGRAY);
-    dc.SelectFont(m_fontSubHeading);
-    dc.DrawText(QString::fromLatin1(kLoadLetters[kind]), letter, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    drawLetter(bottom);
 
     y = bottom;
     if (!complete) return omit(y + L);

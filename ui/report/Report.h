@@ -60,6 +60,7 @@ public:
     QRect m_rcCrdSys;    // the area the coordinate-system picture is fitted into
     QRect m_rcChart[2];  // page 1's chart, page 2's inertia chart
     QRect m_rcLoadTable;
+    QRect m_rcComment;     // the comment's box on page 1
     int m_nRowsShown = 0;  // load-table rows drawn on page 2
     bool m_bOmitted = false;
 

@@ -1,0 +1,30 @@
+// The enlarged report preview: one page of the report in a window of its own
+// that opens nearly as tall as the screen and can be resized and maximised.
+#pragma once
+
+#include <QDialog>
+
+#include "KestLoadLibExport.h"
+#include "Report.h"
+
+class CDlgMain;
+
+class KESTLOADLIB_API CDlgReportPreview : public QDialog {
+    Q_OBJECT
+public:
+    // Page `page` (1 or 2) of the report of `pMain`, in the proportions of a
+    // paper of pageW by pageH, with the grey-scale flag and the chart option.
+    CDlgReportPreview(CDlgMain* pMain, QWidget* parent, int pageW, int pageH, int page, int grey,
+                      int chartOption);
+
+    // Where the page lies in the window, and the page as drawn there.
+    QRect PageRect() const;
+    QImage RenderPage();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CReport m_report;
+    int m_nPageW, m_nPageH, m_nPage, m_nChartOption;
+};

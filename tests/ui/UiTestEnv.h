@@ -3,6 +3,7 @@
 // dialogs recorded and answered instead of shown.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -39,6 +40,9 @@ MessageLog& Messages();
 
 // The application folder of the build (with its trailing '/').
 QString BuildAppFolder();
+
+// The whole file, or nothing when it cannot be read.
+QByteArray ReadAll(const QString& path);
 
 }  // namespace kesttest
 

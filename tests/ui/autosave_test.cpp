@@ -20,12 +20,9 @@ using namespace kest;
 using kesttest::MainDialog;
 using kesttest::Messages;
 
-namespace {
+using kesttest::ReadAll;
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 QJsonObject SideFile(const QString& copyPath) {
     QString info = copyPath;

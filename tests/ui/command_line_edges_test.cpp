@@ -28,12 +28,9 @@ using kesttest::Kestload;
 using kesttest::SpawnKestload;
 using kesttest::StdoutTo;
 
-namespace {
+using kesttest::ReadAll;
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 bool WriteAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);

@@ -32,12 +32,9 @@ using namespace kest;
 using kesttest::MainDialog;
 using kesttest::Messages;
 
-namespace {
+using kesttest::ReadAll;
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 // A fresh copy of a golden file at a fixed temporary path: a window that saves
 // back to the file it opened can never change the source tree.

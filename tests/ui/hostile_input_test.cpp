@@ -26,12 +26,9 @@
 
 using namespace kest;
 
-namespace {
+using kesttest::ReadAll;
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 const QByteArray kLoads = "<Tool Mass=\"3\"/><AddLoad-V/><AddLoad-H/><AddLoad-S/>";
 

@@ -15,13 +15,11 @@
 #include <pugixml.hpp>
 
 #include "ProjectData.h"
+#include "UiTestEnv.h"
+
+using kesttest::ReadAll;
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void WriteAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);

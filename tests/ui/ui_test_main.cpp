@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -22,6 +23,11 @@ MessageLog& Messages() {
 }
 
 QString BuildAppFolder() { return QStringLiteral(KEST_APP_DIR); }
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 }  // namespace kesttest
 

@@ -1,5 +1,6 @@
-// The main window as a window: built from its template, menu and toolbar,
-// initialisation, data exchange, pages and tabs, legend buttons, keyboard.
+// The main window as a window: built from its template, initialisation, data
+// exchange, pages and tabs, keyboard (menu and toolbar: DlgMainMenu.cpp; the
+// model list and the compared robots: DlgMainRobots.cpp).
 #include "DlgMain.h"
 
 #include <QAction>
@@ -43,7 +44,6 @@ const char* const kServiceCode = "tulip284";
 const int kTabItemHeight = 26;
 const char* const kResultTabs[] = {"  Payload Diagram  ", "  Moment Bar Chart ", " Inertia Bar Chart "};
 
-// Adds an empty tab whose page is a sibling widget laid over the tab body.
 // The client area: paints what the main window draws itself.
 class CDlgMainClient : public QWidget {
 public:
@@ -69,6 +69,7 @@ private:
     CDlgMain* m_owner;
 };
 
+// Adds an empty tab whose page is a sibling widget laid over the tab body.
 void AddTab(QTabWidget* tab, const QString& text, int index = -1) {
     auto* body = new QWidget;
     if (index < 0)
@@ -118,118 +119,6 @@ CDlgMain::~CDlgMain() {
     // A clean close leaves no recovery copy behind.
     if (m_pRecovery) m_pRecovery->Remove();
     OnDestroy();
-}
-
-void CDlgMain::BuildMenu() {
-    auto* bar = new QMenuBar(this);
-    layout()->setMenuBar(bar);
-    const Lang lang = CurrentLanguage();
-    const QString languageTip = LoadKestString(IDS_LANGUAGE_LATER);
-    std::function<void(QMenu*, const MenuTemplateItem&)> addItem = [&](QMenu* menu,
-                                                                       const MenuTemplateItem& item) {
-        if (item.text == nullptr) {
-            menu->addSeparator();
-            return;
-        }
-        const QString text = QString::fromUtf8(item.Text(lang));
-        if (!item.children.empty()) {
-            QMenu* sub = menu->addMenu(text);
-            for (const MenuTemplateItem& c : item.children) addItem(sub, c);
-            return;
-        }
-        QAction* a = menu->addAction(text);
-        const int id = item.id;
-        a->setData(id);
-        const bool language = id == ID_VIEW_LANG_KO || id == ID_VIEW_LANG_EN;
-        a->setCheckable(id == ID_VIEW_INERTIA_SHOW || id == ID_VIEW_INERTIA_HIDE || id == ID_HELP_VER_NEW ||
-                        id == ID_HELP_VER_OLD || language);
-        a->setChecked(item.checked);
-        if (language) {
-            // The window keeps its language; say when the choice takes effect.
-            a->setChecked((id == ID_VIEW_LANG_EN) == (lang == Lang::English));
-            a->setStatusTip(languageTip);
-            a->setToolTip(languageTip);
-            menu->setToolTipsVisible(true);
-            menu->menuAction()->setStatusTip(languageTip);
-        }
-        connect(a, &QAction::triggered, this, [this, a, id](bool checked) {
-            // Check marks change only where the handler says so.
-            if (a->isCheckable()) a->setChecked(!checked);
-            OnCommand(id);
-        });
-        m_actions.insert(id, a);
-    };
-    for (const MenuTemplateItem& popup : MainMenuTemplate().popups) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(popup.Text(lang)));
-        for (const MenuTemplateItem& item : popup.children) addItem(menu, item);
-    }
-    const struct {
-        int id;
-        IconId icon;
-    } icons[] = {{ID_FILE_NEW_PRJ, IconId::FileNew},
-                 {ID_FILE_OPEN_PRJ, IconId::FileOpen},
-                 {ID_FILE_SAVE_PRJ, IconId::FileSave},
-                 {ID_FILE_PRINT, IconId::FilePrint},
-                 {ID_HELP_CRDSYS, IconId::CrdSys}};
-    for (const auto& i : icons) {
-        if (QAction* a = CommandAction(i.id)) a->setIcon(KestIcon(i.icon));
-    }
-    // The usual shortcuts, shown beside the menu items.
-    const struct {
-        int id;
-        QKeySequence keys;
-    } shortcuts[] = {{ID_FILE_NEW_PRJ, QKeySequence(Qt::CTRL | Qt::Key_N)},
-                     {ID_FILE_OPEN_PRJ, QKeySequence(Qt::CTRL | Qt::Key_O)},
-                     {ID_FILE_SAVE_PRJ, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                     {ID_FILE_PRINT, QKeySequence(Qt::CTRL | Qt::Key_P)}};
-    for (const auto& sc : shortcuts) {
-        if (QAction* a = CommandAction(sc.id)) {
-            a->setShortcut(sc.keys);
-            addAction(a);  // active wherever the focus is in the window
-        }
-    }
-}
-
-void CDlgMain::CreateToolBar() {
-    m_pToolBar = new QToolBar(m_pClient);
-    m_pToolBar->setObjectName(QStringLiteral("ctrl59392"));
-    m_pToolBar->setIconSize(QSize(MainToolbarTemplate().imageWidth, MainToolbarTemplate().imageHeight));
-    m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (int id : MainToolbarTemplate().commands) {
-        if (id == 0) {
-            m_pToolBar->addSeparator();
-        } else if (QAction* a = CommandAction(id)) {
-            a->setToolTip(a->text().remove(QLatin1Char('&')));
-            m_pToolBar->addAction(a);
-        }
-    }
-    const int h = m_pToolBar->sizeHint().height();
-    m_pToolBar->setGeometry(0, 0, m_pClient->width(), h);
-    m_pToolBar->show();
-}
-
-void CDlgMain::OnCommand(int id) {
-    switch (id) {
-        case ID_FILE_NEW_PRJ: OnFileNewPrj(); break;
-        case ID_FILE_OPEN_PRJ: OnFileOpenPrj(); break;
-        case ID_FILE_SAVE_PRJ: OnFileSavePrj(); break;
-        case ID_FILE_SAVE_AS_PRJ: OnFileSaveAsPrj(); break;
-        case ID_FILE_PROPERTIES: OnFileProperties(); break;
-        case ID_FILE_PRINT: OnFilePrint(); break;
-        case ID_FILE_EXIT: OnFileExit(); break;
-        case ID_WINDOW_NEW: OnWindowNewWindow(); break;
-        case ID_HELP_CRDSYS: OnHelpCrdSys(); break;
-        case ID_HELP_MANUAL: OnHelpManual(); break;
-        case ID_HELP_ABOUT: OnHelpAbout(); break;
-        case ID_HELP_EXAMPLES: OnHelpExamples(); break;
-        case ID_VIEW_INERTIA_SHOW:
-        case ID_VIEW_INERTIA_HIDE: OnHelpInertia(); break;
-        case ID_HELP_VER_NEW:
-        case ID_HELP_VER_OLD: OnHelpVersion(); break;
-        case ID_VIEW_LANG_KO: OnViewLanguage(Lang::Korean); break;
-        case ID_VIEW_LANG_EN: OnViewLanguage(Lang::English); break;
-        default: break;
-    }
 }
 
 void CDlgMain::ConnectControls() {
@@ -368,45 +257,6 @@ int CDlgMain::OnInitDialog() {
     return 1;
 }
 
-namespace {
-
-// Natural order of model names: digit runs compare as numbers (TK6 < TK12 < TK120).
-bool NaturalLess(const QString& a, const QString& b) {
-    int i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (a[i].isDigit() && b[j].isDigit()) {
-            int ei = i, ej = j;
-            while (ei < a.size() && a[ei].isDigit()) ++ei;
-            while (ej < b.size() && b[ej].isDigit()) ++ej;
-            // Leading zeros aside, a longer run is the larger number.
-            QStringView da = QStringView(a).mid(i, ei - i), db = QStringView(b).mid(j, ej - j);
-            while (da.size() > 1 && da[0] == QLatin1Char('0')) da = da.mid(1);
-            while (db.size() > 1 && db[0] == QLatin1Char('0')) db = db.mid(1);
-            if (da.size() != db.size()) return da.size() < db.size();
-            if (const int c = da.compare(db); c != 0) return c < 0;
-            i = ei, j = ej;
-            continue;
-        }
-        if (a[i] != b[j]) return a[i] < b[j];
-        ++i, ++j;
-    }
-    if ((a.size() - i) != (b.size() - j)) return a.size() - i < b.size() - j;
-    return a < b;
-}
-
-}  // namespace
-
-void CDlgMain::FillMechList() {
-    if (m_pEngine == nullptr) return;
-    m_lbMech->clear();
-    QStringList names;
-    char16_t name[24];
-    for (int i = 0; m_pEngine->GetMechName(i, name, 24) >= 0; ++i) names << QString::fromUtf16(name);
-    std::stable_sort(names.begin(), names.end(), NaturalLess);
-    m_lbMech->setSortingEnabled(false);  // the list's own order would put TK120 before TK20
-    m_lbMech->addItems(names);
-}
-
 void CDlgMain::DisableEngineCommands() {
     // Without the engine nothing can be analysed: only leaving the window stays.
     for (int id : {IDC_ANALYSE, IDC_DEFAULT, IDC_ADD_LEG, IDC_SUB_LEG, IDC_MOVE_UP, IDC_MOVE_DN,
@@ -482,67 +332,7 @@ void CDlgMain::OnSelchangeTabAddLoad() { ShowPgAddLoad(m_tabAddLoad->currentInde
 
 void CDlgMain::OnSelchangeTabResult() { ShowPgResult(m_tabResult->currentIndex()); }
 
-int CDlgMain::OnSelLegend(const QString& name) {
-    m_lbMech->setCurrentRow(-1);
-    m_strSelMech = name;
-    m_pClient->update(m_rcResult);
-    m_pClient->update(m_rcImgMech);
-    if (m_pPgPayload) m_pPgPayload->update();
-    return 0;
-}
-
-void CDlgMain::OnLbnSelchangeLbMech() {
-    QListWidgetItem* item = m_lbMech->currentItem();
-    if (item == nullptr || m_lbMech->currentRow() < 0) return;
-    m_strSelMech = item->text();
-    m_pClient->update(m_rcImgMech);
-}
-
 void CDlgMain::UpdateInTable() { m_pClient->update(m_rcInTable); }
-
-void CDlgMain::OnBnClickedAddLeg() {
-    if (m_pMngLegend == nullptr || m_lbMech->currentRow() < 0 || m_lbMech->currentItem() == nullptr) return;
-    const QString name = m_lbMech->currentItem()->text();
-    // A fourth robot, or one already listed, is refused with the reason.
-    if (m_pMngLegend->Count() >= 3) {
-        KestMessageBox(LoadKestString(IDS_ROBOT_LIST_FULL), KEST_MB_OK | KEST_MB_ICONINFORMATION);
-        return;
-    }
-    for (int i = 0; i < m_pMngLegend->Count(); ++i) {
-        if (m_pMngLegend->Name(i) == name) {
-            KestMessageBox(LoadKestString(IDS_ROBOT_IN_LIST).arg(name), KEST_MB_OK | KEST_MB_ICONINFORMATION);
-            return;
-        }
-    }
-    SetModifiedFlag(1);
-    m_pMngLegend->Add(name);
-    DoAnalyse();
-}
-
-void CDlgMain::OnBnClickedSubLeg() {
-    if (m_pMngLegend == nullptr || m_pMngLegend->Count() <= 0) return;
-    SetModifiedFlag(1);
-    m_pMngLegend->RemoveCur();
-    // The picture follows the robot that is now current (none: no picture).
-    m_strSelMech = m_pMngLegend->Name(-1);
-    m_lbMech->setCurrentRow(-1);
-    DoAnalyse();
-    m_pClient->update(m_rcResult);
-}
-
-void CDlgMain::OnBnClickedMoveUp() {
-    if (m_pMngLegend == nullptr) return;
-    SetModifiedFlag(1);
-    m_pMngLegend->Move(-1);
-    DoAnalyse();
-}
-
-void CDlgMain::OnBnClickedMoveDn() {
-    if (m_pMngLegend == nullptr) return;
-    SetModifiedFlag(1);
-    m_pMngLegend->Move(1);
-    DoAnalyse();
-}
 
 void CDlgMain::OnHelpInertia() {
     QAction* show = CommandAction(ID_VIEW_INERTIA_SHOW);

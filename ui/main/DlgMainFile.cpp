@@ -154,7 +154,7 @@ void CDlgMain::OnFileOpenPrj() {
 
 void CDlgMain::ReportSaveFailure(const QString& path) {
     KestMessageBox(
-        QStringLiteral("%1 :\r\n%2\r\n%3").arg(LoadKestString(IDS_SAVE_FAILED), path, m_strSaveError),
+        QStringLiteral("%1\r\n%2\r\n%3").arg(LoadKestString(IDS_SAVE_FAILED), path, m_strSaveError),
         KEST_MB_OK | KEST_MB_ICONSTOP);
 }
 

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -66,13 +67,30 @@ QString QtFilter(const QString& filter) {
     return out.join(QStringLiteral(";;"));
 }
 
+// Icons by the kind of entry alone. Qt's own provider reads a file's first
+// bytes to find its type, and a special file (in /proc, a device) can block
+// that read forever: the dialog, and with it the whole window, would hang.
+class CKindIconProvider : public QAbstractFileIconProvider {
+public:
+    QIcon icon(IconType type) const override { return QAbstractFileIconProvider::icon(type); }
+    QIcon icon(const QFileInfo& info) const override {
+        if (info.isRoot()) return icon(Drive);
+        return icon(info.isDir() ? Folder : File);
+    }
+    QString type(const QFileInfo& info) const override {
+        return info.isDir() ? QStringLiteral("Folder") : info.suffix();
+    }
+};
+
 QString ShowRealFileDialog(QWidget* parent, const FileDialogRequest& r) {
+    static CKindIconProvider icons;
     QFileDialog dlg(parent, r.save ? QString() : QString(), QString(), QtFilter(r.filter));
     dlg.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setOption(QFileDialog::ReadOnly, false);
     // Qt's own dialog speaks the program's language; a desktop's would speak the session's.
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setIconProvider(&icons);
     dlg.setDefaultSuffix(r.defaultExtension);
     // A name ending in '/' is the folder to start in, with no file name proposed.
     if (r.defaultName.endsWith(QLatin1Char('/')))

@@ -260,9 +260,14 @@ void CReport::DrawPage1(CKestDC& dc) {
     VLine(dc, mid, headerY, loadsBottom);
     const int x1 = mid + I;
     y = headerY + L / 2;
-    Out(dc, m_fontTitle, HeadingColor(), x1, y, LoadKestString(IDS_RESULT) + QStringLiteral(" :"));
-    // The mechanism data behind the verdicts.
-    Out(dc, m_fontNormal, CLR_BLACK, Right(R) - I, y + L / 4, main.MechDataText(), TA_RIGHT | TA_TOP);
+    const QString resultHeading = LoadKestString(IDS_RESULT) + QStringLiteral(" :");
+    Out(dc, m_fontTitle, HeadingColor(), x1, y, resultHeading);
+    // The mechanism data behind the verdicts, right of the heading and never over it.
+    const int dataLeft = x1 + QFontMetrics(m_fontTitle).horizontalAdvance(resultHeading) + I;
+    dc.SetTextColor(CLR_BLACK);
+    DrawLine(dc, m_fontNormal, main.MechDataText(),
+             LTRB(dataLeft, y + L / 4, Right(R) - I, y + L / 4 + QFontMetrics(m_fontNormal).height()),
+             DT_RIGHT | DT_TOP);
     y += Trunc(1.5 * L);
     dc.SelectFont(m_fontNormal);
     const int bh = (commentLineY - y) / 3;

@@ -1,6 +1,9 @@
 // Recovery copies of unsaved work: written while the project is modified,
 // separate per window, removed when nothing is unsaved or the window closes,
 // and offered (restore or discard) after an unclean exit.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -152,6 +155,40 @@ TEST_F(RecoveryWindow, AfterAnUncleanExitTheCopyIsOffered) {
         f.write(QJsonDocument(info).toJson());
     }
     ASSERT_EQ(CRecoveryStore::StaleCopies().size(), 2);
+    // A writer that looks alive but is not: its pid now belongs to another
+    // process (another start time), the machine was restarted since, or the
+    // writer died and its parent has not reaped it yet (a zombie).
+    const pid_t zombie = fork();
+    if (zombie == 0) _exit(0);
+    ASSERT_GT(zombie, 0);
+    for (int wait = 0; wait < 500; ++wait) {  // until the child has ended
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(zombie));
+        if (stat.open(QIODevice::ReadOnly) && stat.readAll().contains(") Z ")) break;
+        QTest::qWait(2);
+    }
+    const struct {
+        const char* stem;
+        qint64 pid;
+        const char* boot;
+        const char* start;
+    } lookAlive[] = {{"reused-1", getppid(), "", "1"},
+                     {"rebooted-1", getppid(), "another-boot", ""},
+                     {"zombie-1", zombie, "", ""}};
+    for (const auto& w : lookAlive) {
+        LeaveStaleCopy(w.stem, other, QString(), when.addSecs(-600));
+        QFile f(RecoveryFolder() + QLatin1String(w.stem) + QStringLiteral(".json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QJsonObject info;
+        info.insert(QStringLiteral("time"), when.addSecs(-600).toString(Qt::ISODateWithMs));
+        info.insert(QStringLiteral("pid"), w.pid);
+        info.insert(QStringLiteral("boot"), QLatin1String(w.boot));
+        info.insert(QStringLiteral("start"), QLatin1String(w.start));
+        f.write(QJsonDocument(info).toJson());
+    }
+    const QList<CRecoveryCopy> stale = CRecoveryStore::StaleCopies();
+    waitpid(zombie, nullptr, 0);
+    ASSERT_EQ(stale.size(), 5);
+    for (int i = 2; i < 5; ++i) CRecoveryStore::Discard(stale[i]);
 
     // Yes to the newest: it opens as a modified project at its own file.
     Messages().Reset();

@@ -22,9 +22,46 @@ namespace {
 // The largest side file that is read (it holds a path and a time).
 constexpr qint64 kMaxInfoBytes = 64 * 1024;
 
-bool ProcessRuns(qint64 pid) {
+// Which run of the machine and which process: the boot's id and the
+// process's start time (clock ticks after boot), both from /proc. A pid alone
+// is not enough: after a restart, or once the pid is given to another
+// program, a copy would never be offered.
+QString BootId() {
+    QFile f(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.read(256).trimmed()) : QString();
+}
+
+// The state letter and start time of `pid` from /proc/<pid>/stat; false when
+// there is no such process.
+bool ProcessStat(qint64 pid, char& state, QByteArray& start) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray stat = f.read(4096);
+    // The command name may hold blanks and parentheses: fields follow the last ')'.
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 1).simplified().split(' ');
+    if (fields.size() < 20 || fields[0].isEmpty()) return false;
+    state = fields[0][0];
+    start = fields[19];
+    return true;
+}
+
+QByteArray OwnStartTime() {
+    char state = 0;
+    QByteArray start;
+    ProcessStat(QCoreApplication::applicationPid(), state, start);
+    return start;
+}
+
+// Whether the window that wrote a copy still runs: the same boot, a live
+// process (not a zombie) with that pid and, where recorded, that start time.
+bool WriterRuns(qint64 pid, const QString& boot, const QByteArray& start) {
     if (pid <= 0 || pid > 0x7fffffff) return false;
-    // A process that exists but belongs to someone else (EPERM) still runs.
+    if (!boot.isEmpty() && !BootId().isEmpty() && boot != BootId()) return false;
+    char state = 0;
+    QByteArray now;
+    if (ProcessStat(pid, state, now))
+        return state != 'Z' && state != 'X' && (start.isEmpty() || start == now);
+    // Without /proc: a process that exists but belongs to someone else (EPERM) still runs.
     return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
@@ -63,6 +100,8 @@ bool CRecoveryStore::Write(const CProjectData& project, const QString& originalP
     info.insert(QStringLiteral("path"), originalPath);
     info.insert(QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
     info.insert(QStringLiteral("pid"), QCoreApplication::applicationPid());
+    info.insert(QStringLiteral("boot"), BootId());
+    info.insert(QStringLiteral("start"), QString::fromLatin1(OwnStartTime()));
     if (!WriteFileAtomically(folder + m_strInfo, QJsonDocument(info).toJson(), error)) return false;
     m_bWritten = true;
     return true;
@@ -92,7 +131,10 @@ QList<CRecoveryCopy> CRecoveryStore::StaleCopies() {
         c.originalPath = info.value(QStringLiteral("path")).toString();
         c.time = QDateTime::fromString(info.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
         // Copies of running windows (this process's too) are theirs.
-        if (c.pid <= 0 || c.pid == self || ProcessRuns(c.pid) || !QFileInfo(c.copyPath).isFile()) continue;
+        const QString boot = info.value(QStringLiteral("boot")).toString();
+        const QByteArray start = info.value(QStringLiteral("start")).toString().toLatin1();
+        if (c.pid <= 0 || c.pid == self || WriterRuns(c.pid, boot, start) || !QFileInfo(c.copyPath).isFile())
+            continue;
         found << c;
     }
     std::sort(found.begin(), found.end(),

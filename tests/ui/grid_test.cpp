@@ -280,15 +280,31 @@ TEST_F(GridTest, EditClosedWithoutTypingLeavesTheCell) {
     EXPECT_FALSE(got.back().bModified);
     EXPECT_EQ(grid.GetCellText(2, 3), QStringLiteral("1.500"));
 
-    // Enter and Escape on the table open no edit; they belong to the dialog.
+    // Escape on the table opens no edit: it belongs to the dialog. Enter
+    // opens the current cell with its text, as a double click does, and never
+    // reaches the dialog; on a table that cannot be edited it is the dialog's.
     got.clear();
-    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(&grid, &press);
-        EXPECT_FALSE(press.isAccepted());
-    }
+    auto press = [this](int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&grid, &event);
+        return event.isAccepted();
+    };
+    EXPECT_FALSE(press(Qt::Key_Escape));
     EXPECT_EQ(grid.GetEditWnd(), nullptr);
     EXPECT_TRUE(got.empty());
+    EXPECT_TRUE(press(Qt::Key_Return));
+    ASSERT_NE(grid.GetEditWnd(), nullptr);
+    EXPECT_EQ(grid.GetEditWnd()->text(), QStringLiteral("1.500"));
+    ASSERT_EQ(CountCodes(LVN_BEGINLABELEDITW), 1);
+    QTest::keyClick(grid.GetEditWnd(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(grid.GetEditWnd(), nullptr);
+    EXPECT_EQ(got.back().bCommit, 1);
+    EXPECT_FALSE(got.back().bModified);
+    grid.EnableEdit(false);
+    EXPECT_FALSE(press(Qt::Key_Return));
+    EXPECT_EQ(grid.GetEditWnd(), nullptr);
+    grid.EnableEdit(true);
+    got.clear();
 
     // An empty edit opened by the owner and closed without typing reports
     // that nothing was typed, whichever way it closes.
@@ -300,7 +316,7 @@ TEST_F(GridTest, EditClosedWithoutTypingLeavesTheCell) {
         EXPECT_FALSE(got.back().bModified);
     }
     EXPECT_EQ(grid.GetCellText(2, 3), QStringLiteral("1.500"));
-    EXPECT_EQ(CountCodes(LVN_BEGINLABELEDITW), 0);  // only double clicks announce an edit
+    EXPECT_EQ(CountCodes(LVN_BEGINLABELEDITW), 0);  // the owner's own edits are not announced
 }
 
 TEST_F(GridTest, TypingOpensAnEditAndEnterConfirmsIt) {

@@ -143,6 +143,55 @@ TEST_F(Keys, AndKoreanInputInEveryGridAndEdit) {
         QTest::keyClicks(&grid, QStringLiteral("12"));
         PressStrokes(target());
         QTest::keyClick(target(), Qt::Key_Return);
+
+        // Enter on the table never reaches the default button "Input": after
+        // the Enter that stores a name, the next opens the cell with its text.
+        const CLoadArray& list = dlg->m_dlgLoadCalc.m_arrLoad[0];
+        ASSERT_EQ(grid.SetCurCell(1, 1), 0);
+        grid.setFocus();
+        TypeText(target, QStringLiteral("Abc"));
+        QTest::keyClick(target(), Qt::Key_Return);
+        EXPECT_EQ(list[0].Name, QStringLiteral("Abc"));
+        QTest::keyClick(target(), Qt::Key_Return);
+        ASSERT_TRUE(wnd.isVisible());
+        ASSERT_NE(grid.GetEditWnd(), nullptr);
+        EXPECT_EQ(grid.GetEditWnd()->text(), QStringLiteral("Abc"));
+        QTest::keyClick(target(), Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(grid.GetEditWnd(), nullptr);
+        QTest::keyClick(target(), Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(target(), Qt::Key_Escape);
+        EXPECT_TRUE(wnd.isVisible());
+        EXPECT_EQ(list[0].Name, QStringLiteral("Abc"));
+
+        // Tab stores the cell and moves on, Shift+Tab back: what is typed next
+        // goes into that cell. At the table's last cell Tab stays.
+        int col = 0;
+        int row = 0;
+        TypeText(target, QStringLiteral("Grip"));
+        QTest::keyClick(target(), Qt::Key_Tab);
+        EXPECT_EQ(list[0].Name, QStringLiteral("Grip"));
+        grid.GetCurCell(col, row);
+        EXPECT_EQ(col * 10 + row, 21);
+        TypeText(target, QStringLiteral("3"));
+        QTest::keyClick(target(), Qt::Key_Tab);
+        EXPECT_EQ(list[0].prm.Mass, 3.0);
+        TypeText(target, QStringLiteral("7"));
+        QTest::keyClick(target(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_DOUBLE_EQ(list[0].prm.Lx, 0.007);
+        grid.GetCurCell(col, row);
+        EXPECT_EQ(col * 10 + row, 21);
+        TypeText(target, QStringLiteral("4"));
+        QTest::keyClick(target(), Qt::Key_Tab);
+        EXPECT_EQ(list[0].prm.Mass, 4.0);
+        EXPECT_DOUBLE_EQ(list[0].prm.Lx, 0.007);
+        ASSERT_EQ(grid.SetCurCell(8, 1), 0);
+        TypeText(target, QStringLiteral("1"));
+        QTest::keyClick(target(), Qt::Key_Tab);
+        EXPECT_EQ(list[0].prm.Izz, 1.0);
+        grid.GetCurCell(col, row);
+        EXPECT_EQ(col * 10 + row, 81);
+        EXPECT_TRUE(grid.hasFocus());
+        EXPECT_TRUE(wnd.isVisible());
         for (CGrid* g : {&wnd.m_gridPredef, &wnd.m_gridSum, &wnd.m_gridLegend}) {
             SCOPED_TRACE(g->GetDlgCtrlID());
             const QString first = g->GetCellText(0, 0);

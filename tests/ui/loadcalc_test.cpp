@@ -23,7 +23,9 @@
 #include "DialogFixture.h"
 #include "DlgBuilder.h"
 #include "DlgCrdSys.h"
+#include "DlgInerCalc.h"
 #include "DlgLoadCalcWnd.h"
+#include "DlgToolCalcWnd.h"
 #include "MessageBox.h"
 #include "PathHelpers.h"
 #include "StrParse.h"
@@ -230,20 +232,27 @@ TEST_F(LoadCalcWindow, EditsLeftWithoutTypingChangeNothing) {
             EXPECT_EQ(grid().GetEditWnd(), nullptr);
             unchanged("double click");
         }
-        // The same key with no edit open belongs to the window.
+        // The same key with no edit open: Enter opens the cell with its text
+        // and is never "Input"; Escape is "Cancel", Tab the next control.
         if (!wnd->isVisible()) Open();
         grid().setFocus();
         SetCur(3, 1);
         Key(key);
         Settle();
         unchanged("no edit");
-        EXPECT_EQ(grid().GetEditWnd(), nullptr);
-        // Enter is "Input", Escape "Cancel", Tab the next control.
-        const int want = key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected;
-        if (key != Qt::Key_Tab) {
-            EXPECT_EQ(wnd->result(), want);
+        if (key == Qt::Key_Return) {
+            ASSERT_NE(grid().GetEditWnd(), nullptr);
+            EXPECT_EQ(grid().GetEditWnd()->text(), QStringLiteral("123.457"));
+            Key(Qt::Key_Return);
+            unchanged("Enter twice");
+            EXPECT_EQ(grid().GetEditWnd(), nullptr);
+            EXPECT_TRUE(wnd->isVisible());
+        } else if (key == Qt::Key_Escape) {
+            EXPECT_EQ(grid().GetEditWnd(), nullptr);
+            EXPECT_EQ(wnd->result(), QDialog::Rejected);
             EXPECT_FALSE(wnd->isVisible());
         } else {
+            EXPECT_EQ(grid().GetEditWnd(), nullptr);
             EXPECT_TRUE(wnd->isVisible());
             EXPECT_NE(QApplication::focusWidget(), &grid());
         }
@@ -590,14 +599,14 @@ TEST_F(LoadCalcMain, InputWritesOnlyThePagesOfListsWithLoads) {
     auto* button = DlgItem<QPushButton>(dlg->Client(), IDC_LOAD_CALC);
     ASSERT_TRUE(button->isEnabled());
 
-    // "Cancel" keeps what was changed in the lists, but no page and no flag changes.
+    // "Cancel" puts the lists back; no page and no flag changes.
     WithCalculator([&] { button->click(); },
                    [](CDlgLoadCalcWnd* w) {
                        w->m_pTab->setCurrentIndex(1);
                        w->SetCellValue(2, 1, QStringLiteral("6"));
                    },
                    false);
-    EXPECT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[1][0].prm.Mass, 6.0);
+    EXPECT_EQ(dlg->m_dlgLoadCalc.m_arrLoad[1][0].prm.Mass, 4.0);
     EXPECT_EQ(PageText(1, IDC_MASS), QStringLiteral("0"));
     EXPECT_EQ(dlg->IsModified(), 0);
 
@@ -618,7 +627,7 @@ TEST_F(LoadCalcMain, InputWritesOnlyThePagesOfListsWithLoads) {
                    true);
     const QStringList zero = {"0.000", "0.000", "0.000", "0.000", "0.000", "0.000", "0.000"};
     EXPECT_EQ(Page(0), (QStringList{"4.000", "0.000", "0.000", "50.000", "0.010", "0.010", "0.000"}));
-    EXPECT_EQ(Page(1), (QStringList{"6.000", "100.000", "-50.000", "20.000", "0.010", "0.020", "0.030"}));
+    EXPECT_EQ(Page(1), (QStringList{"4.000", "100.000", "-50.000", "20.000", "0.010", "0.020", "0.030"}));
     // The pages whose lists are empty keep what was typed into them.
     EXPECT_EQ(Page(2), (QStringList{"5", "1", "2", "3", "0.1", "0.1", "0.1"}));
     EXPECT_EQ(PageText(3, IDC_MASS), QStringLiteral("0"));
@@ -727,22 +736,63 @@ TEST_F(LoadCalcMain, CancelledCalculatorsChangeNothingThatIsSaved) {
         ASSERT_EQ(dlg->OpenPrj(source), 0);
         dlg->DoAnalyse();
         dlg->SetModifiedFlag(0);
+        // Every list edited: a mass, a name, a row added, one typed and left open.
         WithCalculator([&] { dlg->OnBnClickedLoadCalc(); },
                        [](CDlgLoadCalcWnd* w) {
-                           for (int tab = 0; tab < 4; ++tab) w->m_pTab->setCurrentIndex(tab);
+                           for (int tab = 0; tab < 4; ++tab) {
+                               w->m_pTab->setCurrentIndex(tab);
+                               EXPECT_EQ(w->SetCellValue(2, 1, QStringLiteral("2")), 0);
+                               EXPECT_EQ(w->SetCellValue(1, 1, QStringLiteral("changed")), 0);
+                               w->OnBnClickedAddRow();
+                           }
+                           w->m_gridLoad.setFocus();
+                           QTest::keyClicks(&w->m_gridLoad, QStringLiteral("9"));
+                           ASSERT_NE(w->m_gridLoad.GetEditWnd(), nullptr);
                        },
                        false);
-        // The tool calculator, and the inertia calculator inside the load calculator.
-        QTimer::singleShot(0, [] {
-            if (auto* w = QApplication::activeModalWidget()) w->close();
-        });
-        dlg->OnBnClickedToolCalc();
+        // The tool calculator: a hand mass typed and inertias from its inertia
+        // calculator, then Escape; again with the window's close box.
+        for (const bool escape : {true, false}) {
+            QTimer::singleShot(0, [escape] {
+                auto* w = qobject_cast<CDlgToolCalcWnd*>(QApplication::activeModalWidget());
+                ASSERT_NE(w, nullptr);
+                SetDlgItemText(w, IDC_TC_MASS_HND, QStringLiteral("5"));
+                QTimer::singleShot(0, [] {
+                    auto* iner = qobject_cast<CDlgInerCalc*>(QApplication::activeModalWidget());
+                    ASSERT_NE(iner, nullptr);
+                    SetDlgItemText(iner, IDC_INER_DX, QStringLiteral("100"));
+                    iner->accept();
+                });
+                DlgItem<QPushButton>(w, IDC_TC_INER_WK)->click();
+                EXPECT_NE(GetDlgItemText(w, IDC_TC_MI_WK_Y), QStringLiteral("0"));
+                if (escape) {
+                    QTest::keyClick(DlgItem<QLineEdit>(w, IDC_TC_MASS_WK), Qt::Key_Escape);
+                } else {
+                    w->close();
+                }
+                EXPECT_FALSE(w->isVisible());
+            });
+            dlg->OnBnClickedToolCalc();
+        }
+        // The inertia calculator inside the load calculator, cancelled after
+        // typing, then the load calculator cancelled after its inertias came in.
         WithCalculator([&] { dlg->OnBnClickedLoadCalc(); },
                        [](CDlgLoadCalcWnd* w) {
-                           QTimer::singleShot(0, [] {
-                               if (auto* iner = QApplication::activeModalWidget()) iner->close();
-                           });
-                           w->OnBnClickedInerCalc();
+                           for (const bool accept : {false, true}) {
+                               QTimer::singleShot(0, [accept] {
+                                   auto* iner =
+                                       qobject_cast<CDlgInerCalc*>(QApplication::activeModalWidget());
+                                   ASSERT_NE(iner, nullptr);
+                                   SetDlgItemText(iner, IDC_INER_MASS, QStringLiteral("3"));
+                                   SetDlgItemText(iner, IDC_INER_DY, QStringLiteral("200"));
+                                   if (accept) {
+                                       iner->accept();
+                                   } else {
+                                       iner->close();
+                                   }
+                               });
+                               w->OnBnClickedInerCalc();
+                           }
                        },
                        false);
         EXPECT_EQ(dlg->IsModified(), 0);

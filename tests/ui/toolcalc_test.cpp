@@ -307,7 +307,7 @@ TEST_F(ToolCalcWindow, MassAndCentreOfGravityKeepTheirDecimals) {
 TEST_F(ToolCalcWindow, ResultChoiceCancelAndANewWindow) {
     TypeLoad(0, {"1", "2", "3", "4", "0", "0", "0"});
     dlg->SetModifiedFlag(0);
-    // Cancel: the page and the flag stay, what was typed stays in the calculator.
+    // Cancel: the page, the flag and the calculator's inputs stay as they were.
     ASSERT_TRUE(RunToolCalc([](CDlgToolCalcWnd* w) {
         Type(w, IDC_TC_MASS_HND, QStringLiteral("12"));
         Type(w, IDC_TC_COM_HND_X, QStringLiteral("-"));  // half-typed: keeps 0
@@ -317,13 +317,15 @@ TEST_F(ToolCalcWindow, ResultChoiceCancelAndANewWindow) {
     }));
     EXPECT_EQ(PageText(0, IDC_MASS), QStringLiteral("1"));
     EXPECT_EQ(dlg->IsModified(), 0);
-    EXPECT_EQ(dlg->m_dlgToolCalc.MassHnd, 12.0);
+    EXPECT_EQ(dlg->m_dlgToolCalc.MassHnd, 0.0);
+    EXPECT_EQ(dlg->m_dlgToolCalc.MassAll, 0.0);
     EXPECT_EQ(CDlgToolCalc::s_bHandWork, 0);  // only accepting changes the choice
 
     // With "핸드" the hand alone arrives, whatever the workpiece holds.
     ASSERT_TRUE(RunToolCalc([](CDlgToolCalcWnd* w) {
-        EXPECT_EQ(GetDlgItemText(w, IDC_TC_MASS_HND), QStringLiteral("12"));
+        EXPECT_EQ(GetDlgItemText(w, IDC_TC_MASS_HND), QStringLiteral("0"));
         EXPECT_TRUE(DlgItem<QRadioButton>(w, IDC_TC_RADIO_HND)->isChecked());
+        Type(w, IDC_TC_MASS_HND, QStringLiteral("12"));
         Type(w, IDC_TC_COM_HND_Z, QStringLiteral("40"));
         Type(w, IDC_TC_MASS_WK, QStringLiteral("30"));
         Type(w, IDC_TC_COM_WK_Z, QStringLiteral("500"));
@@ -447,6 +449,28 @@ TEST_F(ToolCalcWindow, PictureAndInertiaButtons) {
         EXPECT_GE(natural.width(), 640);
         EXPECT_LT(open[1]->minimumWidth(), open[1]->maximumWidth());
 
+        // Inertias handed back are shown at once, also with no mass typed
+        // yet: a 100 mm cube of 6 kg has 0.01 kg·m² about every axis.
+        auto iner = [&](int button, const char* mass, const char* size) {
+            bool seen = false;
+            QTimer::singleShot(0, [&] {
+                auto* d = qobject_cast<CDlgInerCalc*>(QApplication::activeModalWidget());
+                ASSERT_NE(d, nullptr);
+                seen = true;
+                SetDlgItemText(d, IDC_INER_MASS, QString::fromLatin1(mass));
+                for (int id : {IDC_INER_DX, IDC_INER_DY, IDC_INER_DZ})
+                    SetDlgItemText(d, id, QString::fromLatin1(size));
+                DlgItem<QPushButton>(d, 1)->click();
+            });
+            DlgItem<QPushButton>(w, button)->click();
+            return seen;
+        };
+        ASSERT_TRUE(iner(IDC_TC_INER_WK, "6", "100"));
+        EXPECT_EQ(GetDlgItemText(w, IDC_TC_MI_WK_Z), QStringLiteral("0.0100"));
+        EXPECT_EQ(GetDlgItemText(w, IDC_TC_C1W), QStringLiteral("0.010"));
+        EXPECT_EQ(GetDlgItemText(w, IDC_TC_C2W), QStringLiteral("0.010"));
+        EXPECT_EQ(GetDlgItemText(w, IDC_TC_J1), QStringLiteral("0.010"));
+
         // The hand's box 100 x 200 x 300 mm with 24 kg typed there gives
         // 0.26, 0.20, 0.10 kg·m²; the hand's mass stays 12 kg.
         Type(w, IDC_TC_MASS_HND, QStringLiteral("12"));
@@ -473,6 +497,7 @@ TEST_F(ToolCalcWindow, PictureAndInertiaButtons) {
         EXPECT_EQ(GetDlgItemText(w, IDC_TC_MASS_HND), QStringLiteral("12"));
         EXPECT_EQ(GetDlgItemText(w, IDC_TC_C1H), QStringLiteral("0.100"));  // recalculated from the text
         EXPECT_EQ(GetDlgItemText(w, IDC_TC_C2H), QStringLiteral("0.260"));
+        PressOk(w);
     }));
     // The picture windows closed with the calculator.
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -480,7 +505,8 @@ TEST_F(ToolCalcWindow, PictureAndInertiaButtons) {
     const CDlgToolCalc& c = dlg->m_dlgToolCalc;
     EXPECT_EQ(c.SizeHndZ, 300.0);
     EXPECT_EQ(c.MiHndX, 0.26);
-    EXPECT_EQ(c.SizeWkX, 0.0);
+    EXPECT_EQ(c.SizeWkX, 100.0);
+    EXPECT_EQ(c.MiWkZ, 0.01);
 }
 
 TEST_F(ToolCalcWindow, InputsSurviveSaveAndOpenAndNewStartsEmpty) {

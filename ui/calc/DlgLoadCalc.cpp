@@ -99,10 +99,15 @@ QString InputPagesText(const CDlgLoadCalc& calc) {
 }
 
 int CDlgLoadCalc::DoModal(QWidget* parent) {
+    // The window edits the lists in place; "Cancel" puts back what they held.
+    CLoadArray before[4];
+    for (int k = 0; k < 4; ++k) before[k] = m_arrLoad[k];
     CDlgLoadCalcWnd wnd(this, parent);
     const int rc = wnd.exec();
     m_strMount = wnd.m_strMount;
-    return rc == QDialog::Accepted ? kest::IDOK : kest::IDCANCEL;
+    if (rc == QDialog::Accepted) return kest::IDOK;
+    for (int k = 0; k < 4; ++k) m_arrLoad[k] = before[k];
+    return kest::IDCANCEL;
 }
 
 bool MountAccepts(const QString& strMount, const QString& strKind) {

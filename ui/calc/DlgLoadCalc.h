@@ -67,7 +67,7 @@ public:
     // a page whose list is empty keeps what was typed into it.
     bool WritesPage(int kind) const { return kind >= 0 && kind < 4 && !m_arrLoad[kind].isEmpty(); }
     // Runs the calculator's window over the lists, modally: IDOK (1) when it
-    // ends with "Input", IDCANCEL (2) with "Cancel". The lists keep what was
-    // changed either way.
+    // ends with "Input", IDCANCEL (2) with "Cancel" (or closing): the lists
+    // are then as they were before.
     int DoModal(QWidget* parent);
 };

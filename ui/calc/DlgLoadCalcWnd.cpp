@@ -492,7 +492,8 @@ bool CDlgLoadCalcWnd::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CDlgLoadCalcWnd::done(int r) {
-    // What is being typed belongs to the list whichever way the window closes.
+    // What is being typed is stored by "Input" and dropped by "Cancel", which
+    // puts the lists back as a whole (CDlgLoadCalc::DoModal).
     m_gridLoad.EndEdit(r == QDialog::Accepted ? 1 : 0);
     CKestDialog::done(r);
 }

@@ -54,8 +54,8 @@ public:
     // The load that accepting writes into the tool page.
     const CPrmLoadSub* GetResult() const { return s_bHandWork ? &m_prmAll : &m_prmHnd; }
 
-    // Runs the dialog over these inputs; IDOK (1) or IDCANCEL (2). What was
-    // typed stays here whichever button ends it.
+    // Runs the dialog over these inputs; IDOK (1) keeps what was typed,
+    // IDCANCEL (2) puts the inputs back as they were.
     int DoModal(QWidget* pParent);
 
     // The twenty saved inputs in file order, with their attribute names.

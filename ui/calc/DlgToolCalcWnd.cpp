@@ -77,8 +77,13 @@ void SetBase(QWidget* w, const QColor& color) {
 }  // namespace
 
 int CDlgToolCalc::DoModal(QWidget* pParent) {
+    // The window takes every keystroke into this object; "Cancel" puts back
+    // what it held.
+    const CDlgToolCalc before = *this;
     CDlgToolCalcWnd wnd(this, pParent);
-    return wnd.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    if (wnd.exec() == QDialog::Accepted) return IDOK;
+    *this = before;
+    return IDCANCEL;
 }
 
 CDlgToolCalcWnd::CDlgToolCalcWnd(CDlgToolCalc* calc, QWidget* parent)
@@ -178,8 +183,11 @@ int CDlgToolCalcWnd::Recalc() {
         edit->setPalette(pal);
     }
     const int rc = m_pCalc->Recalc();
-    // A pass that stopped leaves the last complete one on screen.
-    if (rc == 0) WriteResults();
+    // A pass that stopped at the wrist leaves the last complete one on screen.
+    // One that stopped at a total mass of 0 has computed everything but the
+    // combined load's centre of gravity and inertias, which is shown: own
+    // inertias handed back by the inertia calculator appear at once.
+    if (rc == 0 || rc == -5) WriteResults();
     return rc;
 }
 

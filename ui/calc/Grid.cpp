@@ -535,12 +535,34 @@ void CGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     // Only a double click on a body cell edits; one on a header leaves the
     // current cell alone.
     if (!LeftButtonDown(event->position().toPoint()) || !m_bEditable) return;
+    EditCurCell(Qt::MouseFocusReason);
+}
+
+void CGrid::EditCurCell(Qt::FocusReason reason) {
+    if (m_nCurCol < m_nFixedCols || m_nCurRow < m_nFixedRows) return;
     QLineEdit* edit = BeginEdit(m_nCurCol, m_nCurRow);
     if (!edit) return;
     edit->setText(GetCellText(m_nCurCol, m_nCurRow));
-    edit->setFocus(Qt::MouseFocusReason);
+    edit->setFocus(reason);
     edit->selectAll();
     SendNotify(LVN_BEGINLABELEDITW, m_nCurCol, m_nCurRow, 0, edit->text(), false);
+}
+
+int CGrid::MoveTab(bool bBack) {
+    int col = m_nCurCol;
+    int row = m_nCurRow;
+    // Along the row, then on to the next (previous) row; covered cells are skipped.
+    do {
+        col += bBack ? -1 : 1;
+        if (col >= m_nCols) col = m_nFixedCols, ++row;
+        if (col < m_nFixedCols) col = m_nCols - 1, --row;
+        if (row < m_nFixedRows || row >= m_nRows) return 0;  // at either end the cell stays
+    } while (GetCell(col, row)->nSpan == 0);
+    m_nPrevCol = m_nCurCol;
+    m_nPrevRow = m_nCurRow;
+    SetCurCell(col, row);
+    EnsureVisible(col, row);
+    return 1;
 }
 
 void CGrid::keyPressEvent(QKeyEvent* event) {
@@ -567,9 +589,16 @@ void CGrid::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    // A printable character starts an edit and arrives in it. Enter, Escape
-    // and Tab do not: they belong to the dialog and must not leave an empty
-    // edit behind that would clear the cell.
+    // Enter on a table that can be edited opens the current cell with its
+    // text, and never reaches the dialog's default button.
+    if (m_bEditable && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        EditCurCell(Qt::OtherFocusReason);
+        event->accept();
+        return;
+    }
+    // A printable character starts an edit and arrives in it. Escape and Tab
+    // do not: they belong to the dialog and must not leave an empty edit
+    // behind that would clear the cell.
     const QString text = event->text();
     const bool printable = !text.isEmpty() && text.at(0).isPrint() &&
                            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -631,6 +660,14 @@ bool CGrid::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter: EndEdit(1); return true;
         case Qt::Key_Escape: EndEdit(0); return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            // Not on to the dialog's next control: what is typed next goes
+            // into the next (previous) cell.
+            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+            EndEdit(1);
+            MoveTab(key->key() == Qt::Key_Backtab || shift);
+            return true;
         case Qt::Key_Up:
         case Qt::Key_Down:
             EndEdit(1);

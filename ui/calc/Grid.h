@@ -6,12 +6,14 @@
 //
 // Keys: with the grid focused, the arrow keys move the current cell (Shift:
 // steps of 4) and a printable character, or text from an input method, opens
-// an edit on the current cell that receives it; every other key (Enter,
-// Escape, Insert, Delete, ...) is left to the owner. In an open edit, Enter
-// closes it with commit 1, Escape with commit 0, Up and Down close it with
-// commit 1 and move, Left and Right move the caret and, at the end of the
-// text, close and move; leaving the edit for another control closes it with
-// commit 1.
+// an edit on the current cell that receives it; on an editable grid Enter
+// opens an edit holding the cell's text; every other key (Escape, Tab,
+// Insert, Delete, and Enter on a read-only grid) is left to the owner. In an
+// open edit, Enter closes it with commit 1, Escape with commit 0, Up and Down
+// close it with commit 1 and move, Tab and Shift+Tab close it with commit 1
+// and move to the next (previous) body cell, row after row, Left and Right
+// move the caret and, at the end of the text, close and move; leaving the
+// edit for another control closes it with commit 1.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -111,6 +113,9 @@ public:
     int EnsureVisible(int nCol, int nRow);
     // Arrow keys (Qt::Key_Left ...) move the current cell: 1; any other key 0.
     int MoveCur(int nKey, bool bShift = false);
+    // The next (bBack: previous) body cell becomes current, along the row and
+    // then on to the next row: 1, or 0 at the last (first) cell, which stays.
+    int MoveTab(bool bBack);
 
     // In-place editing. BeginEdit closes an open edit (commit 0) and, when
     // editing is allowed, opens an empty edit over the cell.
@@ -172,6 +177,8 @@ private:
     void SendNotify(int code, int nCol, int nRow, int bCommit, const QString& strText, bool bModified);
     void RepaintCell(int nCol, int nRow);
     bool LeftButtonDown(const QPoint& pt);
+    // Opens an edit holding the text of the current body cell.
+    void EditCurCell(Qt::FocusReason reason);
     void DrawRow(kest::CKestDC& dc, int nRow, int c0, int cEnd, const QRect& rcLimit, bool bBody) const;
     void DrawCell(kest::CKestDC& dc, int nCol, int nRow, const QRect& rc, bool bBody) const;
 

@@ -12,7 +12,7 @@
 using namespace kest;
 
 void CDlgMain::OnBnClickedLoadCalc() {
-    // The lists keep every change made in the calculator, also on "Cancel".
+    // "Cancel" leaves the lists, the pages and the modified mark as they were.
     if (m_dlgLoadCalc.DoModal(this) != IDOK) return;
     const QString mounts[4] = {QStringLiteral("Tool"), QStringLiteral("V"), QStringLiteral("H"),
                                QStringLiteral("S")};

@@ -26,6 +26,11 @@ const char* const kIdProperty = "kestDlgId";
 
 }  // namespace
 
+void SetDlgCtrlId(QWidget* control, int id) {
+    control->setProperty(kIdProperty, id);
+    if (id > 0) control->setObjectName(QStringLiteral("ctrl%1").arg(id));
+}
+
 int MulDiv(int a, int b, int c) {
     if (c == 0) return -1;
     const long long num = static_cast<long long>(a) * b;
@@ -148,8 +153,7 @@ QSize BuildDialogControls(QWidget* dialog, const DlgTemplate& t) {
             }
             case CtrlKind::Icon: w = new QLabel(dialog); break;
         }
-        w->setProperty(kIdProperty, c.id);
-        if (c.id > 0) w->setObjectName(QStringLiteral("ctrl%1").arg(c.id));
+        SetDlgCtrlId(w, c.id);
         w->setGeometry(units.ToPixels(c.x, c.y, c.cx, c.cy));
         if (c.style & ST_HIDDEN) w->hide();
         if (c.style & ST_DISABLED) w->setEnabled(false);

@@ -53,6 +53,9 @@ T* DlgItem(const QWidget* dialog, int id) {
 }
 // The numeric id of a control, or -1.
 KESTLOADLIB_API int DlgCtrlId(const QWidget* control);
+// Gives a control made in code a numeric id, so GetDlgItem finds it as it
+// finds the template's controls.
+KESTLOADLIB_API void SetDlgCtrlId(QWidget* control, int id);
 
 KESTLOADLIB_API QString GetDlgItemText(const QWidget* dialog, int id);
 KESTLOADLIB_API void SetDlgItemText(QWidget* dialog, int id, const QString& text);

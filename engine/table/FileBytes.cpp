@@ -72,16 +72,24 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool Fail(std::string* error, const std::string& reason, int fd = -1,
+// The reason of a failed write: the system's error number (0 for a refusal of
+// our own) and its text.
+struct WriteFailure {
+    std::string* error;
+    int* sysError;
+};
+
+bool Fail(const WriteFailure& out, const std::string& reason, int err, int fd = -1,
           const std::string& temp = std::string()) {
     if (fd >= 0) ::close(fd);
     if (!temp.empty()) ::unlink(temp.c_str());
-    if (error) *error = reason;
+    if (out.error) *out.error = reason;
+    if (out.sysError) *out.sysError = err;
     return false;
 }
 
-bool FailErrno(std::string* error, int err, int fd = -1, const std::string& temp = std::string()) {
-    return Fail(error, std::strerror(err), fd, temp);
+bool FailErrno(const WriteFailure& out, int err, int fd = -1, const std::string& temp = std::string()) {
+    return Fail(out, std::strerror(err), err, fd, temp);
 }
 
 // The file that a write really replaces: symbolic links followed (a chain of
@@ -130,36 +138,38 @@ int RemoveStaleTempFiles(const std::string& folder, const std::string& keep) {
     return removed;
 }
 
-bool WriteWholeFile(const std::string& path, const unsigned char* data, size_t length, std::string* error) {
+bool WriteWholeFile(const std::string& path, const unsigned char* data, size_t length, std::string* error,
+                    int* sysError) {
+    const WriteFailure out{error, sysError};
     std::string target = path;
     int err = 0;
-    if (!ResolveLinks(target, &err)) return FailErrno(error, err);
+    if (!ResolveLinks(target, &err)) return FailErrno(out, err);
     struct stat st;
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists) {
-        if (S_ISDIR(st.st_mode)) return FailErrno(error, EISDIR);
+        if (S_ISDIR(st.st_mode)) return FailErrno(out, EISDIR);
         // The rename would otherwise swap a FIFO, a socket or a device for a file.
-        if (!S_ISREG(st.st_mode)) return Fail(error, "not a regular file");
-        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return FailErrno(error, EACCES);
+        if (!S_ISREG(st.st_mode)) return Fail(out, "not a regular file", 0);
+        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return FailErrno(out, EACCES);
     }
     const std::string folder = FolderOf(target);
     RemoveStaleTempFiles(folder, target);
     std::string temp = folder + "/.kl.XXXXXX";
     const int fd = ::mkstemp(&temp[0]);
-    if (fd < 0) return FailErrno(error, errno);
+    if (fd < 0) return FailErrno(out, errno);
     size_t done = 0;
     while (done < length) {
         const ssize_t n = ::write(fd, data + done, length - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return FailErrno(error, n < 0 ? errno : ENOSPC, fd, temp);
+        if (n <= 0) return FailErrno(out, n < 0 ? errno : ENOSPC, fd, temp);
         done += static_cast<size_t>(n);
     }
     const mode_t umaskNow = ::umask(0);
     ::umask(umaskNow);
     const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~umaskNow);
-    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return FailErrno(error, errno, fd, temp);
-    if (::close(fd) != 0) return FailErrno(error, errno, -1, temp);
-    if (::rename(temp.c_str(), target.c_str()) != 0) return FailErrno(error, errno, -1, temp);
+    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return FailErrno(out, errno, fd, temp);
+    if (::close(fd) != 0) return FailErrno(out, errno, -1, temp);
+    if (::rename(temp.c_str(), target.c_str()) != 0) return FailErrno(out, errno, -1, temp);
     return true;
 }
 

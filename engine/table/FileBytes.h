@@ -29,9 +29,10 @@ ReadFileResult ReadWholeFile(const std::string& path, std::vector<unsigned char>
 // followed (the link stays); an existing target must be a regular file (a
 // FIFO, device or folder is refused) that may be written; the new file keeps
 // the old one's permissions. Stale temporary files beside it are removed first
-// (RemoveStaleTempFiles). False with the reason in `error` on failure.
+// (RemoveStaleTempFiles). False with the reason in `error` on failure, and in
+// `sysError` the system's error number (0 when the target is no regular file).
 bool WriteWholeFile(const std::string& path, const unsigned char* data, size_t length,
-                    std::string* error = nullptr);
+                    std::string* error = nullptr, int* sysError = nullptr);
 
 // The name pattern of our temporary files: ".kl." and six characters of mkstemp.
 bool IsOwnTempFileName(const char* name);

@@ -179,6 +179,8 @@ private:
     bool LeftButtonDown(const QPoint& pt);
     // Opens an edit holding the text of the current body cell.
     void EditCurCell(Qt::FocusReason reason);
+    // Hands a key to the in-place edit, focused, with m_bSendingKey set.
+    void SendKeyToEdit(QLineEdit* edit, QKeyEvent* event);
     void DrawRow(kest::CKestDC& dc, int nRow, int c0, int cEnd, const QRect& rcLimit, bool bBody) const;
     void DrawCell(kest::CKestDC& dc, int nCol, int nRow, const QRect& rc, bool bBody) const;
 

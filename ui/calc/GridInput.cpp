@@ -142,17 +142,19 @@ int CGrid::MoveTab(bool bBack) {
     return 1;
 }
 
+void CGrid::SendKeyToEdit(QLineEdit* edit, QKeyEvent* event) {
+    edit->setFocus(Qt::OtherFocusReason);
+    m_bSendingKey = true;
+    QApplication::sendEvent(edit, event);
+    m_bSendingKey = false;
+}
+
 void CGrid::keyPressEvent(QKeyEvent* event) {
     if (m_pEdit) {
         // Keys reaching the table while an edit is open belong to the edit.
         // One the edit does not use climbs back up through the drawing area,
         // which ends it (eventFilter); the guard is a second stop.
-        if (!m_bSendingKey) {
-            m_pEdit->setFocus(Qt::OtherFocusReason);
-            m_bSendingKey = true;
-            QApplication::sendEvent(m_pEdit, event);
-            m_bSendingKey = false;
-        }
+        if (!m_bSendingKey) SendKeyToEdit(m_pEdit, event);
         event->accept();
         return;
     }
@@ -181,10 +183,7 @@ void CGrid::keyPressEvent(QKeyEvent* event) {
                            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (printable && m_bEditable) {
         if (QLineEdit* edit = BeginEdit(m_nCurCol, m_nCurRow)) {
-            edit->setFocus(Qt::OtherFocusReason);
-            m_bSendingKey = true;
-            QApplication::sendEvent(edit, event);
-            m_bSendingKey = false;
+            SendKeyToEdit(edit, event);
             event->accept();
             return;
         }

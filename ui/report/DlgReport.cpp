@@ -203,12 +203,7 @@ bool CDlgReport::event(QEvent* event) {
 
 QRect CDlgReport::PreviewPageRect() const {
     // The page keeps the chosen paper's proportions inside the frame.
-    const QRect area = m_rcPreview.adjusted(4, 4, -4, -4);
-    if (area.width() <= 0 || area.height() <= 0 || m_nPageW <= 0 || m_nPageH <= 0) return QRect();
-    QSize size(m_nPageW, m_nPageH);
-    size.scale(area.size(), Qt::KeepAspectRatio);
-    return QRect(area.left() + (area.width() - size.width()) / 2,
-                 area.top() + (area.height() - size.height()) / 2, size.width(), size.height());
+    return FitPageRect(m_rcPreview.adjusted(4, 4, -4, -4), m_nPageW, m_nPageH);
 }
 
 QImage CDlgReport::RenderPreview() {

@@ -27,13 +27,16 @@ CDlgReportPreview::CDlgReportPreview(CDlgMain* pMain, QWidget* parent, int pageW
     setMinimumSize(200, 280);
 }
 
-QRect CDlgReportPreview::PageRect() const {
-    const QRect area = rect().adjusted(8, 8, -8, -8);
-    if (area.width() <= 0 || area.height() <= 0) return QRect();
-    QSize size(m_nPageW, m_nPageH);
+QRect FitPageRect(const QRect& area, int pageW, int pageH) {
+    if (area.width() <= 0 || area.height() <= 0 || pageW <= 0 || pageH <= 0) return QRect();
+    QSize size(pageW, pageH);
     size.scale(area.size(), Qt::KeepAspectRatio);
     return QRect(area.left() + (area.width() - size.width()) / 2,
                  area.top() + (area.height() - size.height()) / 2, size.width(), size.height());
+}
+
+QRect CDlgReportPreview::PageRect() const {
+    return FitPageRect(rect().adjusted(8, 8, -8, -8), m_nPageW, m_nPageH);
 }
 
 QImage CDlgReportPreview::RenderPage() {

@@ -9,6 +9,10 @@
 
 class CDlgMain;
 
+// A page of pageW by pageH scaled into `area` with its proportions kept and
+// centred there; empty when either has no size.
+QRect FitPageRect(const QRect& area, int pageW, int pageH);
+
 class KESTLOADLIB_API CDlgReportPreview : public QDialog {
     Q_OBJECT
 public:

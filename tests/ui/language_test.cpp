@@ -43,6 +43,7 @@
 #include "Language.h"
 #include "MessageBox.h"
 #include "PathHelpers.h"
+#include "ReportSettings.h"
 #include "Strings.h"
 #include "Verdict.h"
 
@@ -539,6 +540,9 @@ TEST(LanguageChoice, SettingsOnlyFromARegularFileOfASaneSize) {
     EXPECT_TRUE(EndsInTime([&read] { read = SavedLanguageSetting(); }, file));
     EXPECT_TRUE(read.isEmpty());
     EXPECT_TRUE(EndsInTime([] { SaveLanguageSetting(Lang::English); }, file));
+    // The report dialog's choices live in the same file.
+    EXPECT_TRUE(EndsInTime([] { EXPECT_FALSE(LoadReportChoices(nullptr)); }, file));
+    EXPECT_TRUE(EndsInTime([] { SaveReportChoices(CReportChoices{1, 0}); }, file));
     EXPECT_TRUE(QFileInfo(file).isFile() == false && QFileInfo::exists(file));  // still the FIFO
 
     // The whole window starts at once with the defaults and a warning (the

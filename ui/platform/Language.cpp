@@ -13,10 +13,8 @@ namespace {
 
 std::atomic<Lang> g_lang{Lang::Korean};
 
+// In $XDG_CONFIG_HOME/KestLoad/KestLoad.conf (OpenUserSettings).
 const char* const kSettingKey = "Language";
-
-// $XDG_CONFIG_HOME/KestLoad/KestLoad.conf
-const char* const kSettingsName = "KestLoad";
 
 }  // namespace
 
@@ -67,20 +65,18 @@ Lang ChooseLanguage(const QString& option, const QString& setting, const QString
 }
 
 QString SavedLanguageSetting() {
-    if (!UserSettingsUsable(QLatin1String(kSettingsName))) return QString();
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kSettingsName),
-                             QLatin1String(kSettingsName));
-    const QString value = settings.value(QLatin1String(kSettingKey)).toString();
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
+    if (!settings) return QString();
+    const QString value = settings->value(QLatin1String(kSettingKey)).toString();
     return ParseLanguageCode(value, nullptr) ? value.trimmed().toLower() : QString();
 }
 
 void SaveLanguageSetting(Lang lang) {
     // A FIFO or a huge file in its place is left alone: the setting is not kept.
-    if (!UserSettingsUsable(QLatin1String(kSettingsName))) return;
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kSettingsName),
-                       QLatin1String(kSettingsName));
-    settings.setValue(QLatin1String(kSettingKey), LanguageCode(lang));
-    settings.sync();
+    const std::unique_ptr<QSettings> settings = OpenUserSettings();
+    if (!settings) return;
+    settings->setValue(QLatin1String(kSettingKey), LanguageCode(lang));
+    settings->sync();
 }
 
 Lang ApplyStartupLanguage(const QString& option) {

@@ -35,4 +35,10 @@ bool UserSettingsUsable(const QString& name) {
     return false;
 }
 
+std::unique_ptr<QSettings> OpenUserSettings() {
+    const QString name = QStringLiteral("KestLoad");
+    if (!UserSettingsUsable(name)) return nullptr;
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
+}
+
 }  // namespace kest

@@ -3,7 +3,9 @@
 // a start and a huge file cannot slow it down or exhaust memory.
 #pragma once
 
+#include <QSettings>
 #include <QString>
+#include <memory>
 
 #include "KestLoadLibExport.h"
 
@@ -20,5 +22,10 @@ KESTLOADLIB_API QString UserSettingsPath(const QString& name);
 // warning per process on standard error: the settings are then neither read
 // nor written, and the defaults hold.
 KESTLOADLIB_API bool UserSettingsUsable(const QString& name);
+
+// The program's own settings (KestLoad.conf: the language, the report's
+// choices), or null when UserSettingsUsable says no: every reader and writer
+// of the settings goes through here.
+KESTLOADLIB_API std::unique_ptr<QSettings> OpenUserSettings();
 
 }  // namespace kest

@@ -1,27 +1,24 @@
 #include "ReportSettings.h"
 
-#include <QSettings>
-
 #include "Report.h"
+#include "SettingsFile.h"
 
 namespace {
 
-// The same file as the language: $XDG_CONFIG_HOME/KestLoad/KestLoad.conf
-const char* const kSettingsName = "KestLoad";
-
+// In the same file as the language: $XDG_CONFIG_HOME/KestLoad/KestLoad.conf
 const char* const kGreyKey = "Report/GreyScale";
 const char* const kChartKey = "Report/Charts";
 
 }  // namespace
 
 bool LoadReportChoices(CReportChoices* out) {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kSettingsName),
-                             QLatin1String(kSettingsName));
-    if (!settings.contains(QLatin1String(kGreyKey)) || !settings.contains(QLatin1String(kChartKey)))
+    const std::unique_ptr<QSettings> settings = kest::OpenUserSettings();
+    if (!settings || !settings->contains(QLatin1String(kGreyKey)) ||
+        !settings->contains(QLatin1String(kChartKey)))
         return false;
     bool greyOk = false, chartOk = false;
-    const int grey = settings.value(QLatin1String(kGreyKey)).toInt(&greyOk);
-    const int chart = settings.value(QLatin1String(kChartKey)).toInt(&chartOk);
+    const int grey = settings->value(QLatin1String(kGreyKey)).toInt(&greyOk);
+    const int chart = settings->value(QLatin1String(kChartKey)).toInt(&chartOk);
     if (!greyOk || !chartOk || (grey != 0 && grey != 1) || chart < CReport::CHART_NONE ||
         chart > CReport::CHART_BOTH)
         return false;
@@ -33,9 +30,9 @@ bool LoadReportChoices(CReportChoices* out) {
 }
 
 void SaveReportChoices(const CReportChoices& choices) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(kSettingsName),
-                       QLatin1String(kSettingsName));
-    settings.setValue(QLatin1String(kGreyKey), choices.greyScale);
-    settings.setValue(QLatin1String(kChartKey), choices.chartOption);
-    settings.sync();
+    const std::unique_ptr<QSettings> settings = kest::OpenUserSettings();
+    if (!settings) return;  // a FIFO or a huge file in its place is left alone
+    settings->setValue(QLatin1String(kGreyKey), choices.greyScale);
+    settings->setValue(QLatin1String(kChartKey), choices.chartOption);
+    settings->sync();
 }

@@ -69,15 +69,10 @@ bool CPgAddLoad::ReadFields(CPrmLoadSub& out) const {
                             m_pLoad->Ixx,  m_pLoad->Iyy, m_pLoad->Izz};
     bool all = true;
     for (int i = 0; i < 7; ++i) {
-        const QString text = GetDlgItemText(this, kEdits[i]);
-        double v = 0;
         const double scale = IsPosition(i) ? 1000.0 : 1.0;
-        const NumberBounds bounds = FieldBounds(i);
-        // As the exchange does: a value the record already holds (an opened
-        // file's) is taken as it is; a changed one must lie within the bounds.
-        const bool number = TextToDouble(text, v);
-        const bool kept = number && (v == held[i] * scale || text == DoubleToText(held[i] * scale));
-        if (!kept && !(number && v >= bounds.min && v <= bounds.max)) {
+        double v = 0;
+        if (CheckNumberText(GetDlgItemText(this, kEdits[i]), held[i] * scale, FieldBounds(i), v) !=
+            NumberCheck::Ok) {
             all = false;
             continue;
         }

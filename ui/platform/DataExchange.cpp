@@ -57,24 +57,30 @@ void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label, c
         SetDlgItemText(pDX->m_pDlgWnd, id, DoubleToText(value));
         return;
     }
-    // The exchange's own message, in the window's language.
-    const QString enterNumber = LoadKestString(IDS_ENTER_NUMBER);
     const QString text = GetDlgItemText(pDX->m_pDlgWnd, id);
     double read = 0.0;
-    const bool number = TextToDouble(text, read);
-    // The text the exchange showed for the member (a value an opened file
-    // brought) is taken as it is: only a changed value has to lie within the bounds.
-    if (number && (read == value || text == DoubleToText(value))) {
+    const NumberCheck check = CheckNumberText(text, value, bounds, read);
+    if (check == NumberCheck::Ok) {
         value = read;
         return;
     }
-    if (!number || read > bounds.max) {
-        FailExchange(pDX, id, label, enterNumber);
-    } else if (read < bounds.min) {
-        FailExchange(pDX, id, label, bounds.belowMin.isEmpty() ? enterNumber : bounds.belowMin);
-    } else {
-        value = read;
-    }
+    // The exchange's own message, in the window's language.
+    const QString enterNumber = LoadKestString(IDS_ENTER_NUMBER);
+    FailExchange(
+        pDX, id, label,
+        check == NumberCheck::BelowMin && !bounds.belowMin.isEmpty() ? bounds.belowMin : enterNumber);
+}
+
+NumberCheck CheckNumberText(const QString& text, double held, const NumberBounds& bounds, double& value) {
+    double read = 0.0;
+    if (!TextToDouble(text, read)) return NumberCheck::NotNumber;
+    // The text the exchange showed for the member (a value an opened file
+    // brought) is taken as it is: only a changed value has to lie within the bounds.
+    const bool kept = read == held || text == DoubleToText(held);
+    if (!kept && read > bounds.max) return NumberCheck::NotNumber;
+    if (!kept && read < bounds.min) return NumberCheck::BelowMin;
+    value = read;
+    return NumberCheck::Ok;
 }
 
 }  // namespace kest

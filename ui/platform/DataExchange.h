@@ -44,6 +44,12 @@ struct NumberBounds {
 KESTLOADLIB_API void DDX_Text(CDataExchange* pDX, int id, double& value, const QString& label,
                               const NumberBounds& bounds);
 
+// How the exchange judges a typed number against the member's value `held`
+// and the bounds, without a message: Ok puts the number into `value`.
+enum class NumberCheck { Ok, NotNumber, BelowMin };
+KESTLOADLIB_API NumberCheck CheckNumberText(const QString& text, double held, const NumberBounds& bounds,
+                                            double& value);
+
 // A double as the exchange writes it: 15 significant digits ("%.15g").
 KESTLOADLIB_API QString DoubleToText(double value);
 // Reads a whole text as a finite number (white space around it allowed):

@@ -8,7 +8,7 @@
 #include "EngineBinding.h"
 #include "EngineLib.h"
 #include "ProjectCheck.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 
 static void BM_FitProject(benchmark::State& state) {
     CEngineBinding binding;
@@ -19,7 +19,7 @@ static void BM_FitProject(benchmark::State& state) {
             return;
         }
     }
-    CProjectData project;
+    CProject project;
     if (ReadProjectFile(QStringLiteral(KEST_SOURCE_DIR "examples/palletising.kestload"), project) != 0) {
         state.SkipWithError("the example project cannot be read");
         return;

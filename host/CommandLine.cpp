@@ -7,18 +7,17 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <utility>
 
 #include "CliOutput.h"
 #include "CliReports.h"
-#include "DlgMain.h"
 #include "EngineBinding.h"
 #include "EngineLib.h"
 #include "MessageBox.h"
 #include "PathHelpers.h"
 #include "ProjectCheck.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
+#include "ProjectResult.h"
 #include "Report.h"
 #include "ReportOutput.h"
 #include "Strings.h"
@@ -127,41 +126,6 @@ QString Detail(const QString& detail) {
     return out;
 }
 
-// The report PDFs: drawn by the window's own report code on one off-screen
-// main window, from the project as the check read it.
-class CReportWriter {
-public:
-    CReportWriter(bool currentData, bool grey) : m_current(currentData), m_grey(grey) {}
-    ~CReportWriter() {
-        if (m_dlg) m_dlg->OnFileExit();
-    }
-    CReportWriter(const CReportWriter&) = delete;
-    CReportWriter& operator=(const CReportWriter&) = delete;
-
-    bool Write(const CProjectData& project, const QString& pdf, QString& error) {
-        CQuietStdout quiet(true);  // the window's engine prints its decryption trace
-        if (!m_dlg) {
-            m_dlg = std::make_unique<CDlgMain>();
-            m_dlg->StartWithMechData(m_current);
-            m_dlg->show();
-            // The window's engine must hold the table: a failed load leaves it empty.
-            char16_t name[24];
-            m_ready = m_dlg->m_pEngine != nullptr && m_dlg->m_pEngine->GetMechName(0, name, 24) >= 0;
-        }
-        if (!m_ready) {
-            error = QStringLiteral("the report window cannot load the mechanism data");
-            return false;
-        }
-        m_dlg->ShowProject(project);
-        return WriteReportPdf(m_dlg.get(), pdf, m_grey ? 1 : 0, CReport::CHART_BOTH, &error) == 0;
-    }
-
-private:
-    bool m_current, m_grey;
-    bool m_ready = false;
-    std::unique_ptr<CDlgMain> m_dlg;
-};
-
 QString RobotText(const CRobotResult& r) {
     QString t =
         QStringLiteral("  %1: %2 (code %3)\n").arg(Shown(r.name), Shown(r.verdict.text)).arg(r.verdict.code);
@@ -180,13 +144,13 @@ QString RobotText(const CRobotResult& r) {
 int LoadEngine(CEngineBinding& binding, bool current) {
     CQuietStdout quiet(true);  // the engine's decryption trace would mix with the output
     const int rc = binding.Load(AppFolder(), current);
-    if (rc == -12) {
+    if (rc == CEngineBinding::LOAD_NO_TABLE) {
         PrintError(LoadKestString(kest::IDS_CLI_TABLE_FAILED)
                        .arg(Shown(AppFolder() + QLatin1String(CEngineBinding::MechDataFileName(current))))
                        .arg(binding.TableError()));
         return 2;
     }
-    if (rc != 0) {
+    if (rc != CEngineBinding::LOAD_OK) {
         PrintError(QStringLiteral("the calculation engine cannot be loaded from %1 (code %2)")
                        .arg(Shown(AppFolder()))
                        .arg(rc));
@@ -215,13 +179,12 @@ int RunChecks(const Options& o) {
 
     const QVector<CReportTarget> reports =
         o.reportGiven ? PlanReports(o.report, o.files) : QVector<CReportTarget>();
-    CReportWriter reportWriter(!o.oldData, o.grey);
     int status = 0;
     auto worsen = [&status](int s) { status = std::max(status, s); };
     QJsonArray files;
     for (qsizetype f = 0; f < o.files.size(); ++f) {
         const QString& file = o.files[f];
-        CProjectData project;
+        CProject project;
         QString why;
         QJsonObject entry;
         entry.insert(QStringLiteral("file"), ShownBytes(file));
@@ -236,15 +199,18 @@ int RunChecks(const Options& o) {
         }
         for (const QString& w : warnings) PrintError(QStringLiteral("%1: %2").arg(Shown(file), Shown(w)));
         entry.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(warnings));
-        const QString refused = NegativeLoadsProblem(LoadsOf(project));  // no verdict for any robot
+        const QString refused = NegativeLoadsProblem(project.Loads);  // no verdict for any robot
         if (!refused.isEmpty()) {
             PrintError(QStringLiteral("%1: %2").arg(Shown(file), Shown(refused)));
             entry.insert(QStringLiteral("error"), refused);
             worsen(2);
         }
-        entry.insert(QStringLiteral("loads"), LoadsToJson(LoadsOf(project)));
-        const QVector<CRobotResult> results =
-            o.fit ? FitProject(engine, project) : CheckProject(engine, project);
+        entry.insert(QStringLiteral("loads"), LoadsToJson(project.Loads));
+        // The check analyses the project's own robots (the inertia checked), the
+        // fit every model of the table.
+        CProjectResult checked;
+        if (!o.fit) checked = AnalyseProject(engine, project, true, o.oldData);
+        const QVector<CRobotResult> results = o.fit ? FitProject(engine, project) : checked.robots;
         QJsonArray robots;
         QString text = Shown(file) + QLatin1Char('\n');
         bool any = false, all = !results.isEmpty();
@@ -268,7 +234,10 @@ int RunChecks(const Options& o) {
         if (o.reportGiven) {
             const CReportTarget& target = reports[f];
             QString reportWhy = target.error;
-            if (reportWhy.isEmpty() && reportWriter.Write(project, target.path, reportWhy)) {
+            // Drawn from the check's own project and results: no window, no second engine.
+            const CReportSource source{&project, &checked, Version(), file};
+            if (reportWhy.isEmpty() &&
+                WriteReportPdf(source, target.path, o.grey ? 1 : 0, CReport::CHART_BOTH, &reportWhy) == 0) {
                 entry.insert(QStringLiteral("report"), ShownBytes(target.path));
                 text += QStringLiteral("  report: %1\n").arg(Shown(target.path));
             } else {

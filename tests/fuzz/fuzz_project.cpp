@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "FuzzCheck.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ qsizetype FirstDifference(const QByteArray& a, const QByteArray& b) {
 // Positions are held in metres and written in millimetres with four decimals.
 // Beyond 1e10 mm (10,000 km) that is more digits than a double keeps through the
 // division by 1000, so the fourth decimal may move once before the text settles.
-bool HasHugePosition(const CProjectData& p) {
-    const CPrmLoadSub* loads[4] = {&p.Tool, &p.AddLoadV, &p.AddLoadH, &p.AddLoadS};
+bool HasHugePosition(const CProject& p) {
+    const CPrmLoadSub* loads[4] = {&p.Loads.tool, &p.Loads.v, &p.Loads.h, &p.Loads.s};
     auto huge = [](const CPrmLoadSub& l) {
         for (double v : {l.Lx, l.Ly, l.Lz}) {
             if (std::fabs(v * 1000.0) >= 1e10) return true;
@@ -45,14 +45,14 @@ bool HasHugePosition(const CProjectData& p) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > static_cast<size_t>(kMaxProjectFileBytes)) return 0;  // never read
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    CProjectData opened;
+    CProject opened;
     QString error;
     if (ReadProjectText(bytes, opened, &error) != 0) {
         FUZZ_CHECK(!error.isEmpty(), "a refused file gives no reason");
         return 0;
     }
     const QByteArray first = WriteProjectText(opened);
-    CProjectData reopened;
+    CProject reopened;
     const int rc = ReadProjectText(first, reopened, &error);
     FUZZ_CHECK(rc == 0, "a saved project does not open (%d): %s", rc, qPrintable(error));
     const QByteArray second = WriteProjectText(reopened);
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qsizetype at = FirstDifference(first, second);
     FUZZ_CHECK(HasHugePosition(reopened), "open and save changed the text at byte %lld: \"%s\" became \"%s\"",
                static_cast<long long>(at), first.mid(at, 60).constData(), second.mid(at, 60).constData());
-    CProjectData third;
+    CProject third;
     FUZZ_CHECK(ReadProjectText(second, third, &error) == 0, "a saved project does not open: %s",
                qPrintable(error));
     FUZZ_CHECK(WriteProjectText(third) == second, "a position beyond 1e10 mm keeps moving on every save");

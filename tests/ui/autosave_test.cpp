@@ -16,7 +16,7 @@
 
 #include "DialogFixture.h"
 #include "MessageBox.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 #include "RecoveryStore.h"
 
 using namespace kest;
@@ -49,7 +49,7 @@ protected:
         return QDir(state.path() + QStringLiteral("/kestload")).entryList(QDir::Files, QDir::Name);
     }
     // A copy left by a process that no longer runs (no process has this id).
-    void LeaveStaleCopy(const char* stem, const CProjectData& project, const QString& original,
+    void LeaveStaleCopy(const char* stem, const CProject& project, const QString& original,
                         const QDateTime& time) {
         const QString folder = RecoveryFolder();
         ASSERT_TRUE(QDir().mkpath(folder));
@@ -133,16 +133,16 @@ TEST_F(RecoveryWindow, CopiesFollowTheUnsavedWork) {
 TEST_F(RecoveryWindow, AfterAnUncleanExitTheCopyIsOffered) {
     // The project as saved, and its later unsaved state left by a killed window.
     const QString original = work.filePath(QStringLiteral("cell 7.kestload"));
-    CProjectData project;
+    CProject project;
     project.Company = QStringLiteral("Saved");
-    project.MechNames = QStringList{QStringLiteral("TK50-2100")};
+    project.Robots.Add(QStringLiteral("TK50-2100"));
     ASSERT_EQ(WriteProjectFile(original, project), 0);
     const QByteArray savedBytes = ReadAll(original);
     project.Company = QStringLiteral("Unsaved");
-    project.Tool.Mass = 60;
+    project.Loads.tool.Mass = 60;
     const QDateTime when = QDateTime::currentDateTimeUtc().addSecs(-300);
     LeaveStaleCopy("2147480000-1", project, original, when);
-    CProjectData other;
+    CProject other;
     other.Company = QStringLiteral("Other");
     LeaveStaleCopy("2147480000-2", other, QString(), when.addSecs(-60));
     // A copy of a running process is not offered.

@@ -25,7 +25,7 @@
 #include "DlgCrdSys.h"
 #include "MessageBox.h"
 #include "PathHelpers.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 #include "Strings.h"
 
 using namespace kest;
@@ -79,7 +79,7 @@ protected:
         cable.prm.Set(2, 0.3, 0, 0.08, 0, 0, 0);
         bare.prm.Mass = 0.5;
         dlg->m_dlgLoadCalc.m_arrLoad[1] = {valve, cable, bare};
-        CDlgToolCalc& t = dlg->m_dlgToolCalc;
+        CToolCalcInputs& t = dlg->m_dlgToolCalc;
         t.MassHnd = 8, t.MassWk = 4.5, t.ComHndZ = 60, t.ComWkZ = 140;
         t.SizeHndX = 120, t.SizeHndY = 80, t.SizeHndZ = 100, t.SizeWkX = 100, t.SizeWkY = 100, t.SizeWkZ = 60;
         t.MiHndX = 0.015, t.MiHndY = 0.02, t.MiHndZ = 0.017, t.MiWkX = 0.0051, t.MiWkY = 0.0051,

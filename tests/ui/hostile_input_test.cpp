@@ -20,7 +20,7 @@
 #include "DataExchange.h"
 #include "DesktopIntegration.h"
 #include "DlgBuilder.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 #include "Templates.h"
 #include "UiTestEnv.h"
 
@@ -34,8 +34,8 @@ const QByteArray kLoads = "<Tool Mass=\"3\"/><AddLoad-V/><AddLoad-H/><AddLoad-S/
 
 // Reads `bytes` as a project over a project that holds "Before"; the project
 // must be unchanged whenever the read fails.
-int Read(const QByteArray& bytes, CProjectData& p, QString* error = nullptr) {
-    p = CProjectData();
+int Read(const QByteArray& bytes, CProject& p, QString* error = nullptr) {
+    p = CProject();
     p.Company = QStringLiteral("Before");
     const int rc = ReadProjectText(bytes, p, error);
     if (rc != 0) {
@@ -48,7 +48,7 @@ TEST(HostileProject, TruncatedAndBinaryFilesAreRefusedWithAReason) {
     const QByteArray golden =
         ReadAll(QStringLiteral(KEST_SOURCE_DIR "tests/data/golden_three_robots.kestload"));
     ASSERT_GT(golden.size(), 1000);
-    CProjectData p;
+    CProject p;
     QString error;
     // Cut anywhere before its end tag, the file is not XML.
     for (const qsizetype cut : {qsizetype(3), qsizetype(100), golden.size() / 2, golden.size() - 22}) {
@@ -71,7 +71,7 @@ TEST(HostileProject, EntitiesAreNeverExpanded) {
                QByteArray("&l" + QByteArray::number(i - 1) + ";").repeated(10) + "\">";
     }
     dtd += "<!ENTITY ext SYSTEM \"file:///etc/hostname\">]>";
-    CProjectData p;
+    CProject p;
     QElapsedTimer timer;
     timer.start();
     ASSERT_EQ(
@@ -86,7 +86,7 @@ TEST(HostileProject, EntitiesAreNeverExpanded) {
 // recursion, in moments.
 TEST(HostileProject, DeepNestingOpensWithoutRecursion) {
     const int depth = 100000;
-    CProjectData p;
+    CProject p;
     QElapsedTimer timer;
     timer.start();
     const QByteArray inside = "<KestLoadProject Company=\"deep\">" + kLoads +
@@ -97,12 +97,12 @@ TEST(HostileProject, DeepNestingOpensWithoutRecursion) {
     const QByteArray around = QByteArray("<a>").repeated(depth) + "<KestLoadProject Company=\"deep\">" +
                               kLoads + "</KestLoadProject>" + QByteArray("</a>").repeated(depth);
     EXPECT_EQ(Read(around, p), 0);
-    EXPECT_EQ(p.Tool.Mass, 3.0);
+    EXPECT_EQ(p.Loads.tool.Mass, 3.0);
     EXPECT_LT(timer.elapsed(), 10000);
 }
 
 TEST(HostileProject, NulBytesAndForeignEncodings) {
-    CProjectData p;
+    CProject p;
     QString error;
     // A NUL byte inside the project makes it unreadable; after it, it is ignored.
     QByteArray nul = "<KestLoadProject Company=\"A";
@@ -137,18 +137,18 @@ TEST(HostileProject, NulBytesAndForeignEncodings) {
 // A legend name of 100,000 characters opens and saves back unchanged.
 TEST(HostileProject, HundredThousandCharacterNames) {
     const QByteArray name(100000, 'N');
-    CProjectData p;
+    CProject p;
     ASSERT_EQ(Read("<KestLoadProject MechName0=\"" + name +
                        "\"><Tool/><AddLoad-V/><AddLoad-H/><AddLoad-S/>"
                        "<Load-Calculator><Tool><Load Name=\"" +
                        name + "\"/></Tool></Load-Calculator></KestLoadProject>",
                    p),
               0);
-    ASSERT_EQ(p.MechNames.size(), 1);
-    EXPECT_EQ(p.MechNames[0].size(), 100000);
+    ASSERT_EQ(p.Robots.Names().size(), 1);
+    EXPECT_EQ(p.Robots.Names()[0].size(), 100000);
     EXPECT_EQ(p.LoadCalc.m_arrLoad[0].value(0).Name.size(), 100000);
     const QByteArray saved = WriteProjectText(p);
-    CProjectData back;
+    CProject back;
     ASSERT_EQ(ReadProjectText(saved, back), 0);
     EXPECT_EQ(WriteProjectText(back), saved);
 }
@@ -157,7 +157,7 @@ TEST(HostileProject, HundredThousandCharacterNames) {
 // folder cannot take a file; opening links that lead nowhere says why too.
 TEST(HostileProject, PlacesThatCannotHoldAProject) {
     QTemporaryDir dir;
-    const CProjectData p;
+    const CProject p;
     QString error;
 
     const QString fifo = dir.filePath(QStringLiteral("pipe.kestload"));
@@ -194,7 +194,7 @@ TEST(HostileProject, PlacesThatCannotHoldAProject) {
     ASSERT_TRUE(QFile::link(loopA, loopB));
     EXPECT_EQ(WriteProjectFile(loopA, p, &error), -1);
     EXPECT_EQ(error, QStringLiteral("Too many levels of symbolic links"));
-    CProjectData read;
+    CProject read;
     EXPECT_EQ(ReadProjectFile(loopA, read, &error), -2);
     EXPECT_EQ(error, QStringLiteral("Too many levels of symbolic links"));
     const QString dangling = dir.filePath(QStringLiteral("dangling.kestload"));

@@ -361,7 +361,7 @@ TEST_F(EnglishWindow, EveryDialogIsEnglishWithAllItsControls) {
          [&] { return new CDlgToolCalcWnd(&dlg->m_dlgToolCalc, dlg.get()); }},
         {"load calculator", IDD_LOAD_CALC, [&] { return new CDlgLoadCalcWnd(&loads, dlg.get()); }},
         {"inertia calculator", IDD_INER_CALC, [&] { return new CDlgInerCalc(dlg.get()); }},
-        {"report", IDD_REPORT, [&] { return new CDlgReport(dlg.get()); }},
+        {"report", IDD_REPORT, [&] { return new CDlgReport(dlg->ReportSource()); }},
         {"about", IDD_ABOUT, [&] { return new CDlgAbout(dlg.get()); }},
         {"file properties", IDD_FILE_PROP, [&] { return new CDlgFileProp(dlg.get()); }},
         {"coordinate system", IDD_CRDSYS,

@@ -12,7 +12,7 @@
 #include "DataExchange.h"
 #include "DialogFixture.h"
 #include "ProjectCheck.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 #include "Strings.h"
 
 using namespace kest;
@@ -71,7 +71,7 @@ TEST(LoadValues, ReaderRefusesAbsurdMagnitudesAndNamesPrefixNumbers) {
     for (const auto& c : absurd) {
         QByteArray bytes = pallet;
         bytes.replace(c.from, c.to);
-        CProjectData p;
+        CProject p;
         QString error;
         EXPECT_EQ(ReadProjectText(bytes, p, &error), -8) << c.to;
         EXPECT_TRUE(error.contains(QString::fromLatin1(c.to).section(QLatin1Char('"'), 1, 1)))
@@ -80,10 +80,10 @@ TEST(LoadValues, ReaderRefusesAbsurdMagnitudesAndNamesPrefixNumbers) {
     // The largest real values still open.
     QByteArray edge = pallet;
     edge.replace(kPalletMass, "Mass=\"100000\"").replace("Lz=\"310.0000\"", "Lz=\"-100000\"");
-    CProjectData p;
+    CProject p;
     QStringList warnings{QStringLiteral("stale")};
     ASSERT_EQ(ReadProjectText(edge, p, nullptr, &warnings), 0);
-    EXPECT_EQ(p.Tool.Mass, 100000.0);
+    EXPECT_EQ(p.Loads.tool.Mass, 100000.0);
     EXPECT_TRUE(warnings.isEmpty());  // plain numbers give no warning
 
     SetCurrentLanguage(Lang::English);
@@ -91,9 +91,9 @@ TEST(LoadValues, ReaderRefusesAbsurdMagnitudesAndNamesPrefixNumbers) {
     prefix.replace(kPalletMass, "Mass=\"12,5\"").replace("Lz=\"310.0000\"", "Lz=\"12 kg\"");
     prefix.replace("Ixx=\"6.2000\"", "Ixx=\".\"").replace("Iyy=\"7.4000\"", "Iyy=\"\xEF\xBC\x93\"");
     ASSERT_EQ(ReadProjectText(prefix, p, nullptr, &warnings), 0);
-    EXPECT_EQ(p.Tool.Mass, 12.0);
-    EXPECT_EQ(p.Tool.Lz, 0.012);
-    EXPECT_EQ(p.Tool.Iyy, 0.0);
+    EXPECT_EQ(p.Loads.tool.Mass, 12.0);
+    EXPECT_EQ(p.Loads.tool.Lz, 0.012);
+    EXPECT_EQ(p.Loads.tool.Iyy, 0.0);
     EXPECT_EQ(warnings, (QStringList{QStringLiteral("Tool Mass: '12,5' read as 12"),
                                      QStringLiteral("Tool Lz: '12 kg' read as 12"),
                                      QStringLiteral("Tool Ixx: '.' read as 0"),
@@ -156,7 +156,7 @@ TEST_F(MainDialog, NegativeLoadsGiveNoVerdictAnywhere) {
     bytes.replace(kPalletMass, "Mass=\"-5\"");
     const QString path = WriteFile(dir, "negative.kestload", bytes);
     dlg->SetPathName(path);
-    dlg->DoOpenPrj();
+    EXPECT_EQ(dlg->DoOpenPrj(), PRJ_OK);
     const QString reason =
         LoadKestString(IDS_LOAD_NEGATIVE).arg(QStringLiteral("Tool"), LoadKestString(IDS_MASS));
     for (int i = 0; i < 3; ++i) {
@@ -175,6 +175,18 @@ TEST_F(MainDialog, NegativeLoadsGiveNoVerdictAnywhere) {
     EXPECT_TRUE(kesttest::Messages().Texts()[0].contains(QStringLiteral("Tool Mass: '118,5'")));
     EXPECT_TRUE(kesttest::Messages().Texts()[0].contains(QStringLiteral("Tool Lz: '310 mm'")));
     EXPECT_NE(dlg->m_nVerdict[0], 0);
+
+    // A file that cannot be opened is reported to the caller too, and the
+    // window keeps its project and the path it showed.
+    const QString prefixPath = dlg->GetPathName();
+    QByteArray noH = bytes;
+    noH.replace("\t<AddLoad-H\r\n", "\t<AddLoad-X\r\n");
+    dlg->SetPathName(WriteFile(dir, "noh.kestload", noH));
+    kesttest::Messages().Reset();
+    EXPECT_EQ(dlg->DoOpenPrj(prefixPath), PRJ_NO_ADDLOAD_H);
+    EXPECT_EQ(dlg->GetPathName(), prefixPath);
+    EXPECT_EQ(dlg->m_prmTool.Mass, 118.0);
+    EXPECT_EQ(kesttest::Messages().shown.size(), 1u);
 
     const CliRun neg = Kestload({QStringLiteral("--check"), QStringLiteral("--json"), path});
     EXPECT_EQ(neg.status, 2);

@@ -14,7 +14,7 @@
 #include <array>
 #include <pugixml.hpp>
 
-#include "ProjectData.h"
+#include "ProjectFile.h"
 #include "UiTestEnv.h"
 
 using kesttest::ReadAll;
@@ -31,16 +31,16 @@ QString Golden(const char* name) {
     return QStringLiteral(KEST_SOURCE_DIR "tests/data/") + QLatin1String(name);
 }
 
-CProjectData OneRobot() {
-    CProjectData p;
+CProject OneRobot() {
+    CProject p;
     p.Company = QStringLiteral("Kest Robotics");
     p.Project = QStringLiteral("Cell 7");
     p.Application = QStringLiteral("Handling");
     p.Line = QStringLiteral("L2");
     p.RobotNum = QStringLiteral("R-03");
     p.Engineer = QStringLiteral("J. Park");
-    p.MechNames = QStringList{QStringLiteral("TK50-2100")};
-    p.Tool.Set(12.5, 0.0125, -0.0304, 0.150, 0.05, 0.06, 0.025);
+    p.Robots.Add(QStringLiteral("TK50-2100"));
+    p.Loads.tool.Set(12.5, 0.0125, -0.0304, 0.150, 0.05, 0.06, 0.025);
     return p;
 }
 
@@ -49,14 +49,14 @@ TEST(ProjectFile, WrittenByteForByteAsTheFormatLaysItOut) {
 }
 
 TEST(ProjectFile, ReadBackGivesTheSameProject) {
-    CProjectData p;
+    CProject p;
     ASSERT_EQ(ReadProjectFile(Golden("golden_three_robots.kestload"), p), 0);
     EXPECT_EQ(p.Company, QStringLiteral("A&B \"Robo\" <Kor>"));
     EXPECT_EQ(p.Comment, QStringLiteral("first line\nsecond line"));  // the line break survives
     EXPECT_EQ(p.Engineer, QStringLiteral("김 엔지니어"));
-    EXPECT_EQ(p.MechNames.size(), 3);
-    EXPECT_EQ(p.Tool.Mass, -1.5);
-    EXPECT_DOUBLE_EQ(p.Tool.Lx, -0.0123456);
+    EXPECT_EQ(p.Robots.Names().size(), 3);
+    EXPECT_EQ(p.Loads.tool.Mass, -1.5);
+    EXPECT_DOUBLE_EQ(p.Loads.tool.Lx, -0.0123456);
     EXPECT_EQ(p.LoadCalc.m_arrLoad[1].size(), 3);
     EXPECT_EQ(p.LoadCalc.m_arrLoad[1][0].Name, QStringLiteral("밸브 박스"));
     EXPECT_EQ(p.LoadCalc.m_arrLoad[1][1].Name, QStringLiteral("Cable & hose"));
@@ -83,12 +83,12 @@ TEST(ProjectFile, RandomProjectsRoundTrip) {
         return s.trimmed().isEmpty() ? QStringLiteral("x") + s : s;
     };
     for (int round = 0; round < 25; ++round) {
-        CProjectData p;
+        CProject p;
         p.Company = text();
         p.Comment = text();
         p.Line = text();
-        for (int i = 0; i < rng.bounded(4); ++i) p.MechNames << QStringLiteral("TK%1").arg(rng.bounded(900));
-        for (CPrmLoadSub* l : {&p.Tool, &p.AddLoadV, &p.AddLoadH, &p.AddLoadS}) {
+        for (int i = 0; i < rng.bounded(4); ++i) p.Robots.Add(QStringLiteral("TK%1").arg(rng.bounded(900)));
+        for (CPrmLoadSub* l : {&p.Loads.tool, &p.Loads.v, &p.Loads.h, &p.Loads.s}) {
             l->FromDisplay(
                 std::array<double, 7>{number(), number(), number(), number(), number(), number(), number()}
                     .data());
@@ -104,11 +104,11 @@ TEST(ProjectFile, RandomProjectsRoundTrip) {
         p.ToolCalc.MiWkZ = number();
         const QString path = dir.filePath(QStringLiteral("r%1.kestload").arg(round));
         ASSERT_EQ(WriteProjectFile(path, p), 0);
-        CProjectData back;
+        CProject back;
         ASSERT_EQ(ReadProjectFile(path, back), 0);
         EXPECT_EQ(back.Company, p.Company);
         EXPECT_EQ(back.Comment, p.Comment);
-        EXPECT_EQ(back.MechNames, p.MechNames);
+        EXPECT_EQ(back.Robots.Names(), p.Robots.Names());
         EXPECT_EQ(WriteProjectText(back), ReadAll(path)) << round;
     }
 }
@@ -122,9 +122,9 @@ const QByteArray kLoads = "<Tool Mass=\"3\"/><AddLoad-V/><AddLoad-H/><AddLoad-S/
 TEST(ProjectFile, ReaderRules) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.kestload"));
-    CProjectData p;
+    CProject p;
     p.Company = QStringLiteral("kept");
-    p.Tool.Lx = 0.111;
+    p.Loads.tool.Lx = 0.111;
     p.LoadCalc.m_arrLoad[2].append(CLoad());
     p.ToolCalc.MassHnd = 7;
     WriteAll(path, Minimal("SchemaHi=\"99\" Project=\" padded \" MechName0=\" TK6-1400 \" MechName1=\"   \" "
@@ -135,11 +135,11 @@ TEST(ProjectFile, ReaderRules) {
     ASSERT_EQ(ReadProjectFile(path, p), 0);
     EXPECT_EQ(p.Company, QStringLiteral("kept"));      // absent: kept
     EXPECT_EQ(p.Project, QStringLiteral(" padded "));  // not trimmed
-    EXPECT_EQ(p.MechNames, (QStringList{QStringLiteral("TK6-1400"), QStringLiteral("TK20-1700")}));
-    EXPECT_EQ(p.Tool.Lx, 0.111);   // absent Lx keeps its metres
-    EXPECT_EQ(p.Tool.Ly, 0.25);    // 250 mm
-    EXPECT_EQ(p.Tool.Lz, 0.0125);  // leading number of the text
-    EXPECT_EQ(p.Tool.Mass, 0.0);   // no number: 0
+    EXPECT_EQ(p.Robots.Names(), (QStringList{QStringLiteral("TK6-1400"), QStringLiteral("TK20-1700")}));
+    EXPECT_EQ(p.Loads.tool.Lx, 0.111);   // absent Lx keeps its metres
+    EXPECT_EQ(p.Loads.tool.Ly, 0.25);    // 250 mm
+    EXPECT_EQ(p.Loads.tool.Lz, 0.0125);  // leading number of the text
+    EXPECT_EQ(p.Loads.tool.Mass, 0.0);   // no number: 0
     ASSERT_EQ(p.LoadCalc.m_arrLoad[0].size(), 2);
     EXPECT_EQ(p.LoadCalc.m_arrLoad[0][0].Name, QString());  // a Load without attributes
     EXPECT_EQ(p.LoadCalc.m_arrLoad[0][0].prm, CPrmLoadSub());
@@ -151,13 +151,13 @@ TEST(ProjectFile, ReaderRules) {
     // Without MechName attributes at all the legend is empty.
     WriteAll(path, Minimal("", kLoads));
     ASSERT_EQ(ReadProjectFile(path, p), 0);
-    EXPECT_TRUE(p.MechNames.isEmpty());
+    EXPECT_TRUE(p.Robots.Names().isEmpty());
 }
 
 TEST(ProjectFile, ErrorCodes) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bad.kestload"));
-    CProjectData p;
+    CProject p;
     EXPECT_EQ(ReadProjectFile(dir.filePath(QStringLiteral("missing.kestload")), p), -2);
     WriteAll(path, "<KestLoadProject><Tool></KestLoadProject>");
     EXPECT_EQ(ReadProjectFile(path, p), -2);
@@ -190,7 +190,7 @@ TEST(ProjectFile, FailedWriteLeavesThePreviousFile) {
     rlimit small = saved;
     small.rlim_cur = 100;
     setrlimit(RLIMIT_FSIZE, &small);
-    CProjectData bigger = OneRobot();
+    CProject bigger = OneRobot();
     bigger.Comment = QStringLiteral("longer text");
     QString error;
     const int rc = WriteProjectFile(path, bigger, &error);
@@ -209,7 +209,7 @@ TEST(ProjectFile, SavingKeepsTheFilesIdentity) {
     QTemporaryDir dir;
     const QString real = dir.filePath(QStringLiteral("real.kestload"));
     const QString link = dir.filePath(QStringLiteral("link.kestload"));
-    ASSERT_EQ(WriteProjectFile(real, CProjectData()), 0);
+    ASSERT_EQ(WriteProjectFile(real, CProject()), 0);
     ASSERT_EQ(chmod(QFile::encodeName(real).constData(), 0640), 0);
     ASSERT_TRUE(QFile::link(QStringLiteral("real.kestload"), link));  // relative link
     ASSERT_EQ(WriteProjectFile(link, OneRobot()), 0);
@@ -227,7 +227,7 @@ TEST(ProjectFile, SavingKeepsTheFilesIdentity) {
 
     // Read-only: refused with the system's reason (also for the superuser), untouched.
     const QString locked = dir.filePath(QStringLiteral("locked.kestload"));
-    ASSERT_EQ(WriteProjectFile(locked, CProjectData()), 0);
+    ASSERT_EQ(WriteProjectFile(locked, CProject()), 0);
     const QByteArray before = ReadAll(locked);
     ASSERT_EQ(chmod(QFile::encodeName(locked).constData(), 0444), 0);
     QString error;
@@ -246,7 +246,7 @@ TEST(ProjectFile, SavingKeepsTheFilesIdentity) {
 
 // Text that XML cannot hold is left out, so any parser reads every saved file.
 TEST(ProjectFile, TextThatXmlCannotHoldIsLeftOut) {
-    CProjectData p = OneRobot();
+    CProject p = OneRobot();
     p.Company = QStringLiteral(
         "A\x01"
         "B\x1f\x0b"
@@ -270,7 +270,7 @@ TEST(ProjectFile, TextThatXmlCannotHoldIsLeftOut) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("clean.kestload"));
     ASSERT_EQ(WriteProjectFile(path, p), 0);
-    CProjectData back;
+    CProject back;
     ASSERT_EQ(ReadProjectFile(path, back), 0);
     EXPECT_EQ(back.LoadCalc.m_arrLoad[2].value(0).Name, QStringLiteral("badname"));
 }
@@ -295,7 +295,7 @@ TEST(ProjectFile, NonFiniteNumbersFailTheOpen) {
     };
     for (const auto& c : cases) {
         WriteAll(path, Minimal("Company=\"Before\"", c.body));
-        CProjectData p = OneRobot();
+        CProject p = OneRobot();
         QString error;
         EXPECT_EQ(ReadProjectFile(path, p, &error), -8) << c.body;
         EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.where))) << error.toStdString();
@@ -303,10 +303,10 @@ TEST(ProjectFile, NonFiniteNumbersFailTheOpen) {
     }
     // Prefix numbers as before: "12abc" reads 12, text without a number reads 0.
     WriteAll(path, Minimal("", "<Tool Mass=\"12abc\" Lx=\"x\"/><AddLoad-V/><AddLoad-H/><AddLoad-S/>"));
-    CProjectData p;
+    CProject p;
     ASSERT_EQ(ReadProjectFile(path, p), 0);
-    EXPECT_EQ(p.Tool.Mass, 12.0);
-    EXPECT_EQ(p.Tool.Lx, 0.0);
+    EXPECT_EQ(p.Loads.tool.Mass, 12.0);
+    EXPECT_EQ(p.Loads.tool.Lx, 0.0);
 }
 
 }  // namespace

@@ -122,7 +122,7 @@ protected:
     QString WritePdf(const QString& name, int grey, int option) {
         const QString path = dir.filePath(name);
         QString error;
-        EXPECT_EQ(WriteReportPdf(dlg.get(), path, grey, option, &error), 0) << error.toStdString();
+        EXPECT_EQ(WriteReportPdf(dlg->ReportSource(), path, grey, option, &error), 0) << error.toStdString();
         return path;
     }
     QTemporaryDir dir;
@@ -185,7 +185,7 @@ TEST_F(Report, PdfPagesHoldTheProjectInItsFormatsAndTheChosenCharts) {
         EXPECT_FALSE(p2.contains("Moment bar chart")) << c.option;
     }
     // Without a chart its place on page 1 stays blank; page 2 starts with the tables.
-    CReport r(dlg.get());
+    CReport r(dlg->ReportSource());
     Render(r, 1, CReport::CHART_MOMENT);
     const QRect chart = r.m_rcChart[0];
     EXPECT_EQ(CountInk(Render(r, 1, CReport::CHART_NONE), chart), 0);
@@ -213,7 +213,7 @@ TEST_F(Report, EmptyPartsListsCommentBoxAndGreyNumbers) {
     EXPECT_FALSE(one.contains(QStringLiteral("0) TK80-2300")));
 
     // The comment box reaches the middle line, and its text stays left of it.
-    CReport r(dlg.get());
+    CReport r(dlg->ReportSource());
     dlg->m_strComment = QStringLiteral("I ").repeated(300);
     const QImage page = Render(r, 1, CReport::CHART_NONE);
     const int mid = r.m_rcPrint.left() + r.m_rcPrint.width() / 2;
@@ -229,7 +229,7 @@ TEST_F(Report, EmptyPartsListsCommentBoxAndGreyNumbers) {
 }
 
 TEST_F(Report, VerdictBoxesAndGreyScale) {
-    CReport r(dlg.get());
+    CReport r(dlg->ReportSource());
     const QImage colour = Render(r, 1, CReport::CHART_BOTH);
     const QColor bands[3] = {CLR_RED, CLR_YELLOW, CLR_GREEN};
     const auto band = [&r](const QImage& img, int i) {
@@ -311,7 +311,7 @@ TEST_F(Report, GreyEnvelopesStayDashedOnAPrinterPage) {
 }
 
 TEST_F(Report, TextsStayInTheirCellsAndTablesOnThePage) {
-    CReport r(dlg.get());
+    CReport r(dlg->ReportSource());
     const QImage one = Render(r, 1, CReport::CHART_BOTH);
     const QImage two = Render(r, 2, CReport::CHART_NONE);
     dlg->m_strCompany = QStringLiteral("회사명이 아주 긴 회사 ").repeated(20);
@@ -391,7 +391,7 @@ protected:
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "KestLoad", "KestLoad").remove("Report");
     }
     void Open(int showInertia) {
-        report = std::make_unique<CDlgReport>(dlg.get());
+        report = std::make_unique<CDlgReport>(dlg->ReportSource());
         report->m_bShowInertia = showInertia;
         report->show();
     }

@@ -31,10 +31,10 @@ using kesttest::Messages;
 
 namespace {
 
-void SetHand(CDlgToolCalc& c, double m, double x, double y, double z, double ix, double iy, double iz) {
+void SetHand(CToolCalcInputs& c, double m, double x, double y, double z, double ix, double iy, double iz) {
     c.MassHnd = m, c.ComHndX = x, c.ComHndY = y, c.ComHndZ = z, c.MiHndX = ix, c.MiHndY = iy, c.MiHndZ = iz;
 }
-void SetWork(CDlgToolCalc& c, double m, double x, double y, double z, double ix, double iy, double iz) {
+void SetWork(CToolCalcInputs& c, double m, double x, double y, double z, double ix, double iy, double iz) {
     c.MassWk = m, c.ComWkX = x, c.ComWkY = y, c.ComWkZ = z, c.MiWkX = ix, c.MiWkY = iy, c.MiWkZ = iz;
 }
 void SetWrist(CDlgToolCalc& c, double t1a, double t2a, double j1a, double j2a, double e) {
@@ -277,7 +277,7 @@ TEST_F(ToolCalcWindow, ShowsTheWristAndRecalculatesWhileTyping) {
 }
 
 TEST_F(ToolCalcWindow, MassAndCentreOfGravityKeepTheirDecimals) {
-    CDlgToolCalc& c = dlg->m_dlgToolCalc;
+    CToolCalcInputs& c = dlg->m_dlgToolCalc;
     SetHand(c, 7.99, 12.9, -12.9, 0, 0.01, 0.02, 0.03);
     SetWork(c, 3, 100, 100, 100, 0, 0, 0);  // not chosen
     ASSERT_TRUE(RunToolCalc([](CDlgToolCalcWnd* w) { PressOk(w); }));
@@ -502,7 +502,7 @@ TEST_F(ToolCalcWindow, PictureAndInertiaButtons) {
     // The picture windows closed with the calculator.
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<CDlgCrdSys*>(top) && top->isVisible());
-    const CDlgToolCalc& c = dlg->m_dlgToolCalc;
+    const CToolCalcInputs& c = dlg->m_dlgToolCalc;
     EXPECT_EQ(c.SizeHndZ, 300.0);
     EXPECT_EQ(c.MiHndX, 0.26);
     EXPECT_EQ(c.SizeWkX, 100.0);

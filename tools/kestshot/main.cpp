@@ -52,12 +52,12 @@ namespace {
 // of it before it is cancelled.
 bool ShootToolCalc(CDlgMain& dlg, const QString& path, const QStringList& hand, const QStringList& workpiece,
                    int handWork) {
-    CDlgToolCalc& c = dlg.m_dlgToolCalc;
+    CToolCalcInputs& c = dlg.Project().ToolCalc;
     double* h[7] = {&c.MassHnd, &c.ComHndX, &c.ComHndY, &c.ComHndZ, &c.MiHndX, &c.MiHndY, &c.MiHndZ};
     double* w[7] = {&c.MassWk, &c.ComWkX, &c.ComWkY, &c.ComWkZ, &c.MiWkX, &c.MiWkY, &c.MiWkZ};
     for (int i = 0; i < 7 && hand.size() == 7; ++i) *h[i] = hand[i].toDouble();
     for (int i = 0; i < 7 && workpiece.size() == 7; ++i) *w[i] = workpiece[i].toDouble();
-    CDlgToolCalc::s_bHandWork = handWork ? 1 : 0;
+    CToolCalcInputs::s_bHandWork = handWork ? 1 : 0;
     bool saved = false;
     QTimer::singleShot(0, [&] {
         QWidget* calc = QApplication::activeModalWidget();
@@ -181,8 +181,7 @@ int main(int argc, char** argv) {
     }
     if (!project.isEmpty()) {
         dlg.SetPathName(project);
-        dlg.DoOpenPrj();
-        if (dlg.GetPathName() != project) return 4;  // not opened (the reason has been printed)
+        if (dlg.DoOpenPrj() < 0) return 4;  // not opened (the reason has been printed)
     }
     auto* list = kest::DlgItem<QListWidget>(dlg.Client(), kest::IDC_LB_MECH);
     for (const QString& name : robots) {
@@ -252,7 +251,8 @@ int main(int argc, char** argv) {
     for (const QString& pdf : {reportPdf, reportGreyPdf}) {
         if (pdf.isEmpty()) continue;
         QString error;
-        if (WriteReportPdf(&dlg, pdf, pdf == reportGreyPdf ? 1 : 0, CReport::CHART_BOTH, &error) < 0) {
+        if (WriteReportPdf(dlg.ReportSource(), pdf, pdf == reportGreyPdf ? 1 : 0, CReport::CHART_BOTH,
+                           &error) < 0) {
             std::fprintf(stderr, "kestshot: cannot write %s: %s\n", qPrintable(pdf), qPrintable(error));
             return 1;
         }

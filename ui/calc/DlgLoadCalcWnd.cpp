@@ -43,7 +43,7 @@ QString Fmt(const char* format, double value) { return QString::fromStdString(Fo
 
 }  // namespace
 
-CDlgLoadCalcWnd::CDlgLoadCalcWnd(CDlgLoadCalc* pCalc, QWidget* parent)
+CDlgLoadCalcWnd::CDlgLoadCalcWnd(CLoadCalcLists* pCalc, QWidget* parent)
     : CKestDialog(IDD_LOAD_CALC, parent), m_pCalc(pCalc) {
     auto connectButton = [this](int id, void (CDlgLoadCalcWnd::*handler)()) {
         if (auto* b = DlgItem<QPushButton>(this, id)) connect(b, &QPushButton::clicked, this, handler);

@@ -1,7 +1,7 @@
 // The load calculator's window: a tab per load kind, the predefined loads of
 // PredefLoad.xml with their filters, picture and description, the editable
 // table of the tab's part loads, their sum, and a guide to the coordinate
-// origins. It edits the lists of a CDlgLoadCalc, which outlive it.
+// origins. It edits the lists of a CLoadCalcLists, which outlive it.
 #pragma once
 
 #include <QFont>
@@ -24,7 +24,7 @@ class CKestDC;
 class KESTLOADLIB_API CDlgLoadCalcWnd : public CKestDialog {
     Q_OBJECT
 public:
-    CDlgLoadCalcWnd(CDlgLoadCalc* pCalc, QWidget* parent);
+    CDlgLoadCalcWnd(CLoadCalcLists* pCalc, QWidget* parent);
     ~CDlgLoadCalcWnd() override;
 
     // Builds the tabs and grids and reads the predefined loads. Runs once,
@@ -97,7 +97,7 @@ private:
     void RepaintFrames();
     void DrawPicture(kest::CKestDC& dc, CImg& img, const QString& strFile, const QRect& rc);
 
-    CDlgLoadCalc* m_pCalc;
+    CLoadCalcLists* m_pCalc;
     std::vector<CLoad> m_predef;  // the loads of the name box's items
     CImg m_imgLoad;
     CImg m_imgGuide;

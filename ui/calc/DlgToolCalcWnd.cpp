@@ -25,35 +25,35 @@ namespace {
 // The fourteen input fields in exchange order.
 const struct Input {
     int id;
-    double CDlgToolCalc::*member;
+    double CToolCalcInputs::*member;
 } kInputs[] = {
-    {IDC_TC_MASS_HND, &CDlgToolCalc::MassHnd},  {IDC_TC_MASS_WK, &CDlgToolCalc::MassWk},
-    {IDC_TC_COM_HND_X, &CDlgToolCalc::ComHndX}, {IDC_TC_COM_HND_Y, &CDlgToolCalc::ComHndY},
-    {IDC_TC_COM_HND_Z, &CDlgToolCalc::ComHndZ}, {IDC_TC_COM_WK_X, &CDlgToolCalc::ComWkX},
-    {IDC_TC_COM_WK_Y, &CDlgToolCalc::ComWkY},   {IDC_TC_COM_WK_Z, &CDlgToolCalc::ComWkZ},
-    {IDC_TC_MI_HND_X, &CDlgToolCalc::MiHndX},   {IDC_TC_MI_HND_Y, &CDlgToolCalc::MiHndY},
-    {IDC_TC_MI_HND_Z, &CDlgToolCalc::MiHndZ},   {IDC_TC_MI_WK_X, &CDlgToolCalc::MiWkX},
-    {IDC_TC_MI_WK_Y, &CDlgToolCalc::MiWkY},     {IDC_TC_MI_WK_Z, &CDlgToolCalc::MiWkZ},
+    {IDC_TC_MASS_HND, &CToolCalcInputs::MassHnd},  {IDC_TC_MASS_WK, &CToolCalcInputs::MassWk},
+    {IDC_TC_COM_HND_X, &CToolCalcInputs::ComHndX}, {IDC_TC_COM_HND_Y, &CToolCalcInputs::ComHndY},
+    {IDC_TC_COM_HND_Z, &CToolCalcInputs::ComHndZ}, {IDC_TC_COM_WK_X, &CToolCalcInputs::ComWkX},
+    {IDC_TC_COM_WK_Y, &CToolCalcInputs::ComWkY},   {IDC_TC_COM_WK_Z, &CToolCalcInputs::ComWkZ},
+    {IDC_TC_MI_HND_X, &CToolCalcInputs::MiHndX},   {IDC_TC_MI_HND_Y, &CToolCalcInputs::MiHndY},
+    {IDC_TC_MI_HND_Z, &CToolCalcInputs::MiHndZ},   {IDC_TC_MI_WK_X, &CToolCalcInputs::MiWkX},
+    {IDC_TC_MI_WK_Y, &CToolCalcInputs::MiWkY},     {IDC_TC_MI_WK_Z, &CToolCalcInputs::MiWkZ},
 };
 
 // The shown values: percent for the ratios, "%.1f" for the length e.
 const struct Output {
     int id;
-    double CDlgToolCalc::*member;
+    double CToolCalcInputs::*member;
     const char* format;
     double factor;
 } kOutputs[] = {
-    {IDC_TC_T1A, &CDlgToolCalc::T1a, "%.3f", 1.0}, {IDC_TC_T2A, &CDlgToolCalc::T2a, "%.3f", 1.0},
-    {IDC_TC_T1, &CDlgToolCalc::T1, "%.3f", 1.0},   {IDC_TC_T2, &CDlgToolCalc::T2, "%.3f", 1.0},
-    {IDC_TC_RT1, &CDlgToolCalc::rT1, "%.1f", 100}, {IDC_TC_RT2, &CDlgToolCalc::rT2, "%.1f", 100},
-    {IDC_TC_J1A, &CDlgToolCalc::J1a, "%.3f", 1.0}, {IDC_TC_J2A, &CDlgToolCalc::J2a, "%.3f", 1.0},
-    {IDC_TC_O1H, &CDlgToolCalc::O1h, "%.3f", 1.0}, {IDC_TC_O2H, &CDlgToolCalc::O2h, "%.3f", 1.0},
-    {IDC_TC_O1W, &CDlgToolCalc::O1w, "%.3f", 1.0}, {IDC_TC_O2W, &CDlgToolCalc::O2w, "%.3f", 1.0},
-    {IDC_TC_C1H, &CDlgToolCalc::C1h, "%.3f", 1.0}, {IDC_TC_C2H, &CDlgToolCalc::C2h, "%.3f", 1.0},
-    {IDC_TC_C1W, &CDlgToolCalc::C1w, "%.3f", 1.0}, {IDC_TC_C2W, &CDlgToolCalc::C2w, "%.3f", 1.0},
-    {IDC_TC_J1, &CDlgToolCalc::J1, "%.3f", 1.0},   {IDC_TC_J2, &CDlgToolCalc::J2, "%.3f", 1.0},
-    {IDC_TC_RJ1, &CDlgToolCalc::rJ1, "%.1f", 100}, {IDC_TC_RJ2, &CDlgToolCalc::rJ2, "%.1f", 100},
-    {IDC_TC_E, &CDlgToolCalc::e, "%.1f", 1.0},
+    {IDC_TC_T1A, &CToolCalcInputs::T1a, "%.3f", 1.0}, {IDC_TC_T2A, &CToolCalcInputs::T2a, "%.3f", 1.0},
+    {IDC_TC_T1, &CToolCalcInputs::T1, "%.3f", 1.0},   {IDC_TC_T2, &CToolCalcInputs::T2, "%.3f", 1.0},
+    {IDC_TC_RT1, &CToolCalcInputs::rT1, "%.1f", 100}, {IDC_TC_RT2, &CToolCalcInputs::rT2, "%.1f", 100},
+    {IDC_TC_J1A, &CToolCalcInputs::J1a, "%.3f", 1.0}, {IDC_TC_J2A, &CToolCalcInputs::J2a, "%.3f", 1.0},
+    {IDC_TC_O1H, &CToolCalcInputs::O1h, "%.3f", 1.0}, {IDC_TC_O2H, &CToolCalcInputs::O2h, "%.3f", 1.0},
+    {IDC_TC_O1W, &CToolCalcInputs::O1w, "%.3f", 1.0}, {IDC_TC_O2W, &CToolCalcInputs::O2w, "%.3f", 1.0},
+    {IDC_TC_C1H, &CToolCalcInputs::C1h, "%.3f", 1.0}, {IDC_TC_C2H, &CToolCalcInputs::C2h, "%.3f", 1.0},
+    {IDC_TC_C1W, &CToolCalcInputs::C1w, "%.3f", 1.0}, {IDC_TC_C2W, &CToolCalcInputs::C2w, "%.3f", 1.0},
+    {IDC_TC_J1, &CToolCalcInputs::J1, "%.3f", 1.0},   {IDC_TC_J2, &CToolCalcInputs::J2, "%.3f", 1.0},
+    {IDC_TC_RJ1, &CToolCalcInputs::rJ1, "%.1f", 100}, {IDC_TC_RJ2, &CToolCalcInputs::rJ2, "%.1f", 100},
+    {IDC_TC_E, &CToolCalcInputs::e, "%.1f", 1.0},
 };
 
 // The controls of a result row: Mass, Ixx, Iyy, Izz, Lx, Ly, Lz.
@@ -79,14 +79,14 @@ void SetBase(QWidget* w, const QColor& color) {
 int CDlgToolCalc::DoModal(QWidget* pParent) {
     // The window takes every keystroke into this object; "Cancel" puts back
     // what it held.
-    const CDlgToolCalc before = *this;
+    const CToolCalcInputs before = *this;
     CDlgToolCalcWnd wnd(this, pParent);
     if (wnd.exec() == QDialog::Accepted) return IDOK;
-    *this = before;
+    static_cast<CToolCalcInputs&>(*this) = before;
     return IDCANCEL;
 }
 
-CDlgToolCalcWnd::CDlgToolCalcWnd(CDlgToolCalc* calc, QWidget* parent)
+CDlgToolCalcWnd::CDlgToolCalcWnd(CToolCalcInputs* calc, QWidget* parent)
     : CKestDialog(IDD_TOOL_CALC, parent), m_pCalc(calc) {
     // Unnamed labels in blue, section titles in bold, the robot's values on
     // yellow and the results on green; only the inputs take the focus by Tab.
@@ -137,7 +137,7 @@ CDlgToolCalcWnd::CDlgToolCalcWnd(CDlgToolCalc* calc, QWidget* parent)
         }
     }
     if (auto* r =
-            DlgItem<QRadioButton>(this, CDlgToolCalc::s_bHandWork ? IDC_TC_RADIO_ALL : IDC_TC_RADIO_HND))
+            DlgItem<QRadioButton>(this, CToolCalcInputs::s_bHandWork ? IDC_TC_RADIO_ALL : IDC_TC_RADIO_HND))
         r->setChecked(true);
     if (m_pCalc->Recalc() == 0) WriteResults();
 }
@@ -157,7 +157,7 @@ bool CDlgToolCalcWnd::UpdateData(bool bSaveAndValidate) {
 }
 
 void CDlgToolCalcWnd::WriteResults() {
-    const CDlgToolCalc& c = *m_pCalc;
+    const CToolCalcInputs& c = *m_pCalc;
     SetDlgItemText(this, IDC_TC_MASS_ALL, DoubleToText(c.MassAll));
     for (const Output& out : kOutputs)
         SetDlgItemText(this, out.id, Fixed(out.format, c.*out.member * out.factor));
@@ -216,7 +216,7 @@ void CDlgToolCalcWnd::OnBnClickedOk() {
         KestMessageBox(refusal, KEST_MB_OK | KEST_MB_ICONWARNING);
         return;
     }
-    CDlgToolCalc::s_bHandWork = handWork ? 1 : 0;
+    CToolCalcInputs::s_bHandWork = handWork ? 1 : 0;
     CKestDialog::accept();
 }
 
@@ -236,7 +236,7 @@ void CDlgToolCalcWnd::OnBnClickedInerHnd() { RunInerCalc(true); }
 void CDlgToolCalcWnd::OnBnClickedInerWk() { RunInerCalc(false); }
 
 void CDlgToolCalcWnd::RunInerCalc(bool hand) {
-    CDlgToolCalc& c = *m_pCalc;
+    CToolCalcInputs& c = *m_pCalc;
     double* size[3] = {&c.SizeHndX, &c.SizeHndY, &c.SizeHndZ};
     if (!hand) size[0] = &c.SizeWkX, size[1] = &c.SizeWkY, size[2] = &c.SizeWkZ;
     CDlgInerCalc dlg(this);

@@ -1,4 +1,4 @@
-// The tool calculator's window over a CDlgToolCalc: every change of an input
+// The tool calculator's window over the calculator's inputs (CToolCalcInputs): every change of an input
 // is taken at once and recalculates; accepting checks every input and the
 // chosen result. The main window runs it through CDlgToolCalc::DoModal.
 #pragma once
@@ -7,7 +7,7 @@
 
 #include "KestDialog.h"
 
-class CDlgToolCalc;
+class CToolCalcInputs;
 class QLineEdit;
 
 namespace kest {
@@ -18,7 +18,7 @@ class KESTLOADLIB_API CDlgToolCalcWnd : public CKestDialog {
     Q_OBJECT
 public:
     // `calc` holds the inputs and the wrist values and outlives the window.
-    CDlgToolCalcWnd(CDlgToolCalc* calc, QWidget* parent);
+    CDlgToolCalcWnd(CToolCalcInputs* calc, QWidget* parent);
 
     // Inputs from the controls; a bad number shows "Enter a number." with
     // the field focused and stops the exchange. Writing fills every control.
@@ -26,7 +26,7 @@ public:
     bool UpdateData(bool bSaveAndValidate);
     // Takes the inputs as they are typed (a field that does not hold a number
     // yet keeps its value and is marked), recalculates and shows the results.
-    // The status of CDlgToolCalc::Recalc.
+    // The status of CToolCalcInputs::Recalc.
     int Recalc();
     void OnEnChangeInput();
     void OnBnClickedOk();
@@ -43,6 +43,6 @@ private:
     // Opens the inertia calculator for the hand (true) or the workpiece.
     void RunInerCalc(bool hand);
 
-    CDlgToolCalc* m_pCalc;  // not owned
-    QPalette m_palEdit;     // the input fields' own look
+    CToolCalcInputs* m_pCalc;  // not owned
+    QPalette m_palEdit;        // the input fields' own look
 };

@@ -80,7 +80,25 @@ void AddTab(QTabWidget* tab, const QString& text, int index = -1) {
 
 }  // namespace
 
-CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
+CDlgMain::CDlgMain(QWidget* pParent)
+    : QDialog(pParent),
+      m_strCompany(m_project.Company),
+      m_strProject(m_project.Project),
+      m_strApplication(m_project.Application),
+      m_strLine(m_project.Line),
+      m_strRobotNum(m_project.RobotNum),
+      m_strEngineer(m_project.Engineer),
+      m_strComment(m_project.Comment),
+      m_prmTool(m_project.Loads.tool),
+      m_prmAddLoadV(m_project.Loads.v),
+      m_prmAddLoadH(m_project.Loads.h),
+      m_prmAddLoadS(m_project.Loads.s),
+      m_dlgLoadCalc(m_project.LoadCalc),
+      m_dlgToolCalc(m_project.ToolCalc),
+      m_pMngLegend(&m_project.Robots),
+      m_nVerdict(m_result, &CVerdict::code),
+      m_strVerdict(m_result, &CVerdict::text),
+      m_strDetail(m_result, &CVerdict::detail) {
     // A main window: title, system menu, minimise and close buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -107,10 +125,7 @@ CDlgMain::CDlgMain(QWidget* pParent) : QDialog(pParent) {
         tab->setUsesScrollButtons(false);
     }
     ConnectControls();
-    CDlgToolCalc::s_bHandWork = 0;  // a new window offers the hand alone first
-    // The legend list exists from the start, so that a project can be opened
-    // and saved before the window is shown.
-    m_pMngLegend = new CMngLegend;
+    CToolCalcInputs::s_bHandWork = 0;  // a new window offers the hand alone first
     UpdateTitle();
 }
 
@@ -192,7 +207,8 @@ int CDlgMain::OnInitDialog() {
         AddTab(m_tabAddLoad, LoadKestString(IDS_ADDLOAD) + QString::fromLatin1(axis));
     }
     const QRect addRect = m_tabAddLoad->geometry().adjusted(0, kTabItemHeight, -10, -10);
-    CPrmLoadSub* records[4] = {&m_prmTool, &m_prmAddLoadV, &m_prmAddLoadH, &m_prmAddLoadS};
+    CPrmLoadSub* records[4] = {&m_project.Loads.tool, &m_project.Loads.v, &m_project.Loads.h,
+                               &m_project.Loads.s};
     for (int i = 0; i < 4; ++i) {
         m_pPgAddLoad[i] = new CPgAddLoad(this, m_pClient, records[i]);
         m_pPgAddLoad[i]->setGeometry(addRect);
@@ -218,6 +234,7 @@ int CDlgMain::OnInitDialog() {
     m_pPgPayload->Diagram().SetLegend(m_pMngLegend);
     m_pPgInertiaChart->Chart().SetLegend(m_pMngLegend);
     m_pPgMomentChart->Chart().SetLegend(m_pMngLegend);
+    m_pPgInertiaChart->SetKind(CDgmBarChart::KIND_INERTIA);
     // Moving a page lays it out at once, also while it is hidden.
     RelayoutResultPages();
 
@@ -281,13 +298,13 @@ void CDlgMain::DoDataExchange(CDataExchange* pDX) {
         DDX_Text(pDX, id, value);
         if (pDX->m_bSaveAndValidate && m_editedTexts.contains(id)) member = value;
     };
-    text(IDC_COMPANY, m_strCompany);
-    text(IDC_PROJECT, m_strProject);
-    text(IDC_APPLICATION, m_strApplication);
-    text(IDC_LINE, m_strLine);
-    text(IDC_ROBOT_NUM, m_strRobotNum);
-    text(IDC_ENGINEER, m_strEngineer);
-    text(IDC_COMMENT, m_strComment);
+    text(IDC_COMPANY, m_project.Company);
+    text(IDC_PROJECT, m_project.Project);
+    text(IDC_APPLICATION, m_project.Application);
+    text(IDC_LINE, m_project.Line);
+    text(IDC_ROBOT_NUM, m_project.RobotNum);
+    text(IDC_ENGINEER, m_project.Engineer);
+    text(IDC_COMMENT, m_project.Comment);
     if (!pDX->m_bSaveAndValidate) m_editedTexts.clear();
     for (CPgAddLoad* pg : m_pPgAddLoad) {
         if (pg == nullptr || pDX->m_bFailed) continue;
@@ -402,7 +419,6 @@ void CDlgMain::OnDestroy() {
     m_pPgInertiaChart = nullptr;
     delete m_pPgMomentChart;
     m_pPgMomentChart = nullptr;
-    delete m_pMngLegend;
     m_pMngLegend = nullptr;
     UnloadModule();
 }

@@ -10,13 +10,14 @@
 #include <memory>
 
 #include "DataExchange.h"
-#include "DlgLoadCalc.h"
-#include "DlgToolCalc.h"
 #include "EngineBinding.h"
 #include "Img.h"
 #include "KestLoadLibExport.h"
 #include "Language.h"
 #include "PrmLoadSub.h"
+#include "Project.h"
+#include "ProjectResult.h"
+#include "Report.h"
 #include "TblLayout.h"
 
 class ITarn;
@@ -37,8 +38,38 @@ class CPgAddLoad;
 class CPgBarChart;
 class CPgPayload;
 
+// One field of every robot's result, by the robot's index in the comparison
+// list, as the window has always offered its verdicts (m_nVerdict[i]). A view
+// into the result set; an index outside 0 to 2 reads the empty value.
+template <typename T>
+class CResultField {
+public:
+    CResultField(CProjectResult& result, T CVerdict::*field) : m_result(result), m_field(field) {}
+    const T& operator[](int i) const {
+        static const T none{};
+        const CRobotResult* r = m_result.Robot(i);
+        return r != nullptr ? r->verdict.*m_field : none;
+    }
+    // Writing robot i's field gives it a result entry (used to draw a given state).
+    T& operator[](int i) {
+        static T scratch{};
+        if (i < 0 || i >= 3) return scratch = T{};
+        if (m_result.robots.size() <= i) m_result.robots.resize(i + 1);
+        return m_result.robots[i].verdict.*m_field;
+    }
+
+private:
+    CProjectResult& m_result;
+    T CVerdict::*m_field;
+};
+
 class KESTLOADLIB_API CDlgMain : public QDialog {
     Q_OBJECT
+
+    // The document and its results: declared first, as the named views below refer into them.
+    CProject m_project;
+    CProjectResult m_result;
+
 public:
     explicit CDlgMain(QWidget* pParent = nullptr);
     ~CDlgMain() override;
@@ -56,11 +87,26 @@ public:
     void OnBnClickedLoadCalc();
     QString GetPathName() const { return m_strPathName; }
 
+    // What SavePrj gives.
+    enum SaveStatus : int {
+        SAVE_OK = 0,
+        SAVE_FAILED = -1,      // the file could not be written; the reason is kept for the message
+        SAVE_BAD_NUMBER = -2,  // a field on screen does not hold a number (it has been reported)
+    };
+    // What DoAnalyse gives.
+    enum AnalyseStatus : int {
+        ANALYSE_OK = 0,
+        ANALYSE_NOTHING = -1,     // no engine, or no robot in the list
+        ANALYSE_BAD_NUMBER = -2,  // a field on screen does not hold a number (it has been reported)
+    };
+
     // Project files and file commands.
     int SavePrj(const QString& path);
+    // PRJ_OK, or the file's failure (ProjectFileStatus); the project is then unchanged.
     int OpenPrj(const QString& path);
     // Opens m_strPathName and refreshes the window; when that fails the window
-    // keeps its project and goes back to `shownPath`.
+    // keeps its project and goes back to `shownPath`, and the failure, already
+    // reported to the user, is returned (ProjectFileStatus).
     int DoOpenPrj(const QString& shownPath = QString());
     void OnFileNewPrj();
     void OnFileOpenPrj();
@@ -71,6 +117,9 @@ public:
     void OnFileProperties();
     // The report dialog, on the results of the values now in the window.
     void OnFilePrint();
+    // What a report of this window shows: its project and results, the
+    // program's version and the project's file.
+    CReportSource ReportSource() const;
     void OnWindowNewWindow();
     void OnHelpManual();
     void OnHelpCrdSys();
@@ -89,8 +138,15 @@ public:
     void StartWithMechData(bool current);
     // Takes a project that has already been read and analyses it, as opening
     // its file would, without reading any file.
-    void ShowProject(const struct CProjectData& project);
+    void ShowProject(const CProject& project);
 
+    // The project the window shows and edits (the calculators' inputs are
+    // saved with it), and the results of its last analysis.
+    CProject& Project() { return m_project; }
+    const CProject& Project() const { return m_project; }
+    const CProjectResult& Result() const { return m_result; }
+    // Whether the verdicts take the inertia into account (View > Inertia).
+    bool ShowsInertia() const { return m_bShowInertia == 1; }
     // Where a new window is placed: 80 pixels right of and below this one.
     QPoint NewWindowPosition() const;
 
@@ -108,8 +164,7 @@ public:
     // True while the older generation's data is loaded.
     bool IsOldMechData() const { return m_bOldMechData; }
     int SelectCurMech(int index);
-    // 0, or -1 no engine or an empty list, -2 a bad number on screen; the
-    // result pages and the verdict box show the outcome in every case.
+    // AnalyseStatus; the result pages and the verdict box show the outcome in every case.
     int DoAnalyse();
     int DoAnalyseSub();
     // Every robot without a result (verdicts, diagram and charts).
@@ -183,25 +238,22 @@ public:
     // The widget on which the main window draws (client area below the menu).
     QWidget* Client() const { return m_pClient; }
 
-    // Project data (the calculators' inputs are saved with it).
-    CDlgLoadCalc m_dlgLoadCalc;
-    CDlgToolCalc m_dlgToolCalc;
-    QString m_strCompany, m_strProject, m_strApplication, m_strLine, m_strRobotNum, m_strEngineer,
-        m_strComment;
+    // The project's parts and the results under the names the window has
+    // always given them: views into m_project and m_result, never copies.
+    QString &m_strCompany, &m_strProject, &m_strApplication, &m_strLine, &m_strRobotNum, &m_strEngineer,
+        &m_strComment;
+    CPrmLoadSub &m_prmTool, &m_prmAddLoadV, &m_prmAddLoadH, &m_prmAddLoadS;
+    CLoadCalcLists& m_dlgLoadCalc;
+    CToolCalcInputs& m_dlgToolCalc;
+    CMngLegend* m_pMngLegend;  // the project's robot list; null once the window is destroyed
+    CResultField<int> m_nVerdict;
+    CResultField<QString> m_strVerdict, m_strDetail;
     int m_bShowInertia = 1;
-    CPrmLoadSub m_prmTool, m_prmAddLoadV, m_prmAddLoadH, m_prmAddLoadS;
-    CMngLegend* m_pMngLegend = nullptr;
     QString m_strPathName;
-    int m_bModified = 0;
 
-    // Engine binding and results.
-    CEngineBinding m_engine;
+    // Engine binding.
     ITarn* m_pEngine = nullptr;  // m_engine's object while it is loaded
-    bool m_bStartWithCurrentData = true;
     unsigned int m_nProdVer[4] = {0, 0, 0, 0};
-    int m_nVerdict[3] = {0, 0, 0};
-    QString m_strVerdict[3];
-    QString m_strDetail[3];
 
     // Pages, tabs and the drawn areas.
     QToolBar* m_pToolBar = nullptr;
@@ -215,7 +267,6 @@ public:
     QRect m_rcInTable, m_rcResult, m_rcImgMech;
     CTblLayout m_layInTable;
     QString m_strSelMech;
-    CImg m_imgMech;
     int m_nDetailFontPx = 0;  // pixel size of the verdict box's detail text as last drawn
 
 protected:
@@ -239,9 +290,14 @@ private:
     // Whether any load field holds something other than zero.
     bool AnyLoadTyped() const;
 
-    struct CProjectData CaptureProject();
-    void ApplyProject(const struct CProjectData& project);
     void ReportSaveFailure(const QString& path);
+    // The results shown on the result pages (payload diagram and both charts).
+    void ShowResultOnPages();
+
+    CEngineBinding m_engine;
+    bool m_bStartWithCurrentData = true;
+    int m_bModified = 0;
+    CImg m_imgMech;
 
     void StoreTemplateGeometry();
 
@@ -263,7 +319,7 @@ private:
     // Whether every load field holds a number (nothing is shown or changed).
     bool LoadFieldsHoldNumbers() const;
     // The project as the window shows it, without changing the window.
-    struct CProjectData CaptureScreenProject();
+    CProject CaptureScreenProject();
     std::unique_ptr<CRecoveryStore> m_pRecovery;
     QTimer* m_pRecoveryTimer = nullptr;
     bool m_bWritingRecovery = false;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QTimer>
 
-#include "Analysis.h"
 #include "DgmBarChart.h"
 #include "DgmPayload.h"
 #include "DlgMain.h"
@@ -13,6 +12,7 @@
 #include "PgAddLoad.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
+#include "ProjectResult.h"
 #include "Strings.h"
 #include "Tarn_Kest.h"
 #include "Templates.h"
@@ -25,17 +25,17 @@ int CDlgMain::LoadModule() {
     const int rc = m_engine.Load(AppFolder(), m_bStartWithCurrentData);
     m_pEngine = m_engine.Engine();
     switch (rc) {
-        case 0: return 0;
-        case -1: return -1;
-        case -2:
+        case CEngineBinding::LOAD_OK: return 0;
+        case CEngineBinding::LOAD_ALREADY: return -1;
+        case CEngineBinding::LOAD_NO_LIBRARY:
             KestMessageBox(
                 QStringLiteral("loading %1 error").arg(QString::fromLatin1(CEngineBinding::FileName())),
                 KEST_MB_ICONSTOP);
             break;
-        case -11:
+        case CEngineBinding::LOAD_NO_OBJECT:
             KestMessageBox(QStringLiteral("Failed in creating calculation object."), KEST_MB_ICONSTOP);
             break;
-        case -12:
+        case CEngineBinding::LOAD_NO_TABLE:
             KestMessageBox(QStringLiteral("Failed in initializing calculation object."), KEST_MB_ICONSTOP);
             break;
         default:
@@ -72,51 +72,28 @@ int CDlgMain::SelectCurMech(int index) {
 }
 
 void CDlgMain::ClearResults() {
-    for (int i = 0; i < 3; ++i) {
-        m_nVerdict[i] = 0;
-        m_strVerdict[i].clear();
-        m_strDetail[i].clear();
-        if (m_pPgPayload) m_pPgPayload->Diagram().ClearValues(i);
-        if (m_pPgMomentChart) m_pPgMomentChart->Chart().ClearValues(i);
-        if (m_pPgInertiaChart) m_pPgInertiaChart->Chart().ClearValues(i);
-    }
+    m_result = CProjectResult();
+    ShowResultOnPages();
+}
+
+void CDlgMain::ShowResultOnPages() {
+    if (m_pPgPayload) m_pPgPayload->Diagram().ShowResult(m_result);
+    if (m_pPgMomentChart) m_pPgMomentChart->Chart().ShowResult(m_result, CDgmBarChart::KIND_MOMENT);
+    if (m_pPgInertiaChart) m_pPgInertiaChart->Chart().ShowResult(m_result, CDgmBarChart::KIND_INERTIA);
 }
 
 int CDlgMain::DoAnalyseSub() {
     // Every entry starts without a result, so nothing of an earlier analysis
     // (another robot, other loads) can stay on screen.
     ClearResults();
-    if (m_pEngine == nullptr || m_pMngLegend == nullptr) return -1;
-    int n = m_pMngLegend->Count();
-    if (n > 3) n = 3;
-    if (n <= 0) return -1;
+    if (m_pEngine == nullptr || m_pMngLegend == nullptr || m_project.Robots.Count() <= 0)
+        return ANALYSE_NOTHING;
     // One exchange serves every robot: a bad value is reported once, and then
     // nothing is analysed.
-    if (!UpdateData(true)) return -2;
-    const CProjectLoads loads{m_prmTool, m_prmAddLoadV, m_prmAddLoadH, m_prmAddLoadS};
-    for (int i = 0; i < n; ++i) {
-        const CRobotResult r = AnalyseRobot(*m_pEngine, m_pMngLegend->Name(i), loads, m_bShowInertia == 1);
-        m_nVerdict[i] = r.verdict.code;
-        m_strVerdict[i] = r.verdict.text;
-        m_strDetail[i] = r.verdict.detail;
-        if (!r.analysed) continue;
-        if (m_pPgPayload) {
-            m_pPgPayload->Diagram().SetValues(i, r.payloadR, r.payloadZ, r.limitR, r.limitDist);
-            m_pPgPayload->Diagram().SetMassOverload(i, r.verdict.massOverload);
-        }
-        // The charts take R1, R2/B, V, H, S.
-        const double* m = r.moment.v;
-        const double* j = r.inertia.v;
-        if (m_pPgMomentChart) {
-            m_pPgMomentChart->SetKind(CDgmBarChart::KIND_MOMENT);
-            m_pPgMomentChart->Chart().SetValues(i, m[5], m[3], m[2], m[1], m[0]);
-        }
-        if (m_pPgInertiaChart) {
-            m_pPgInertiaChart->SetKind(CDgmBarChart::KIND_INERTIA);
-            m_pPgInertiaChart->Chart().SetValues(i, j[5], j[3], j[2], j[1], j[0]);
-        }
-    }
-    return 0;
+    if (!UpdateData(true)) return ANALYSE_BAD_NUMBER;
+    m_result = AnalyseProject(*m_pEngine, m_project, m_bShowInertia == 1, m_bOldMechData);
+    ShowResultOnPages();
+    return ANALYSE_OK;
 }
 
 int CDlgMain::DoAnalyse() {
@@ -129,7 +106,8 @@ int CDlgMain::DoAnalyse() {
 }
 
 void CDlgMain::OnBnClickedAnalyse() {
-    if (DoAnalyse() == -1) KestMessageBox(LoadKestString(IDS_ADD_ROBOT), KEST_MB_ICONINFORMATION);
+    if (DoAnalyse() == ANALYSE_NOTHING)
+        KestMessageBox(LoadKestString(IDS_ADD_ROBOT), KEST_MB_ICONINFORMATION);
 }
 
 void CDlgMain::OnHelpVersion() {
@@ -160,11 +138,7 @@ QString CDlgMain::ProdVersionText() const {
 }
 
 QString CDlgMain::MechDataText() const {
-    if (m_pEngine == nullptr) return QString();
-    char16_t version[64] = {};
-    m_pEngine->GetMechDataVer(version, 64);
-    return LoadKestString(IDS_MECH_DATA_USED)
-        .arg(LoadKestString(m_bOldMechData ? IDS_GEN_OLD : IDS_GEN_CURRENT), QString::fromUtf16(version));
+    return m_pEngine == nullptr ? QString() : ::MechDataText(*m_pEngine, m_bOldMechData);
 }
 
 void CDlgMain::SetAutoAnalyseDelay(int ms) {

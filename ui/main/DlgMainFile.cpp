@@ -18,7 +18,7 @@
 #include "PathHelpers.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 #include "Strings.h"
 #include "Tarn_Kest.h"
 #include "Templates.h"
@@ -36,80 +36,40 @@ FileDialogRequest ProjectFileRequest(bool save, const QString& name = QString())
 
 }  // namespace
 
-CProjectData CDlgMain::CaptureProject() {
-    CProjectData p;
-    p.Company = m_strCompany;
-    p.Project = m_strProject;
-    p.Application = m_strApplication;
-    p.Line = m_strLine;
-    p.RobotNum = m_strRobotNum;
-    p.Engineer = m_strEngineer;
-    p.Comment = m_strComment;
-    if (m_pMngLegend) {
-        for (int i = 0; i < m_pMngLegend->Count() && i < 3; ++i) p.MechNames << m_pMngLegend->Name(i);
-    }
-    p.Tool = m_prmTool;
-    p.AddLoadV = m_prmAddLoadV;
-    p.AddLoadH = m_prmAddLoadH;
-    p.AddLoadS = m_prmAddLoadS;
-    p.LoadCalc = m_dlgLoadCalc;
-    p.ToolCalc = m_dlgToolCalc;
-    return p;
-}
-
-void CDlgMain::ApplyProject(const CProjectData& p) {
-    m_strCompany = p.Company;
-    m_strProject = p.Project;
-    m_strApplication = p.Application;
-    m_strLine = p.Line;
-    m_strRobotNum = p.RobotNum;
-    m_strEngineer = p.Engineer;
-    m_strComment = p.Comment;
-    if (m_pMngLegend) {
-        m_pMngLegend->Clear();
-        for (const QString& name : p.MechNames) m_pMngLegend->Add(name);
-    }
-    m_prmTool = p.Tool;
-    m_prmAddLoadV = p.AddLoadV;
-    m_prmAddLoadH = p.AddLoadH;
-    m_prmAddLoadS = p.AddLoadS;
-    m_dlgLoadCalc = p.LoadCalc;
-    m_dlgToolCalc = p.ToolCalc;
-}
-
 int CDlgMain::SavePrj(const QString& path) {
     // What is on screen is what is written: a field that does not hold a number
     // stops the save before anything is written.
     if (!UpdateData(true)) {
         m_strSaveError.clear();
-        return -2;
+        return SAVE_BAD_NUMBER;
     }
-    if (WriteProjectFile(path, CaptureProject(), &m_strSaveError) < 0) return -1;
+    if (WriteProjectFile(path, m_project, &m_strSaveError) != PRJ_OK) return SAVE_FAILED;
     SetModifiedFlag(0);
-    return 0;
+    return SAVE_OK;
 }
 
 int CDlgMain::OpenPrj(const QString& path) {
     // A new project's general information, legend list, loads and empty
     // calculators, then the file's values. All or nothing: the project changes
     // only when the whole file could be read.
-    CProjectData project;
+    CProject project;
     const int rc = ReadProjectFile(path, project, &m_strOpenError, &m_openWarnings);
-    if (rc < 0) return rc;
-    ApplyProject(project);
+    if (rc != PRJ_OK) return rc;
+    m_project = project;
     UpdateData(false);   // the controls show what was read, so a save writes it back
     SetModifiedFlag(0);  // a freshly opened file holds no unsaved work
-    return 0;
+    return PRJ_OK;
 }
 
 int CDlgMain::DoOpenPrj(const QString& shownPath) {
-    if (OpenPrj(m_strPathName) < 0) {
+    const int rc = OpenPrj(m_strPathName);
+    if (rc != PRJ_OK) {
         QString text = LoadKestString(IDS_OPEN_PROJECT_FAILED) + QStringLiteral("\r\n") + m_strPathName;
         if (!m_strOpenError.isEmpty()) text += QStringLiteral("\r\n") + m_strOpenError;
         KestMessageBox(text, KEST_MB_OK | KEST_MB_ICONSTOP);
         m_strPathName = shownPath;
         UpdateTitle();
-        return 0;
+        return rc;
     }
     UpdateTitle();
     m_strSelMech = m_pMngLegend ? m_pMngLegend->Name(-1) : QString();
@@ -125,7 +85,7 @@ int CDlgMain::DoOpenPrj(const QString& shownPath) {
             text += QStringLiteral("\r\n… (+%1)").arg(m_openWarnings.size() - kListed);
         KestMessageBox(text, KEST_MB_OK | KEST_MB_ICONWARNING);
     }
-    return 0;
+    return PRJ_OK;
 }
 
 bool CDlgMain::AskSaveChanges() {
@@ -161,8 +121,8 @@ void CDlgMain::ReportSaveFailure(const QString& path) {
 bool CDlgMain::OnFileSavePrj() {
     if (m_strPathName.isEmpty()) return OnFileSaveAsPrj();
     const int rc = SavePrj(m_strPathName);
-    if (rc == -1) ReportSaveFailure(m_strPathName);  // -2: the bad number has been shown
-    return rc == 0;
+    if (rc == SAVE_FAILED) ReportSaveFailure(m_strPathName);  // a bad number has been shown
+    return rc == SAVE_OK;
 }
 
 bool CDlgMain::OnFileSaveAsPrj() {
@@ -175,10 +135,10 @@ bool CDlgMain::OnFileSaveAsPrj() {
     // The project moves to the new path only when it was written there: a
     // failed save keeps its path, title and modified mark.
     const int rc = SavePrj(path);
-    if (rc == -1) ReportSaveFailure(path);
-    if (rc == 0) m_strPathName = path;
+    if (rc == SAVE_FAILED) ReportSaveFailure(path);
+    if (rc == SAVE_OK) m_strPathName = path;
     UpdateTitle();
-    return rc == 0;
+    return rc == SAVE_OK;
 }
 
 void CDlgMain::closeEvent(QCloseEvent* event) {
@@ -229,9 +189,13 @@ void CDlgMain::OnFilePrint() {
     // The report lists the loads now in the window, so its verdicts and charts
     // are analysed from those loads, not left from an earlier analysis.
     DoAnalyse();
-    CDlgReport dlg(this, nullptr);
+    CDlgReport dlg(ReportSource(), nullptr);
     dlg.m_bShowInertia = m_bShowInertia;
     dlg.exec();
+}
+
+CReportSource CDlgMain::ReportSource() const {
+    return CReportSource{&m_project, &m_result, ProdVersionText(), m_strPathName};
 }
 
 QPoint CDlgMain::NewWindowPosition() const { return frameGeometry().topLeft() + QPoint(80, 80); }

@@ -4,7 +4,7 @@
 
 #include "DlgMain.h"
 #include "MngLegend.h"
-#include "ProjectData.h"
+#include "Project.h"
 #include "Templates.h"
 
 using namespace kest;
@@ -15,8 +15,8 @@ void CDlgMain::StartWithMechData(bool current) {
     if (QAction* a = CommandAction(ID_HELP_VER_OLD)) a->setChecked(!current);
 }
 
-void CDlgMain::ShowProject(const CProjectData& project) {
-    ApplyProject(project);
+void CDlgMain::ShowProject(const CProject& project) {
+    m_project = project;
     UpdateData(false);
     SetModifiedFlag(0);
     m_strSelMech = m_pMngLegend ? m_pMngLegend->Name(-1) : QString();

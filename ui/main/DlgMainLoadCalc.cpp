@@ -3,6 +3,7 @@
 #include <QTabWidget>
 
 #include "DlgBuilder.h"
+#include "DlgLoadCalc.h"
 #include "DlgMain.h"
 #include "MessageBox.h"
 #include "NumText.h"
@@ -12,13 +13,18 @@
 using namespace kest;
 
 void CDlgMain::OnBnClickedLoadCalc() {
-    // "Cancel" leaves the lists, the pages and the modified mark as they were.
-    if (m_dlgLoadCalc.DoModal(this) != IDOK) return;
+    // The calculator runs over a copy of the project's lists and hands them
+    // back; "Cancel" leaves the lists, the pages and the modified mark as they were.
+    CDlgLoadCalc calc(m_project.LoadCalc);
+    const int rc = calc.DoModal(this);
+    m_project.LoadCalc = calc;
+    if (rc != IDOK) return;
+    const CLoadCalcLists& lists = m_project.LoadCalc;
     const QString mounts[4] = {QStringLiteral("Tool"), QStringLiteral("V"), QStringLiteral("H"),
                                QStringLiteral("S")};
     int page = 0;
     for (int k = 0; k < 4; ++k) {
-        if (m_dlgLoadCalc.m_strMount == mounts[k]) page = k;
+        if (lists.m_strMount == mounts[k]) page = k;
     }
     m_tabAddLoad->setCurrentIndex(page);
     ShowPgAddLoad(page);
@@ -27,9 +33,9 @@ void CDlgMain::OnBnClickedLoadCalc() {
     const int ids[7] = {IDC_MASS, IDC_LX, IDC_LY, IDC_LZ, IDC_IXX, IDC_IYY, IDC_IZZ};
     bool written = false;
     for (int k = 0; k < 4; ++k) {
-        if (m_pPgAddLoad[k] == nullptr || !m_dlgLoadCalc.WritesPage(k)) continue;
+        if (m_pPgAddLoad[k] == nullptr || !lists.WritesPage(k)) continue;
         double d[7];
-        m_dlgLoadCalc.Sum(k, d);
+        lists.Sum(k, d);
         for (int i = 0; i < 7; ++i)
             SetDlgItemText(m_pPgAddLoad[k], ids[i], QString::fromStdString(FormatC("%.3f", d[i])));
         written = true;

@@ -22,23 +22,10 @@ using namespace kest;
 int CDlgMain::Init() {
     m_strPathName.clear();
     SetModifiedFlag(0);
-    m_strCompany.clear();
-    m_strProject.clear();
-    m_strApplication.clear();
-    m_strLine.clear();
-    m_strRobotNum.clear();
-    m_strEngineer.clear();
-    m_strComment.clear();
+    // A new project: no text, no robot, all loads 0 and empty calculators.
+    m_project.Clear();
     m_bShowInertia = 1;
     ApplyInertiaView(false);
-    m_prmTool.Clear();
-    m_prmAddLoadV.Clear();
-    m_prmAddLoadH.Clear();
-    m_prmAddLoadS.Clear();
-    // The calculators start empty: their lists and inputs belong to the project.
-    m_dlgLoadCalc = CDlgLoadCalc();
-    m_dlgToolCalc = CDlgToolCalc();
-    if (m_pMngLegend) m_pMngLegend->Clear();
     // No robot: no mechanism picture either.
     m_strSelMech.clear();
     if (m_lbMech) m_lbMech->setCurrentRow(-1);
@@ -110,7 +97,7 @@ bool CDlgMain::AnyLoadTyped() const {
 void CDlgMain::OnBnClickedDefault() {
     if (SelectCurMech(-1) < 0) return;
     // Typed loads are replaced only when the user agrees.
-    if (AnyLoadTyped() && KestMessageBox(LoadKestString(IDS_REPLACE_LOADS).arg(m_pMngLegend->Name(-1)),
+    if (AnyLoadTyped() && KestMessageBox(LoadKestString(IDS_REPLACE_LOADS).arg(m_project.Robots.Name(-1)),
                                          KEST_MB_YESNO | KEST_MB_ICONQUESTION) != IDYES)
         return;
     SelectCurMech(-1);  // the question may have let another robot be analysed

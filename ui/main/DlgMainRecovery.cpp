@@ -11,15 +11,15 @@
 #include "MngLegend.h"
 #include "PathHelpers.h"
 #include "PgAddLoad.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 #include "RecoveryStore.h"
 #include "Strings.h"
 #include "Templates.h"
 
 using namespace kest;
 
-CProjectData CDlgMain::CaptureScreenProject() {
-    CProjectData p = CaptureProject();
+CProject CDlgMain::CaptureScreenProject() {
+    CProject p = m_project;
     // The texts the user changed and the load fields that hold numbers, read
     // from the controls; the window's own values stay as they are.
     CDataExchange dx(m_pClient, true);
@@ -32,7 +32,7 @@ CProjectData CDlgMain::CaptureScreenProject() {
     for (const auto& t : texts) {
         if (m_editedTexts.contains(t.id)) DDX_Text(&dx, t.id, *t.value);
     }
-    CPrmLoadSub* loads[4] = {&p.Tool, &p.AddLoadV, &p.AddLoadH, &p.AddLoadS};
+    CPrmLoadSub* loads[4] = {&p.Loads.tool, &p.Loads.v, &p.Loads.h, &p.Loads.s};
     for (int i = 0; i < 4; ++i) {
         if (m_pPgAddLoad[i]) m_pPgAddLoad[i]->ReadFields(*loads[i]);
     }
@@ -80,7 +80,7 @@ void CDlgMain::changeEvent(QEvent* event) {
 }
 
 bool CDlgMain::RestoreRecoveryCopy(const CRecoveryCopy& copy) {
-    CProjectData project;
+    CProject project;
     QString error;
     if (CRecoveryStore::Read(copy, project, &error) < 0) {
         KestMessageBox(QStringLiteral("%1\r\n%2\r\n%3")
@@ -88,11 +88,11 @@ bool CDlgMain::RestoreRecoveryCopy(const CRecoveryCopy& copy) {
                        KEST_MB_OK | KEST_MB_ICONSTOP);
         return false;
     }
-    ApplyProject(project);
+    m_project = project;
     UpdateData(false);
     // The restored work belongs to its own file: Save writes there.
     m_strPathName = copy.originalPath;
-    m_strSelMech = m_pMngLegend ? m_pMngLegend->Name(-1) : QString();
+    m_strSelMech = m_project.Robots.Name(-1);
     SetModifiedFlag(1);
     CRecoveryStore::Discard(copy);
     WriteRecoveryCopy();  // from now on this window keeps the copy

@@ -5,6 +5,7 @@
 
 #include "DlgBuilder.h"
 #include "DlgMain.h"
+#include "DlgToolCalc.h"
 #include "MessageBox.h"
 #include "NumText.h"
 #include "PgAddLoad.h"
@@ -19,13 +20,16 @@ void CDlgMain::OnBnClickedToolCalc() {
         KestMessageBox(LoadKestString(IDS_ADD_ROBOT), KEST_MB_ICONINFORMATION);
         return;
     }
-    CDlgToolCalc& calc = m_dlgToolCalc;
+    // The calculator runs over a copy of the project's inputs and hands them back.
+    CDlgToolCalc calc(m_project.ToolCalc);
     m_pEngine->GetAllowMoment(AXIS_R1, &calc.T1a);
     m_pEngine->GetAllowMoment(AXIS_B, &calc.T2a);
     m_pEngine->GetAllowInertia(AXIS_R1, &calc.J1a);
     m_pEngine->GetAllowInertia(AXIS_B, &calc.J2a);
     m_pEngine->GetLenB(&calc.e);
-    if (calc.DoModal(this) != IDOK) return;
+    const int rc = calc.DoModal(this);
+    m_project.ToolCalc = calc;
+    if (rc != IDOK) return;
 
     SetModifiedFlag(1);
     // Three decimals for every value: a 7.99 kg tool arrives as 7.990 kg, not

@@ -4,23 +4,16 @@
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
-#include <atomic>
 
 #include "SettingsFile.h"
 
 namespace kest {
 namespace {
 
-std::atomic<Lang> g_lang{Lang::Korean};
-
 // In $XDG_CONFIG_HOME/KestLoad/KestLoad.conf (OpenUserSettings).
 const char* const kSettingKey = "Language";
 
 }  // namespace
-
-Lang CurrentLanguage() { return g_lang.load(); }
-
-void SetCurrentLanguage(Lang lang) { g_lang.store(lang); }
 
 QString LanguageCode(Lang lang) {
     return lang == Lang::English ? QStringLiteral("en") : QStringLiteral("ko");

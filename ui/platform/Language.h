@@ -11,14 +11,9 @@
 #include <QStringList>
 
 #include "KestLoadLibExport.h"
+#include "Lang.h"
 
 namespace kest {
-
-enum class Lang { Korean, English };
-
-// The language texts and templates are taken in now.
-KESTLOADLIB_API Lang CurrentLanguage();
-KESTLOADLIB_API void SetCurrentLanguage(Lang lang);
 
 // "ko" or "en".
 KESTLOADLIB_API QString LanguageCode(Lang lang);

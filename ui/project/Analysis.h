@@ -7,6 +7,7 @@
 
 #include "KestLoadLibExport.h"
 #include "PrmLoadSub.h"
+#include "ProjectLoads.h"
 #include "Tarn_Kest.h"
 #include "Verdict.h"
 
@@ -35,11 +36,6 @@ struct KESTLOADLIB_API CRobotResult {
     bool inertiaChecked = true;
     CVerdict verdict;  // code 0 with the "no data" texts when not analysed
     CGoverningLimit governing;
-};
-
-// The four loads of a project in the window's page order: tool, V, H, S.
-struct KESTLOADLIB_API CProjectLoads {
-    CPrmLoadSub tool, v, h, s;
 };
 
 // The first negative mass or inertia of the four loads as "Tool Mass is

@@ -21,11 +21,17 @@ public:
     // Loads the library of `folder` (with its trailing '/'), binds the exports,
     // creates the engine object and initialises it with the folder's mechanism
     // data: the current table, or with `current` false only the older one.
-    // 0, or -1 already loaded, -2 the library cannot be loaded, -3 to -6 an
-    // export is missing (FailedExport names it), -11 the object cannot be
-    // created, -12 the table cannot be loaded (TableError gives the engine's
-    // code). A failure leaves nothing loaded but the library of -11/-12, which
-    // Unload releases.
+    // What Load gives. A failure leaves nothing loaded but the library of
+    // LOAD_NO_OBJECT and LOAD_NO_TABLE, which Unload releases.
+    enum LoadStatus : int {
+        LOAD_OK = 0,
+        LOAD_ALREADY = -1,     // an engine is loaded already
+        LOAD_NO_LIBRARY = -2,  // the library cannot be loaded
+        LOAD_NO_EXPORT = -3,   // -3 to -6: an export is missing (FailedExport names it)
+        LOAD_NO_OBJECT = -11,  // the object cannot be created
+        LOAD_NO_TABLE = -12,   // the table cannot be loaded (TableError gives the engine's code)
+    };
+    // LoadStatus.
     int Load(const QString& folder, bool current = true);
     // Deletes the object through the engine's own export, then frees the library.
     // 0, or -1 when no object existed (a library alone is still freed).

@@ -79,20 +79,9 @@ double SortKey(const CRobotResult& r) {
 
 }  // namespace
 
-CProjectLoads LoadsOf(const CProjectData& p) {
-    return CProjectLoads{p.Tool, p.AddLoadV, p.AddLoadH, p.AddLoadS};
-}
-
-QVector<CRobotResult> CheckProject(ITarn& engine, const CProjectData& project) {
+QVector<CRobotResult> FitProject(ITarn& engine, const CProject& project) {
     QVector<CRobotResult> results;
-    const CProjectLoads loads = LoadsOf(project);
-    for (const QString& name : project.MechNames) results.append(AnalyseRobot(engine, name, loads, true));
-    return results;
-}
-
-QVector<CRobotResult> FitProject(ITarn& engine, const CProjectData& project) {
-    QVector<CRobotResult> results;
-    const CProjectLoads loads = LoadsOf(project);
+    const CProjectLoads& loads = project.Loads;
     char16_t name[260];
     for (int i = 0; engine.GetMechName(i, name, 260) >= 0; ++i)
         results.append(AnalyseRobot(engine, QString::fromUtf16(name), loads, true));

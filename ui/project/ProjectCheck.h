@@ -1,6 +1,6 @@
-// Checks of a whole project without a window: every robot of its comparison
-// list, or every model of the mechanism table ("which models carry this
-// load"), through the same analysis as the window; and the results as JSON.
+// Checks of a whole project without a window: every model of the mechanism
+// table ("which models carry this load") through the same analysis as the
+// window (AnalyseProject checks the project's own list); and results as JSON.
 #pragma once
 
 #include <QJsonObject>
@@ -9,20 +9,14 @@
 
 #include "Analysis.h"
 #include "KestLoadLibExport.h"
-#include "ProjectData.h"
+#include "Project.h"
 
 class ITarn;
-
-// The four loads of a project.
-KESTLOADLIB_API CProjectLoads LoadsOf(const CProjectData& project);
-
-// Every robot of the project's comparison list, in list order (inertia checked).
-KESTLOADLIB_API QVector<CRobotResult> CheckProject(ITarn& engine, const CProjectData& project);
 
 // The project's loads on every model of the loaded mechanism table, from the
 // most headroom to the least (the governing ratio, lowest first; a ratio that
 // is not a number last); equal ratios keep the table's order.
-KESTLOADLIB_API QVector<CRobotResult> FitProject(ITarn& engine, const CProjectData& project);
+KESTLOADLIB_API QVector<CRobotResult> FitProject(ITarn& engine, const CProject& project);
 
 // Passing: verdict code 1 or 2 (a robot not in the data does not pass).
 inline bool Passes(const CRobotResult& r) {

@@ -8,7 +8,7 @@
 #include "AtomicFile.h"
 #include "LoadLimits.h"
 #include "NumText.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 #include "RegularFile.h"
 #include "Strings.h"
 
@@ -177,9 +177,9 @@ public:
         return true;
     }
 
-    bool ReadToolCalcIn(CDlgToolCalc& calc, const pugi::xml_node& node) {
+    bool ReadToolCalcIn(CToolCalcInputs& calc, const pugi::xml_node& node) {
         int count = 0;
-        const CDlgToolCalc::Field* fields = CDlgToolCalc::SavedFields(&count);
+        const CToolCalcInputs::Field* fields = CToolCalcInputs::SavedFields(&count);
         for (int i = 0; i < count; ++i) {
             const pugi::xml_attribute a = node.attribute(fields[i].name);
             if (a && !Number(node, a, calc.*(fields[i].member))) return false;
@@ -194,7 +194,7 @@ private:
 
 }  // namespace
 
-QByteArray WriteProjectText(const CProjectData& p) {
+QByteArray WriteProjectText(const CProject& p) {
     CWriter w;
     w.m_out = "\xEF\xBB\xBF";
     w.Line(0, "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>");
@@ -208,12 +208,12 @@ QByteArray WriteProjectText(const CProjectData& p) {
     w.Text(1, "RobotNum", p.RobotNum);
     w.Text(1, "Engineer", p.Engineer);
     w.Text(1, "Comment", p.Comment);
-    w.Text(1, "MechName0", p.MechNames.value(0));
-    w.Text(1, "MechName1", p.MechNames.value(1));
-    w.Text(1, "MechName2", p.MechNames.value(2));
+    w.Text(1, "MechName0", p.Robots.Names().value(0));
+    w.Text(1, "MechName1", p.Robots.Names().value(1));
+    w.Text(1, "MechName2", p.Robots.Names().value(2));
     w.Line(1, ">");
     w.Empty();
-    const CPrmLoadSub* loads[4] = {&p.Tool, &p.AddLoadV, &p.AddLoadH, &p.AddLoadS};
+    const CPrmLoadSub* loads[4] = {&p.Loads.tool, &p.Loads.v, &p.Loads.h, &p.Loads.s};
     for (int i = 0; i < 4; ++i) {
         w.Line(1, QByteArray("<") + kListNames[i]);
         w.Load(2, *loads[i]);
@@ -226,7 +226,7 @@ QByteArray WriteProjectText(const CProjectData& p) {
     w.Empty();
     w.Line(1, "<Tool-Calculator");
     int count = 0;
-    const CDlgToolCalc::Field* fields = CDlgToolCalc::SavedFields(&count);
+    const CToolCalcInputs::Field* fields = CToolCalcInputs::SavedFields(&count);
     for (int i = 0; i < count; ++i) w.Number(2, fields[i].name, p.ToolCalc.*(fields[i].member));
     w.Line(2, "/>");
     w.Empty();
@@ -234,17 +234,17 @@ QByteArray WriteProjectText(const CProjectData& p) {
     return w.m_out;
 }
 
-int WriteProjectFile(const QString& path, const CProjectData& project, QString* error) {
-    return WriteFileAtomically(path, WriteProjectText(project), error) ? 0 : -1;
+int WriteProjectFile(const QString& path, const CProject& project, QString* error) {
+    return WriteFileAtomically(path, WriteProjectText(project), error) ? PRJ_OK : PRJ_WRITE_FAILED;
 }
 
-int ReadProjectFile(const QString& path, CProjectData& p, QString* error, QStringList* warnings) {
+int ReadProjectFile(const QString& path, CProject& p, QString* error, QStringList* warnings) {
     QByteArray bytes;
-    if (!ReadRegularFile(path, kMaxProjectFileBytes, bytes, error)) return -2;
+    if (!ReadRegularFile(path, kMaxProjectFileBytes, bytes, error)) return PRJ_UNREADABLE;
     return ReadProjectText(bytes, p, error, warnings);
 }
 
-int ReadProjectText(const QByteArray& bytes, CProjectData& p, QString* error, QStringList* warnings) {
+int ReadProjectText(const QByteArray& bytes, CProject& p, QString* error, QStringList* warnings) {
     if (warnings) warnings->clear();
     auto fail = [error](int code, const QString& reason) {
         if (error) *error = reason;
@@ -255,53 +255,54 @@ int ReadProjectText(const QByteArray& bytes, CProjectData& p, QString* error, QS
         doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
     if (!parsed) {
         return fail(
-            -2,
+            PRJ_UNREADABLE,
             kest::LoadKestString(kest::IDS_NOT_XML) +
                 QStringLiteral(" (%1, %2).").arg(QString::fromUtf8(parsed.description())).arg(parsed.offset));
     }
     const pugi::xml_node root = doc.select_node("//KestLoadProject").node();
     if (!root)
-        return fail(-3, kest::LoadKestString(kest::IDS_NO_ELEMENT).arg(QStringLiteral("KestLoadProject")));
+        return fail(PRJ_NO_ROOT,
+                    kest::LoadKestString(kest::IDS_NO_ELEMENT).arg(QStringLiteral("KestLoadProject")));
 
     // Everything is read into a copy, which replaces the caller's project only
     // when the whole file could be read.
-    CProjectData read = p;
+    CProject read = p;
     QString* texts[7] = {&read.Company,  &read.Project,  &read.Application, &read.Line,
                          &read.RobotNum, &read.Engineer, &read.Comment};
     const char* names[7] = {"Company", "Project", "Application", "Line", "RobotNum", "Engineer", "Comment"};
     for (int i = 0; i < 7; ++i) {
         if (const pugi::xml_attribute a = root.attribute(names[i])) *texts[i] = AttrText(a);
     }
-    read.MechNames.clear();
+    read.Robots.Clear();
     for (int d = 0; d < 3; ++d) {
         const std::string attr = "MechName" + std::to_string(d);
         // What a save would leave out goes before the name is trimmed, so that a
         // saved name reads back as itself.
         const QString name = KeepXmlText(AttrText(root.attribute(attr.c_str()))).trimmed();
-        if (!name.isEmpty()) read.MechNames.append(name);
+        if (!name.isEmpty()) read.Robots.Add(name);
     }
     // Warnings are kept only when the whole file could be read.
     QStringList noted;
     CReader reader(error, warnings ? &noted : nullptr);
-    CPrmLoadSub* loads[4] = {&read.Tool, &read.AddLoadV, &read.AddLoadH, &read.AddLoadS};
+    CPrmLoadSub* loads[4] = {&read.Loads.tool, &read.Loads.v, &read.Loads.h, &read.Loads.s};
     for (int i = 0; i < 4; ++i) {
         const std::string query = std::string("//KestLoadProject") + "/" + kListNames[i];
         const pugi::xml_node node = doc.select_node(query.c_str()).node();
         if (!node)
-            return fail(-4 - i,
+            return fail(PRJ_NO_TOOL - i,
                         kest::LoadKestString(kest::IDS_NO_ELEMENT).arg(QString::fromLatin1(kListNames[i])));
-        if (!reader.ReadPrmLoadSub(*loads[i], node)) return -8;
+        if (!reader.ReadPrmLoadSub(*loads[i], node)) return PRJ_BAD_NUMBER;
     }
     if (const pugi::xml_node calc = doc.select_node("//KestLoadProject/Load-Calculator").node()) {
         for (int i = 0; i < 4; ++i) {
             const pugi::xml_node list = calc.child(kListNames[i]);
-            if (list && !reader.ReadLoadCalcIn(read.LoadCalc.m_arrLoad[i], list)) return -8;
+            if (list && !reader.ReadLoadCalcIn(read.LoadCalc.m_arrLoad[i], list)) return PRJ_BAD_NUMBER;
         }
     }
     if (const pugi::xml_node tool = doc.select_node("//KestLoadProject/Tool-Calculator").node()) {
-        if (!reader.ReadToolCalcIn(read.ToolCalc, tool)) return -8;
+        if (!reader.ReadToolCalcIn(read.ToolCalc, tool)) return PRJ_BAD_NUMBER;
     }
     p = read;
     if (warnings) *warnings = noted;
-    return 0;
+    return PRJ_OK;
 }

@@ -14,7 +14,7 @@
 #include <cerrno>
 
 #include "AtomicFile.h"
-#include "ProjectData.h"
+#include "ProjectFile.h"
 #include "RegularFile.h"
 
 namespace {
@@ -87,7 +87,7 @@ CRecoveryStore::CRecoveryStore() {
     m_strInfo = stem + QStringLiteral(".json");
 }
 
-bool CRecoveryStore::Write(const CProjectData& project, const QString& originalPath, QString* error) {
+bool CRecoveryStore::Write(const CProject& project, const QString& originalPath, QString* error) {
     const QString folder = RecoveryFolder();
     // The folder is the user's own: nobody else reads unsaved projects.
     if (!QDir().mkpath(folder)) {
@@ -142,7 +142,7 @@ QList<CRecoveryCopy> CRecoveryStore::StaleCopies() {
     return found;
 }
 
-int CRecoveryStore::Read(const CRecoveryCopy& copy, CProjectData& project, QString* error) {
+int CRecoveryStore::Read(const CRecoveryCopy& copy, CProject& project, QString* error) {
     return ReadProjectFile(copy.copyPath, project, error);
 }
 

@@ -11,7 +11,7 @@
 
 #include "KestLoadLibExport.h"
 
-struct CProjectData;
+class CProject;
 
 // $XDG_STATE_HOME/kestload/ (an absolute XDG_STATE_HOME only), otherwise
 // ~/.local/state/kestload/; with its trailing '/'.
@@ -35,7 +35,7 @@ public:
     CRecoveryStore& operator=(const CRecoveryStore&) = delete;
 
     // Writes the project and its side file atomically; false with the reason.
-    bool Write(const CProjectData& project, const QString& originalPath, QString* error = nullptr);
+    bool Write(const CProject& project, const QString& originalPath, QString* error = nullptr);
     // Deletes this window's copy (nothing when there is none).
     void Remove();
     bool HasCopy() const { return m_bWritten; }
@@ -44,7 +44,7 @@ public:
     // Copies of processes that no longer run, the newest first.
     static QList<CRecoveryCopy> StaleCopies();
     // Reads a copy into `project` (all or nothing, as a project file); 0 or < 0.
-    static int Read(const CRecoveryCopy& copy, CProjectData& project, QString* error = nullptr);
+    static int Read(const CRecoveryCopy& copy, CProject& project, QString* error = nullptr);
     // Deletes a copy and its side file.
     static void Discard(const CRecoveryCopy& copy);
 

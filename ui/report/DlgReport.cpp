@@ -11,7 +11,6 @@
 #include <QPushButton>
 
 #include "DlgBuilder.h"
-#include "DlgMain.h"
 #include "DlgReportPreview.h"
 #include "KestDC.h"
 #include "MessageBox.h"
@@ -29,8 +28,8 @@ const int kPdfRole = Qt::UserRole + 1;  // item data marking the PDF entry
 
 }  // namespace
 
-CDlgReport::CDlgReport(CDlgMain* pMain, QWidget* parent)
-    : CKestDialog(IDD_REPORT, parent), m_rptPreview(pMain), m_rptPrint(pMain), m_pMain(pMain) {
+CDlgReport::CDlgReport(const CReportSource& source, QWidget* parent)
+    : CKestDialog(IDD_REPORT, parent), m_rptPreview(source), m_rptPrint(source), m_source(source) {
     if (auto* b = DlgItem<QPushButton>(this, IDC_RPT_PRINT))
         connect(b, &QPushButton::clicked, this, &CDlgReport::OnBnClickedPrint);
     if (auto* b = DlgItem<QCheckBox>(this, IDC_RPT_GREY))
@@ -176,7 +175,7 @@ CDlgReportPreview* CDlgReport::OnPreviewClicked() {
     const auto* grey = DlgItem<QCheckBox>(this, IDC_RPT_GREY);
     const auto* pages = DlgItem<QComboBox>(this, IDC_RPT_PAGE);
     auto* big =
-        new CDlgReportPreview(m_pMain, this, m_nPageW, m_nPageH, (pages ? pages->currentIndex() : 0) + 1,
+        new CDlgReportPreview(m_source, this, m_nPageW, m_nPageH, (pages ? pages->currentIndex() : 0) + 1,
                               grey && grey->isChecked() ? 1 : 0, m_nChartOption);
     big->show();
     return big;
@@ -229,7 +228,7 @@ void CDlgReport::paintEvent(QPaintEvent*) {
 }
 
 QString CDlgReport::DefaultPdfName() const {
-    const QString project = m_pMain ? m_pMain->GetPathName() : QString();
+    const QString& project = m_source.pathName;
     const QFileInfo info(project);
     if (project.isEmpty() || info.completeBaseName().isEmpty()) return QStringLiteral("Noname.pdf");
     return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".pdf");
@@ -249,7 +248,7 @@ void CDlgReport::OnBnClickedPrint() {
                                     QStringLiteral("pdf"), DefaultPdfName()});
         if (path.isEmpty()) return;  // cancelled: nothing printed, the dialog stays
         QString error;
-        if (WriteReportPdf(m_pMain, path, greyScale, m_nChartOption, &error) < 0) {
+        if (WriteReportPdf(m_source, path, greyScale, m_nChartOption, &error) < 0) {
             ReportFailure(path, error);
             return;
         }

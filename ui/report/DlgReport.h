@@ -10,16 +10,15 @@
 #include "KestLoadLibExport.h"
 #include "Report.h"
 
-class CDlgMain;
 class CDlgReportPreview;
 class QPrinter;
 
 class KESTLOADLIB_API CDlgReport : public CKestDialog {
     Q_OBJECT
 public:
-    // The report shows the project and results of `pMain`; the dialog itself
+    // The report shows the source's project and results; the dialog itself
     // has `parent` (none when opened from the File menu).
-    explicit CDlgReport(CDlgMain* pMain, QWidget* parent = nullptr);
+    explicit CDlgReport(const CReportSource& source, QWidget* parent = nullptr);
     ~CDlgReport() override;
 
     // Set before the dialog opens: the main window shows the inertia chart.
@@ -69,6 +68,6 @@ private:
     // Keeps the grey-scale and chart choices for the next report.
     void StoreChoices();
 
-    CDlgMain* m_pMain;
+    CReportSource m_source;
     bool m_bInitDone = false;
 };

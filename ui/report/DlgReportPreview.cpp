@@ -7,10 +7,10 @@
 #include "KestDC.h"
 #include "Strings.h"
 
-CDlgReportPreview::CDlgReportPreview(CDlgMain* pMain, QWidget* parent, int pageW, int pageH, int page,
-                                     int grey, int chartOption)
+CDlgReportPreview::CDlgReportPreview(const CReportSource& source, QWidget* parent, int pageW, int pageH,
+                                     int page, int grey, int chartOption)
     : QDialog(parent),
-      m_report(pMain),
+      m_report(source),
       m_nPageW(std::max(1, pageW)),
       m_nPageH(std::max(1, pageH)),
       m_nPage(page),

@@ -7,8 +7,6 @@
 #include "KestLoadLibExport.h"
 #include "Report.h"
 
-class CDlgMain;
-
 // A page of pageW by pageH scaled into `area` with its proportions kept and
 // centred there; empty when either has no size.
 QRect FitPageRect(const QRect& area, int pageW, int pageH);
@@ -16,9 +14,9 @@ QRect FitPageRect(const QRect& area, int pageW, int pageH);
 class KESTLOADLIB_API CDlgReportPreview : public QDialog {
     Q_OBJECT
 public:
-    // Page `page` (1 or 2) of the report of `pMain`, in the proportions of a
+    // Page `page` (1 or 2) of the report of `source`, in the proportions of a
     // paper of pageW by pageH, with the grey-scale flag and the chart option.
-    CDlgReportPreview(CDlgMain* pMain, QWidget* parent, int pageW, int pageH, int page, int grey,
+    CDlgReportPreview(const CReportSource& source, QWidget* parent, int pageW, int pageH, int page, int grey,
                       int chartOption);
 
     // Where the page lies in the window, and the page as drawn there.

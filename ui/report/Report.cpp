@@ -5,16 +5,14 @@
 
 #include "Colors.h"
 #include "DlgBuilder.h"
-#include "DlgMain.h"
 #include "DrawMath.h"
 #include "KestDC.h"
 #include "MessageBox.h"
 #include "MngLegend.h"
 #include "NumText.h"
 #include "PathHelpers.h"
-#include "PgBarChart.h"
-#include "PgPayload.h"
 #include "Strings.h"
+#include "VerdictBox.h"
 
 using namespace kest;
 
@@ -75,7 +73,7 @@ void VLine(CKestDC& dc, int x, int y0, int y1) {
 
 }  // namespace
 
-CReport::CReport(CDlgMain* pMain) : m_pMain(pMain) {
+CReport::CReport(const CReportSource& source) : m_source(source) {
     m_imgCrdSys.Load(LanguageAppFile(QStringLiteral("Image/crdsys.png")));
     m_imgCrdSysGray.Load(LanguageAppFile(QStringLiteral("Image/crdsys_g.png")));
     m_imgCrdSys.nAlign = m_imgCrdSysGray.nAlign = CImg::ALIGN_CENTER;
@@ -112,9 +110,10 @@ int CReport::Draw(CKestDC& dc, int page, int chartOption) {
     m_rcPayload = m_rcCrdSys = m_rcChart[0] = m_rcChart[1] = m_rcLoadTable = m_rcComment = QRect();
     m_nRowsShown = 0;
     m_bOmitted = false;
+    if (m_source.project != nullptr) m_legend = m_source.project->Robots;
     dc.SaveDC();
     dc.FrameRect(m_rcPrint, CLR_BLACK);
-    if (m_pMain != nullptr && (page == 1 || page == 2)) {
+    if (m_source.project != nullptr && m_source.result != nullptr && (page == 1 || page == 2)) {
         dc.SetBkMode(TRANSPARENT);
         dc.SelectPen(CKestPen::Solid(1, CLR_BLACK));
         if (page == 1)
@@ -132,12 +131,12 @@ int CReport::DrawFrame(CKestDC& dc, int page) {
     const QRect& R = m_rcPrint;
     dc.SetBkMode(TRANSPARENT);
 
-    Out(dc, m_fontNormal, HeadingColor(), m_nPageW - m_nMarginR - I, m_nMarginT + L / 2, m_pMain->m_strLine,
-        TA_RIGHT | TA_TOP);
+    Out(dc, m_fontNormal, HeadingColor(), m_nPageW - m_nMarginR - I, m_nMarginT + L / 2,
+        m_source.project->Line, TA_RIGHT | TA_TOP);
 
     const int baseline = m_nHeaderY - L / 2;
     Out(dc, m_fontTitle, CLR_BLACK, Trunc(R.width() * 0.1), baseline,
-        QStringLiteral("%1 %2").arg(AppName(), m_pMain->ProdVersionText()), TA_LEFT | TA_BOTTOM);
+        QStringLiteral("%1 %2").arg(AppName(), m_source.version), TA_LEFT | TA_BOTTOM);
     Out(dc, m_fontNormal, CLR_BLACK, m_nPageW / 2, baseline, LoadKestString(IDS_REPORT), TA_LEFT | TA_BOTTOM);
     Out(dc, m_fontNormal, CLR_BLACK, Right(R) - I, baseline, QStringLiteral("page %1").arg(page),
         TA_RIGHT | TA_BOTTOM);
@@ -157,7 +156,8 @@ void CReport::DrawPage1(CKestDC& dc) {
     const int H = R.height();
     const int mid = R.left() + W / 2;
     const int x0 = m_nMarginL + I;
-    const CDlgMain& main = *m_pMain;
+    const CProject& project = *m_source.project;
+    const CProjectResult& result = *m_source.result;
     const unsigned line = DT_LEFT | DT_VCENTER;
 
     // General information.
@@ -169,9 +169,9 @@ void CReport::DrawPage1(CKestDC& dc) {
     const struct {
         int label;
         const QString& value;
-    } info[] = {{IDS_COMPANY, main.m_strCompany},         {IDS_PROJECT, main.m_strProject},
-                {IDS_APPLICATION, main.m_strApplication}, {IDS_LINE, main.m_strLine},
-                {IDS_ROBOT_NUM, main.m_strRobotNum},      {IDS_ENGINEER, main.m_strEngineer}};
+    } info[] = {{IDS_COMPANY, project.Company},         {IDS_PROJECT, project.Project},
+                {IDS_APPLICATION, project.Application}, {IDS_LINE, project.Line},
+                {IDS_ROBOT_NUM, project.RobotNum},      {IDS_ENGINEER, project.Engineer}};
     for (const auto& i : info) {
         DrawLine(dc, m_fontNormal, LoadKestString(i.label) + QStringLiteral(" : ") + i.value,
                  LTRB(x0, y, mid - I, y + L), line);
@@ -182,14 +182,13 @@ void CReport::DrawPage1(CKestDC& dc) {
     const int labelW = dc.GetTextExtent(commentLabel).width();
     // The comment box reaches the middle line, like the verdict column's edge.
     m_rcComment = LTRB(x0 + labelW, y, mid, y + 7 * L);
-    dc.DrawText(main.m_strComment, m_rcComment, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    dc.DrawText(project.Comment, m_rcComment, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     y += 7 * L + L;
     const int commentLineY = y;
     HLine(dc, R.left(), Right(R), commentLineY);
 
     // The four loads.
-    const CPrmLoadSub* loads[4] = {&main.m_prmTool, &main.m_prmAddLoadV, &main.m_prmAddLoadH,
-                                   &main.m_prmAddLoadS};
+    const CPrmLoadSub* loads[4] = {&project.Loads.tool, &project.Loads.v, &project.Loads.h, &project.Loads.s};
     const int cx = x0 + 4 * I;
     const int col[3] = {cx, cx + Trunc(0.14 * W), cx + Trunc(0.28 * W)};
     // The third column ends before the middle line (its text gets smaller there).
@@ -248,8 +247,9 @@ void CReport::DrawPage1(CKestDC& dc) {
     Out(dc, m_fontHeading, HeadingColor(), x0, y, QStringLiteral("Payload diagram"));
     y += L;
     m_rcPayload = LTRB(x0, y, x0 + Trunc(0.45 * W), y + Trunc(0.3 * H));
-    if (main.m_pPgPayload != nullptr) {
-        m_dgmPayload.CopyDataFrom(main.m_pPgPayload->Diagram());
+    {
+        m_dgmPayload.SetLegend(&m_legend);
+        m_dgmPayload.ShowResult(result);
         m_dgmPayload.rcBack = m_rcPayload;
         m_dgmPayload.Layout(m_rcPayload);
         m_dgmPayload.Draw(dc, m_bGreyScale != 0, true);
@@ -265,16 +265,19 @@ void CReport::DrawPage1(CKestDC& dc) {
     // The mechanism data behind the verdicts, right of the heading and never over it.
     const int dataLeft = x1 + QFontMetrics(m_fontTitle).horizontalAdvance(resultHeading) + I;
     dc.SetTextColor(CLR_BLACK);
-    DrawLine(dc, m_fontNormal, main.MechDataText(),
+    DrawLine(dc, m_fontNormal, result.mechData,
              LTRB(dataLeft, y + L / 4, Right(R) - I, y + L / 4 + QFontMetrics(m_fontNormal).height()),
              DT_RIGHT | DT_TOP);
     y += Trunc(1.5 * L);
     dc.SelectFont(m_fontNormal);
     const int bh = (commentLineY - y) / 3;
     QRect box = LTRB(x1 + I / 2, y, Right(R) - I, y + Trunc(0.85 * bh));
-    const int robots = main.m_pMngLegend ? std::min(3, main.m_pMngLegend->Count()) : 0;
+    const int robots = std::min(3, project.Robots.Count());
+    const CVerdict none;
     for (int i = 0; i < robots; ++i) {
-        m_pMain->DrawResult(i, dc, box, m_bGreyScale, 1);
+        const CRobotResult* r = result.Robot(i);
+        DrawVerdictBox(dc, box, project.Robots.Name(i), r != nullptr ? &r->verdict : &none, m_bGreyScale != 0,
+                       true, 6);
         m_rcVerdict[i] = box;
         box.translate(0, bh);
     }
@@ -307,11 +310,9 @@ void CReport::DrawChart(CKestDC& dc, const QRect& rc, int kind) {
     Out(dc, m_fontHeading, HeadingColor(), rc.left(), rc.top(),
         kind == CDgmBarChart::KIND_INERTIA ? QStringLiteral("Inertia bar chart (Inertia>Moment)")
                                            : QStringLiteral("Moment bar chart (Moment>Inertia)"));
-    const CPgBarChart* page =
-        kind == CDgmBarChart::KIND_INERTIA ? m_pMain->m_pPgInertiaChart : m_pMain->m_pPgMomentChart;
-    if (page == nullptr) return;
-    CDgmBarChart chart = page->Chart();
-    chart.nMinTextPx = 0;  // the page's own proportions, not the screen's smallest text
+    CDgmBarChart chart;
+    chart.SetLegend(&m_legend);
+    chart.ShowResult(*m_source.result, kind);
     chart.Layout(rc);
     chart.Draw(dc, m_bGreyScale != 0, true, kind);
 }
@@ -376,7 +377,7 @@ bool CReport::DrawLoadTable(CKestDC& dc, int kind, int& y) {
     const int top = y;
     dc.SelectFont(m_fontNormal);
     dc.SetTextColor(CLR_BLACK);
-    const CLoadArray& list = m_pMain->m_dlgLoadCalc.m_arrLoad[kind];
+    const CLoadArray& list = m_source.project->LoadCalc.m_arrLoad[kind];
     const auto drawLetter = [&](int bottom) {
         const QRect letter = LTRB(x0, top, tx - I / 2, bottom);
         dc.FillSolidRect(letter, CLR_LIGHTGRAY);

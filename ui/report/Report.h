@@ -16,19 +16,31 @@
 #include "DgmPayload.h"
 #include "Img.h"
 #include "KestLoadLibExport.h"
+#include "MngLegend.h"
+#include "Project.h"
+#include "ProjectResult.h"
 
-class CDlgMain;
 namespace kest {
 class CKestDC;
 }
+
+// What a report shows: a project, the results of its analysis, the program's
+// version ("1.0.0.1") and the project's file (empty when never saved). The
+// project and the results must outlive the reports drawn from them.
+struct KESTLOADLIB_API CReportSource {
+    const CProject* project = nullptr;
+    const CProjectResult* result = nullptr;
+    QString version;
+    QString pathName;
+};
 
 class KESTLOADLIB_API CReport {
 public:
     // Which bar charts the report holds.
     enum ChartOption { CHART_NONE = 0, CHART_MOMENT = 1, CHART_INERTIA = 2, CHART_BOTH = 3 };
 
-    // The report shows the project and the results of `pMain`.
-    explicit CReport(CDlgMain* pMain);
+    // The report shows the source's project and results (none: the frame only).
+    explicit CReport(const CReportSource& source);
     CReport(const CReport&) = delete;
     CReport& operator=(const CReport&) = delete;
 
@@ -67,13 +79,14 @@ public:
 private:
     void DrawPage1(kest::CKestDC& dc);
     void DrawPage2(kest::CKestDC& dc);
-    // The chart of `kind` from the result page's data, titled, in `rc`.
+    // The chart of `kind` from the results, titled, in `rc`.
     void DrawChart(kest::CKestDC& dc, const QRect& rc, int kind);
     // One load-calculator list as a table from y; false when it had to stop
     // before its end (the rest of the report's tables is left out).
     bool DrawLoadTable(kest::CKestDC& dc, int kind, int& y);
     QColor HeadingColor() const;
 
-    CDlgMain* m_pMain;
-    CDgmPayload m_dgmPayload;  // holds a copy of the payload page's data while drawing
+    CReportSource m_source;
+    CMngLegend m_legend;       // the project's robots, for the diagram and the charts
+    CDgmPayload m_dgmPayload;  // the payload diagram of the results
 };

@@ -32,7 +32,8 @@ bool PrintReportPages(QPagedPaintDevice& device, CReport& report, int chartOptio
     return painter.end();
 }
 
-int WriteReportPdf(CDlgMain* main, const QString& path, int grey, int chartOption, QString* error) {
+int WriteReportPdf(const CReportSource& source, const QString& path, int grey, int chartOption,
+                   QString* error) {
     // The document is made in memory first; only a complete one goes to disk.
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
@@ -42,7 +43,7 @@ int WriteReportPdf(CDlgMain* main, const QString& path, int grey, int chartOptio
         pdf.setPageLayout(ReportPdfLayout());
         pdf.setTitle(LoadKestString(IDS_REPORT));
         pdf.setCreator(AppName());
-        CReport report(main);
+        CReport report(source);
         report.m_bGreyScale = grey;
         if (!PrintReportPages(pdf, report, chartOption)) {
             if (error) *error = LoadKestString(IDS_PDF_NOT_MADE);

@@ -6,8 +6,8 @@
 
 #include "KestLoadLibExport.h"
 
-class CDlgMain;
 class CReport;
+struct CReportSource;
 class QPagedPaintDevice;
 
 // Printers and PDF files get the report at this resolution, so that the
@@ -24,8 +24,8 @@ KESTLOADLIB_API QPageLayout ReportPdfLayout();
 // could not start the document or a second page.
 KESTLOADLIB_API bool PrintReportPages(QPagedPaintDevice& device, CReport& report, int chartOption);
 
-// Writes the report of `main` as a two-page PDF. The file is replaced only when
+// Writes the report of `source` as a two-page PDF. The file is replaced only when
 // the whole document has been written; a failure leaves an older file as it
 // was. 0, or -1 with the system's reason in `error`.
-KESTLOADLIB_API int WriteReportPdf(CDlgMain* main, const QString& path, int grey, int chartOption,
-                                   QString* error = nullptr);
+KESTLOADLIB_API int WriteReportPdf(const CReportSource& source, const QString& path, int grey,
+                                   int chartOption, QString* error = nullptr);

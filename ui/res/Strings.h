@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "KestLoadLibExport.h"
-#include "Language.h"
+#include "Lang.h"
 
 namespace kest {
 

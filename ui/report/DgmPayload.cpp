@@ -14,6 +14,7 @@
 #include "MngLegend.h"
 #include "NumText.h"
 #include "PathHelpers.h"
+#include "ProjectResult.h"
 #include "Strings.h"
 
 using namespace kest;
@@ -83,6 +84,16 @@ void CDgmPayload::ClearValues(int i) {
 
 void CDgmPayload::SetMassOverload(int i, bool over) {
     if (i >= 0 && i < 3) nMassOver[i] = over ? 1 : 0;
+}
+
+void CDgmPayload::ShowResult(const CProjectResult& result) {
+    for (int i = 0; i < 3; ++i) {
+        ClearValues(i);
+        const CRobotResult* r = result.Robot(i);
+        if (r == nullptr || !r->analysed) continue;
+        SetValues(i, r->payloadR, r->payloadZ, r->limitR, r->limitDist);
+        SetMassOverload(i, r->verdict.massOverload);
+    }
 }
 
 int CDgmPayload::RobotCount() const {

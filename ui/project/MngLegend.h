@@ -15,6 +15,7 @@ public:
     virtual ~CMngLegend() = default;
 
     int Count() const { return static_cast<int>(m_names.size()); }
+    const QStringList& Names() const { return m_names; }
     int Add(const QString& name);
     int RemoveCur();
     int Move(int direction);  // +1 down, -1 up

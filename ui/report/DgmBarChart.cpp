@@ -9,6 +9,7 @@
 #include "KestDC.h"
 #include "MngLegend.h"
 #include "NumText.h"
+#include "ProjectResult.h"
 
 using namespace kest;
 
@@ -38,6 +39,17 @@ void CDgmBarChart::ClearValues(int i) {
     if (i < 0 || i >= 3) return;
     for (double& v : dRatio[i]) v = 0.0;
     bHasData[i] = false;
+}
+
+void CDgmBarChart::ShowResult(const CProjectResult& result, int kind) {
+    for (int i = 0; i < 3; ++i) {
+        ClearValues(i);
+        const CRobotResult* r = result.Robot(i);
+        if (r == nullptr || !r->analysed) continue;
+        // The chart takes R1, R2/B, V, H, S; the ratios are in axis order S, H, V, R2, B, R1.
+        const double* v = kind == KIND_INERTIA ? r->inertia.v : r->moment.v;
+        SetValues(i, v[5], v[3], v[2], v[1], v[0]);
+    }
 }
 
 int CDgmBarChart::RobotCount() const {

@@ -12,6 +12,7 @@
 
 class CImg;
 class CMngLegend;
+struct CProjectResult;
 namespace kest {
 class CKestDC;
 }
@@ -35,6 +36,8 @@ public:
     void ClearValues(int i);
     // Mass level 3 of robot i (set by the analysis).
     void SetMassOverload(int i, bool over);
+    // Every robot's values from the result set: those without a result are cleared.
+    void ShowResult(const CProjectResult& result);
 
     // Lays the diagram out in A: plot, axis ends and steps, legend box.
     void Layout(const QRect& A);

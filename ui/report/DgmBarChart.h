@@ -10,6 +10,7 @@
 #include "TblLayout.h"
 
 class CMngLegend;
+struct CProjectResult;
 namespace kest {
 class CKestDC;
 }
@@ -25,6 +26,9 @@ public:
     void SetValues(int i, double r1, double r2b, double v, double h, double s);
     // Robot i has no result: no bars, and its table row stays empty.
     void ClearValues(int i);
+    // Every robot's moment (KIND_MOMENT) or inertia ratios from the result
+    // set: those without a result are cleared.
+    void ShowResult(const CProjectResult& result, int kind);
 
     void Layout(const QRect& A);
     void Draw(kest::CKestDC& dc, bool grey, bool print, int kind);

@@ -1,11 +1,11 @@
-#include "DlgToolCalc.h"
+#include "ToolCalcInputs.h"
 
 #include <algorithm>
 #include <cmath>
 
-int CDlgToolCalc::s_bHandWork = 0;
+int CToolCalcInputs::s_bHandWork = 0;
 
-int CDlgToolCalc::Recalc() {
+int CToolCalcInputs::Recalc() {
     const double mh = MassHnd, mw = MassWk;
     const double xh = ComHndX, yh = ComHndY, zh = ComHndZ;
     const double xw = ComWkX, yw = ComWkY, zw = ComWkZ;
@@ -64,18 +64,18 @@ int CDlgToolCalc::Recalc() {
     return 0;
 }
 
-const CDlgToolCalc::Field* CDlgToolCalc::SavedFields(int* count) {
+const CToolCalcInputs::Field* CToolCalcInputs::SavedFields(int* count) {
     static const Field kFields[] = {
-        {"MassHnd", &CDlgToolCalc::MassHnd},   {"MassWk", &CDlgToolCalc::MassWk},
-        {"ComHndX", &CDlgToolCalc::ComHndX},   {"ComHndY", &CDlgToolCalc::ComHndY},
-        {"ComHndZ", &CDlgToolCalc::ComHndZ},   {"ComWkX", &CDlgToolCalc::ComWkX},
-        {"ComWkY", &CDlgToolCalc::ComWkY},     {"ComWkZ", &CDlgToolCalc::ComWkZ},
-        {"SizeHndX", &CDlgToolCalc::SizeHndX}, {"SizeHndY", &CDlgToolCalc::SizeHndY},
-        {"SizeHndZ", &CDlgToolCalc::SizeHndZ}, {"SizeWkX", &CDlgToolCalc::SizeWkX},
-        {"SizeWkY", &CDlgToolCalc::SizeWkY},   {"SizeWkZ", &CDlgToolCalc::SizeWkZ},
-        {"MiHndX", &CDlgToolCalc::MiHndX},     {"MiHndY", &CDlgToolCalc::MiHndY},
-        {"MiHndZ", &CDlgToolCalc::MiHndZ},     {"MiWkX", &CDlgToolCalc::MiWkX},
-        {"MiWkY", &CDlgToolCalc::MiWkY},       {"MiWkZ", &CDlgToolCalc::MiWkZ},
+        {"MassHnd", &CToolCalcInputs::MassHnd},   {"MassWk", &CToolCalcInputs::MassWk},
+        {"ComHndX", &CToolCalcInputs::ComHndX},   {"ComHndY", &CToolCalcInputs::ComHndY},
+        {"ComHndZ", &CToolCalcInputs::ComHndZ},   {"ComWkX", &CToolCalcInputs::ComWkX},
+        {"ComWkY", &CToolCalcInputs::ComWkY},     {"ComWkZ", &CToolCalcInputs::ComWkZ},
+        {"SizeHndX", &CToolCalcInputs::SizeHndX}, {"SizeHndY", &CToolCalcInputs::SizeHndY},
+        {"SizeHndZ", &CToolCalcInputs::SizeHndZ}, {"SizeWkX", &CToolCalcInputs::SizeWkX},
+        {"SizeWkY", &CToolCalcInputs::SizeWkY},   {"SizeWkZ", &CToolCalcInputs::SizeWkZ},
+        {"MiHndX", &CToolCalcInputs::MiHndX},     {"MiHndY", &CToolCalcInputs::MiHndY},
+        {"MiHndZ", &CToolCalcInputs::MiHndZ},     {"MiWkX", &CToolCalcInputs::MiWkX},
+        {"MiWkY", &CToolCalcInputs::MiWkY},       {"MiWkZ", &CToolCalcInputs::MiWkZ},
     };
     if (count) *count = static_cast<int>(sizeof kFields / sizeof kFields[0]);
     return kFields;

@@ -1,0 +1,20 @@
+#include "ProjectResult.h"
+
+#include "Strings.h"
+#include "Tarn_Kest.h"
+
+CProjectResult AnalyseProject(ITarn& engine, const CProject& project, bool showInertia, bool oldData) {
+    CProjectResult result;
+    result.mechData = MechDataText(engine, oldData);
+    for (const QString& name : project.Robots.Names())
+        result.robots.append(AnalyseRobot(engine, name, project.Loads, showInertia));
+    return result;
+}
+
+QString MechDataText(ITarn& engine, bool oldData) {
+    char16_t version[64] = {};
+    engine.GetMechDataVer(version, 64);
+    return kest::LoadKestString(kest::IDS_MECH_DATA_USED)
+        .arg(kest::LoadKestString(oldData ? kest::IDS_GEN_OLD : kest::IDS_GEN_CURRENT),
+             QString::fromUtf16(version));
+}

@@ -251,7 +251,6 @@ int CDlgMain::OnInitDialog() {
     m_rcImgMech = GetDlgItem(m_pClient, IDC_IMG_MECH)->geometry();
     LayoutClient();
 
-    const QString handedOver = m_strPathName;  // a project the host asked to open
     const struct {
         int id;
         IconId icon;
@@ -266,6 +265,8 @@ int CDlgMain::OnInitDialog() {
         }
     }
     setAcceptDrops(true);
+    // A project the host asked to open, kept across Init, which starts a new one.
+    const QString handedOver = m_strPathName;
     Init();
     if (!handedOver.isEmpty()) {
         m_strPathName = handedOver;

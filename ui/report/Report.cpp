@@ -74,8 +74,8 @@ void VLine(CKestDC& dc, int x, int y0, int y1) {
 }  // namespace
 
 CReport::CReport(const CReportSource& source) : m_source(source) {
-    m_imgCrdSys.Load(LanguageAppFile(QStringLiteral("Image/crdsys.png")));
-    m_imgCrdSysGray.Load(LanguageAppFile(QStringLiteral("Image/crdsys_g.png")));
+    // The pictures are read when a page first needs one: a report is mostly
+    // drawn in colour or in grey, not both.
     m_imgCrdSys.nAlign = m_imgCrdSysGray.nAlign = CImg::ALIGN_CENTER;
 }
 
@@ -286,7 +286,10 @@ void CReport::DrawPage1(CKestDC& dc) {
     y = commentLineY + L / 2;
     Out(dc, m_fontHeading, HeadingColor(), x1 + I / 2, y, LoadKestString(IDS_COORD_SYSTEM));
     m_rcCrdSys = LTRB(x1 + 3 * I, y + Trunc(1.5 * L), Right(R) - I, loadsBottom - L / 2);
-    (m_bGreyScale ? m_imgCrdSysGray : m_imgCrdSys).Draw(dc, m_rcCrdSys, true);
+    CImg& crdSys = m_bGreyScale ? m_imgCrdSysGray : m_imgCrdSys;
+    crdSys.Load(LanguageAppFile(m_bGreyScale ? QStringLiteral("Image/crdsys_g.png")
+                                             : QStringLiteral("Image/crdsys.png")));
+    crdSys.Draw(dc, m_rcCrdSys, true);
 
     // One bar chart.
     y = loadsBottom + L / 2 + L;

@@ -158,6 +158,9 @@ TEST_F(MainDialog, UnknownRobotHasNoResultAndNothingStale) {
 }
 
 TEST_F(MainDialog, EmptyListShowsEmptyPagesWithInitialAxes) {
+    // Each chart page draws its own kind from the start, before any result.
+    EXPECT_EQ(dlg->m_pPgInertiaChart->GetKind(), CDgmBarChart::KIND_INERTIA);
+    EXPECT_EQ(dlg->m_pPgMomentChart->GetKind(), CDgmBarChart::KIND_MOMENT);
     AddRobot(QStringLiteral("TK700-3000"));
     TypeLoad(0, {"600", "0", "0", "900", "0", "0", "0"});
     ASSERT_EQ(dlg->DoAnalyse(), 0);

@@ -16,16 +16,21 @@
 #include <QTest>
 #include <QTimer>
 
+#include "CliRun.h"
 #include "Colors.h"
 #include "DgmPayload.h"
 #include "DialogFixture.h"
 #include "DlgReport.h"
 #include "DlgReportPreview.h"
 #include "DrawMath.h"
+#include "EngineBinding.h"
 #include "KestDC.h"
 #include "MessageBox.h"
+#include "PathHelpers.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
+#include "ProjectFile.h"
+#include "ProjectResult.h"
 #include "Report.h"
 #include "ReportOutput.h"
 #include "Strings.h"
@@ -127,6 +132,45 @@ protected:
     }
     QTemporaryDir dir;
 };
+
+// The report needs no window: the project read from its file and analysed on
+// an engine binding of its own draws both pages exactly as the window's
+// report does, and on the older data it names that data.
+TEST_F(Report, DrawnFromTheProjectAndItsResultsWithoutAWindow) {
+    const QString path = dir.filePath(QStringLiteral("cell.kestload"));
+    ASSERT_EQ(dlg->SavePrj(path), CDlgMain::SAVE_OK);
+    CProject project;
+    ASSERT_EQ(ReadProjectFile(path, project), PRJ_OK);
+    for (const bool old : {false, true}) {
+        CEngineBinding engine;
+        ASSERT_EQ(engine.Load(AppFolder(), !old), CEngineBinding::LOAD_OK);
+        const CProjectResult result = AnalyseProject(*engine.Engine(), project, true, old);
+        ASSERT_EQ(result.robots.size(), 3);
+        CReport fromData(CReportSource{&project, &result, dlg->ProdVersionText(), path});
+        if (!old) {
+            EXPECT_EQ(result.robots[0].verdict.code, 4);
+            CReport fromWindow(dlg->ReportSource());
+            for (int page : {1, 2}) {
+                EXPECT_EQ(Render(fromData, page, CReport::CHART_BOTH),
+                          Render(fromWindow, page, CReport::CHART_BOTH))
+                    << "page " << page;
+            }
+            continue;
+        }
+        const QString pdf = dir.filePath(QStringLiteral("old.pdf"));
+        ASSERT_EQ(WriteReportPdf(CReportSource{&project, &result, dlg->ProdVersionText(), path}, pdf, 0,
+                                 CReport::CHART_MOMENT),
+                  0);
+        // "V40.24.14 and earlier" (or its Korean), never the current generation's name.
+        EXPECT_TRUE(PdfText(pdf, 1).contains(QStringLiteral("V40.24.14")));
+        // The command line's report says so as well.
+        const QString cliPdf = dir.filePath(QStringLiteral("cli-old.pdf"));
+        kesttest::Kestload({QStringLiteral("--check"), QStringLiteral("--old-data"), path,
+                            QStringLiteral("--report"), cliPdf});
+        EXPECT_TRUE(PdfText(cliPdf, 1).contains(QStringLiteral("V40.24.14")));
+        EXPECT_FALSE(PdfText(cliPdf, 1).contains(QStringLiteral("V40.24.15")));
+    }
+}
 
 TEST_F(Report, PdfPagesHoldTheProjectInItsFormatsAndTheChosenCharts) {
     const QString pdf = WritePdf(QStringLiteral("report.pdf"), 0, CReport::CHART_BOTH);

@@ -256,15 +256,13 @@ public:
     unsigned int m_nProdVer[4] = {0, 0, 0, 0};
 
     // Pages, tabs and the drawn areas.
-    QToolBar* m_pToolBar = nullptr;
     CPgAddLoad* m_pPgAddLoad[4] = {nullptr, nullptr, nullptr, nullptr};
     CPgPayload* m_pPgPayload = nullptr;
     CPgBarChart* m_pPgInertiaChart = nullptr;
     CPgBarChart* m_pPgMomentChart = nullptr;
     QTabWidget* m_tabAddLoad = nullptr;
     QTabWidget* m_tabResult = nullptr;
-    QListWidget* m_lbMech = nullptr;
-    QRect m_rcInTable, m_rcResult, m_rcImgMech;
+    QRect m_rcResult, m_rcImgMech;
     CTblLayout m_layInTable;
     QString m_strSelMech;
     int m_nDetailFontPx = 0;  // pixel size of the verdict box's detail text as last drawn
@@ -298,6 +296,9 @@ private:
     bool m_bStartWithCurrentData = true;
     int m_bModified = 0;
     CImg m_imgMech;
+    QToolBar* m_pToolBar = nullptr;
+    QListWidget* m_lbMech = nullptr;
+    QRect m_rcInTable;
 
     void StoreTemplateGeometry();
 

@@ -385,11 +385,6 @@ TEST(ReportPrinterList, EntriesAndNames) {
 
 class ReportDialog : public Report {
 protected:
-    void SetUp() override {
-        Report::SetUp();
-        // Every test starts without the choices of an earlier report.
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "KestLoad", "KestLoad").remove("Report");
-    }
     void Open(int showInertia) {
         report = std::make_unique<CDlgReport>(dlg.get());
         report->m_bShowInertia = showInertia;
@@ -405,6 +400,8 @@ protected:
         report.reset();
         Report::TearDown();
     }
+    // The dialog stores its choices: the next test starts without them.
+    const kesttest::SettingsGuard keepSettings;
     std::unique_ptr<CDlgReport> report;
 };
 

@@ -28,6 +28,7 @@ if [ "$preset" = default ]; then
     xdg=$(mktemp -d)
     trap 'rm -rf "$xdg"' EXIT
     for seed in 1 2 3; do
+        echo "ui_tests in one process, shuffled with seed $seed"
         mkdir -p "$xdg/$seed/config" "$xdg/$seed/data" "$xdg/$seed/state"
         QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$xdg/$seed/config" XDG_DATA_HOME="$xdg/$seed/data" \
             XDG_STATE_HOME="$xdg/$seed/state" build/tests/ui/ui_tests --gtest_shuffle --gtest_random_seed="$seed" \

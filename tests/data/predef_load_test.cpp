@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -116,6 +117,7 @@ TEST_F(PredefLoadFile, EveryLoadIsComplete) {
         << error.toStdString();
     EXPECT_TRUE(read.skipped.isEmpty()) << read.skipped.join(QLatin1Char('\n')).toStdString();
     ASSERT_EQ(read.loads.size(), loads.size());
+    ASSERT_EQ(read.written.size(), loads.size());
     size_t index = 0;
     const std::set<std::string> mounts = {"tool", "v", "h", "s"}, appls = {"spot", "arc", "handling"};
     std::set<std::string> names;
@@ -142,8 +144,17 @@ TEST_F(PredefLoadFile, EveryLoadIsComplete) {
             EXPECT_EQ(appls.count(t), 1u) << "Appl " << t;
 
         const char* const fields[7] = {"Mass", "L_X", "L_Y", "L_Z", "I_X", "I_Y", "I_Z"};
-        for (const char* field : fields) EXPECT_TRUE(load.child(field)) << field;
+        const std::array<double, 7>& written = read.written[index];
         const CLoad& got = read.loads[index++];
+        for (int k = 0; k < 7; ++k) {
+            // The numbers as written (the build's pictures), and the load's
+            // own in single precision.
+            double inFile = 0;
+            EXPECT_TRUE(ParseNumber(load.child_value(fields[k]), inFile)) << fields[k];
+            EXPECT_EQ(written[k], inFile) << fields[k];
+        }
+        EXPECT_EQ(got.prm.Mass, static_cast<double>(static_cast<float>(written[0])));
+        EXPECT_EQ(got.prm.Izz, static_cast<double>(static_cast<float>(written[6])));
         EXPECT_EQ(got.Name.toStdString(), name);
         const CPrmLoadSub& p = got.prm;
         // Millimetres as in the file.

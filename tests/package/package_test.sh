@@ -49,11 +49,19 @@ grep -q '^[0-9]*:application/x-kestload:\*\.kestload' "$root/usr/share/mime/glob
 smoke=$(XDG_DATA_HOME="$work/home" "$root/usr/bin/kestload" --lang ko --smoke-test) || fail "smoke test exit $?: $smoke"
 grep -q ': 합격$' <<<"$smoke" || fail "smoke test: $smoke"
 
-# The installed program checks an example project from the command line.
+# The installed program checks the example projects it installs, with its own
+# mechanism table: six robots pass, and the palletising robot fails (status 1).
 [ -s "$example" ] || fail "no example project $example"
-out=$(XDG_DATA_HOME="$work/home" "$root/usr/bin/kestload" --lang en --check "$example") ||
-    fail "--check of $example: $out"
-grep -q 'code 1)' <<<"$out" || fail "--check of $example: $out"
+check() { XDG_DATA_HOME="$work/home" "$root/usr/bin/kestload" --lang en --check "$@"; }
+out=$(check "$app/examples/spot-gun-large-robot.kestload" "$app/examples/light-gripper-small-robot.kestload") ||
+    fail "--check of the installed examples: $out"
+grep -qF "mechanism data: controller software V40.24.15 and later, $app/KestMechData.bin," <<<"$out" ||
+    fail "--check did not read the installed table: $out"
+[ "$(grep -c ': Pass (code 1)$' <<<"$out")" = 6 ] || fail "--check of the installed examples: $out"
+status=0
+out=$(check "$app/examples/palletising.kestload") || status=$?
+[ "$status" = 1 ] || fail "--check of the installed palletising example: status $status: $out"
+grep -qx '  TK120-2500: Fail (further analysis needed) (code 3)' <<<"$out" || fail "--check of palletising: $out"
 
 # With the system's files present (here: the unpacked root) the program writes
 # nothing under the user's data home; without them it registers as before.

@@ -9,6 +9,8 @@
 #include <deque>
 #include <vector>
 
+#include "Language.h"
+
 namespace kesttest {
 
 struct ShownMessage {
@@ -43,6 +45,28 @@ QString BuildAppFolder();
 
 // The whole file, or nothing when it cannot be read.
 QByteArray ReadAll(const QString& path);
+
+// The user's settings file (KestLoad.conf in the tests' temporary
+// configuration folder).
+QString SettingsFile();
+
+// For a test that changes a setting (View > Language, the report dialog's
+// choices, the settings file itself) or the language of the process: puts
+// the settings file back as it was when the guard was made (gone, if it was
+// missing; whatever the test wrote or put in its place is removed) and the
+// process' language, so that no later test sees them.
+class SettingsGuard {
+public:
+    SettingsGuard();
+    ~SettingsGuard();
+    SettingsGuard(const SettingsGuard&) = delete;
+    SettingsGuard& operator=(const SettingsGuard&) = delete;
+
+private:
+    bool m_bExisted = false;
+    QByteArray m_bytes;
+    kest::Lang m_lang;
+};
 
 }  // namespace kesttest
 

@@ -293,9 +293,7 @@ TEST(CommandLine, OptionThenLocaleNeverTheWindowsSetting) {
     const QStringList check = {QStringLiteral("--check"), Example("light-gripper-small-robot.kestload")};
     auto english = [](const CliRun& r) { return r.out.contains("TK6-1400: Pass (code 1)"); };
     auto korean = [](const CliRun& r) { return r.out.contains("TK6-1400: 합격 (code 1)"); };
-    const QString settings =
-        qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/KestLoad/KestLoad.conf");
-    QFile::remove(settings);  // whatever a test before this one chose
+    const kesttest::SettingsGuard keep;
     ASSERT_TRUE(SavedLanguageSetting().isEmpty());
     EXPECT_TRUE(english(Kestload(check, QStringLiteral("en_US.UTF-8"))));
     EXPECT_TRUE(korean(Kestload(check, QStringLiteral("C.UTF-8"))));
@@ -312,7 +310,6 @@ TEST(CommandLine, OptionThenLocaleNeverTheWindowsSetting) {
     EXPECT_EQ(helpKo.status, 0);
     EXPECT_TRUE(helpKo.out.startsWith("사용법: kestload")) << helpKo.out.toStdString();
     EXPECT_TRUE(helpKo.out.contains("--report F"));
-    QFile::remove(settings);
 }
 
 // The report's fixed texts follow the language; its numbers do not.

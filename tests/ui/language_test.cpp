@@ -531,6 +531,7 @@ bool EndsInTime(const std::function<void()>& work, const QString& fifo) {
 // A FIFO or a huge file as the settings file: ignored with a warning, the
 // defaults hold, nothing hangs and the file is left as it is.
 TEST(LanguageChoice, SettingsOnlyFromARegularFileOfASaneSize) {
+    const kesttest::SettingsGuard keep;  // also when a step below stops the test
     const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/KestLoad");
     const QString file = folder + QStringLiteral("/KestLoad.conf");
     ASSERT_TRUE(QDir().mkpath(folder));
@@ -582,6 +583,7 @@ TEST(LanguageChoice, SettingsOnlyFromARegularFileOfASaneSize) {
 }
 
 TEST_F(MainDialog, LanguageMenuStoresTheChoiceForNewWindows) {
+    const kesttest::SettingsGuard keep;
     QAction* ko = dlg->CommandAction(ID_VIEW_LANG_KO);
     QAction* en = dlg->CommandAction(ID_VIEW_LANG_EN);
     ASSERT_TRUE(ko && en);

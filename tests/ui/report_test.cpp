@@ -429,11 +429,6 @@ TEST(ReportPrinterList, EntriesAndNames) {
 
 class ReportDialog : public Report {
 protected:
-    void SetUp() override {
-        Report::SetUp();
-        // Every test starts without the choices of an earlier report.
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "KestLoad", "KestLoad").remove("Report");
-    }
     void Open(int showInertia) {
         report = std::make_unique<CDlgReport>(dlg->ReportSource());
         report->m_bShowInertia = showInertia;
@@ -449,6 +444,8 @@ protected:
         report.reset();
         Report::TearDown();
     }
+    // The dialog stores its choices: the next test starts without them.
+    const kesttest::SettingsGuard keepSettings;
     std::unique_ptr<CDlgReport> report;
 };
 

@@ -1,5 +1,5 @@
 // The predefined part loads of the load calculator, read from PredefLoad.xml
-// for drawing their pictures.
+// by the load calculator's own reader, for drawing their pictures.
 #pragma once
 
 #include <QString>
@@ -19,7 +19,8 @@ struct PredefLoadInfo {
     QString SingleMount() const;
 };
 
-// The loads in file order. False with a reason when the file cannot be read,
-// is not well-formed, or a load has no name, a number that is not finite, or
-// a picture outside Image/Load/.
+// The loads in file order. False with a reason when the reader refuses the
+// file (not a regular file, too large, not well-formed) or would leave a load
+// out (a number that is not one finite number), or a load has no name or a
+// picture outside Image/Load/: every load the program offers needs a picture.
 bool ReadPredefLoads(const QString& path, QVector<PredefLoadInfo>& out, QString& error);

@@ -11,6 +11,7 @@
 
 #include "CrdSysPicture.h"
 #include "Icons.h"
+#include "Language.h"
 #include "LoadGuidePicture.h"
 #include "LoadPicture.h"
 #include "MechGeometry.h"
@@ -59,6 +60,7 @@ bool DrawLoadPictures(const QDir& imageDir, const QString& predefPath) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    kest::SetCurrentLanguage(kest::Lang::English);  // the reader's messages, for the build's log
     QStringList tables;
     QString predefPath;
     bool badOption = false;

@@ -89,7 +89,6 @@ public:
     QString GetCellText(int nCol, int nRow) const;
     void SetCellFormat(int nCol, int nRow, unsigned nFormat);
     void SetCellBkColor(int nCol, int nRow, const QColor& clr);
-    void SetCellTextColor(int nCol, int nRow, const QColor& clr);
     // Merges `nSpan` columns from (nCol, nRow) into one cell; 1 undoes a merge.
     // -1 when the cell or the span does not fit the capacity.
     int MergeCells(int nCol, int nRow, int nSpan);

@@ -139,16 +139,6 @@ void CKestDC::Rectangle(const QRect& rc) {
 
 void CKestDC::FillSolidRect(const QRect& rc, const QColor& color) { m_p->fillRect(rc.normalized(), color); }
 
-void CKestDC::FillRect(const QRect& rc, const CKestBrush& brush) {
-    if (brush.kind == CKestBrush::Null) return;
-    const CKestBrush old = SelectBrush(brush);
-    m_p->save();
-    m_p->setPen(Qt::NoPen);
-    m_p->drawRect(rc.normalized());
-    m_p->restore();
-    SelectBrush(old);
-}
-
 void CKestDC::FrameRect(const QRect& rc, const QColor& color) {
     const QRect r = rc.normalized();
     if (r.width() <= 0 || r.height() <= 0) return;

@@ -90,7 +90,6 @@ public:
     // from (left, top) up to but not including (right, bottom).
     void Rectangle(const QRect& rc);
     void FillSolidRect(const QRect& rc, const QColor& color);
-    void FillRect(const QRect& rc, const CKestBrush& brush);
     void FrameRect(const QRect& rc, const QColor& color);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);

@@ -84,7 +84,7 @@ public:
 
 QString ShowRealFileDialog(QWidget* parent, const FileDialogRequest& r) {
     static CKindIconProvider icons;
-    QFileDialog dlg(parent, r.save ? QString() : QString(), QString(), QtFilter(r.filter));
+    QFileDialog dlg(parent, QString(), QString(), QtFilter(r.filter));
     dlg.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setOption(QFileDialog::ReadOnly, false);

@@ -35,15 +35,14 @@ bad=0
 for folder in "${!allowed[@]}"; do
     for file in "$ui/$folder"/*.h "$ui/$folder"/*.cpp; do
         [ -e "$file" ] || continue
-        while IFS= read -r line; do
-            name=$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/' <<<"$line")
+        while IFS= read -r name; do
             target=${home[$(basename "$name")]:-}
             [ -z "$target" ] || [ "$target" = "$folder" ] && continue
             if [[ " ${allowed[$folder]} " != *" $target "* ]]; then
                 echo "ui/$folder/$(basename "$file") includes $name of ui/$target"
                 bad=1
             fi
-        done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" || true)
+        done < <(sed -nE 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/p' "$file")
     done
 done
 exit $bad

@@ -145,8 +145,6 @@ public:
     CProject& Project() { return m_project; }
     const CProject& Project() const { return m_project; }
     const CProjectResult& Result() const { return m_result; }
-    // Whether the verdicts take the inertia into account (View > Inertia).
-    bool ShowsInertia() const { return m_bShowInertia == 1; }
     // Where a new window is placed: 80 pixels right of and below this one.
     QPoint NewWindowPosition() const;
 

@@ -302,10 +302,18 @@ TEST_F(Report, VerdictBoxesAndGreyScale) {
     dlg->m_pMngLegend->Add(QStringLiteral("TX-UNKNOWN"));
     dlg->DoAnalyse();
     EXPECT_EQ(band(Render(r, 1, CReport::CHART_BOTH), 2), CLR_LIGHTGRAY);
-    // No robot: no box at all.
+    // No robot: no box at all, but the mechanism data loaded is still named.
     while (dlg->m_pMngLegend->Count() > 0) dlg->m_pMngLegend->RemoveCur();
     dlg->DoAnalyse();
     EXPECT_EQ(CountInk(Render(r, 1, CReport::CHART_BOTH), boxes), 0);
+    EXPECT_FALSE(dlg->Result().mechData.isEmpty());
+    EXPECT_EQ(dlg->Result().mechData, dlg->MechDataText());
+    // A window started on the older data names that data.
+    CDlgMain old;
+    old.StartWithMechData(false);
+    old.show();
+    EXPECT_TRUE(old.MechDataText().contains(LoadKestString(IDS_GEN_OLD))) << old.MechDataText().toStdString();
+    old.OnFileExit();
 }
 
 TEST_F(Report, GreyEnvelopesStayDashedOnAPrinterPage) {

@@ -50,11 +50,12 @@ public:
         const CRobotResult* r = m_result.Robot(i);
         return r != nullptr ? r->verdict.*m_field : none;
     }
-    // Writing robot i's field gives it a result entry (used to draw a given state).
+    // Robot i's field, to be changed (to draw a given state). Reading never
+    // adds an entry: a robot without one gets a scratch value that is not kept.
     T& operator[](int i) {
         static T scratch{};
-        if (i < 0 || i >= 3) return scratch = T{};
-        if (m_result.robots.size() <= i) m_result.robots.resize(i + 1);
+        const CRobotResult* r = m_result.Robot(i);
+        if (r == nullptr) return scratch = T{};
         return m_result.robots[i].verdict.*m_field;
     }
 
@@ -131,10 +132,9 @@ public:
     // The save-changes question: false when the command that asks must stop
     // (Cancel, or Yes and the save did not happen).
     bool AskSaveChanges();
-    // For a check without a window (the command line's report), before the
-    // window is first shown: the mechanism data it starts with, the current
-    // (true, as always without this call) or the older controller generation.
-    // Only that table is loaded.
+    // Before the window is first shown: the mechanism data it starts with, the
+    // current (true, as always without this call) or the older controller
+    // generation. Only that table is loaded, and the window names it.
     void StartWithMechData(bool current);
     // Takes a project that has already been read and analyses it, as opening
     // its file would, without reading any file.

@@ -72,7 +72,9 @@ int CDlgMain::SelectCurMech(int index) {
 }
 
 void CDlgMain::ClearResults() {
+    // No verdicts; the mechanism data loaded stays named.
     m_result = CProjectResult();
+    m_result.mechData = MechDataText();
     ShowResultOnPages();
 }
 

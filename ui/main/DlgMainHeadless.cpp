@@ -1,5 +1,5 @@
-// The main window driven without a user: the command line's report draws
-// from a project it has already read, on the mechanism data it was asked for.
+// The main window driven without a user: the mechanism data it starts with,
+// and a project already read, shown and analysed without reading a file.
 #include <QAction>
 
 #include "DlgMain.h"
@@ -11,6 +11,7 @@ using namespace kest;
 
 void CDlgMain::StartWithMechData(bool current) {
     m_bStartWithCurrentData = current;
+    m_bOldMechData = !current;
     if (QAction* a = CommandAction(ID_HELP_VER_NEW)) a->setChecked(current);
     if (QAction* a = CommandAction(ID_HELP_VER_OLD)) a->setChecked(!current);
 }

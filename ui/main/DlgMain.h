@@ -45,11 +45,7 @@ template <typename T>
 class CResultField {
 public:
     CResultField(CProjectResult& result, T CVerdict::*field) : m_result(result), m_field(field) {}
-    const T& operator[](int i) const {
-        static const T none{};
-        const CRobotResult* r = m_result.Robot(i);
-        return r != nullptr ? r->verdict.*m_field : none;
-    }
+    const T& operator[](int i) const { return m_result.VerdictOf(i).*m_field; }
     // Robot i's field, to be changed (to draw a given state). Reading never
     // adds an entry: a robot without one gets a scratch value that is not kept.
     T& operator[](int i) {

@@ -88,9 +88,7 @@ int CDlgMain::DrawNotice(CKestDC& dc, int, int) {
 
 int CDlgMain::DrawResult(int i, CKestDC& dc, const QRect& R, int grey, int print) {
     const bool robot = m_pMngLegend != nullptr && i >= 0 && i < m_pMngLegend->Count() && i < 3;
-    const CRobotResult* result = m_result.Robot(i);
-    const CVerdict none;
-    const CVerdict* verdict = !robot ? nullptr : result != nullptr ? &result->verdict : &none;
+    const CVerdict* verdict = robot ? &m_result.VerdictOf(i) : nullptr;
     // On screen the detail is never smaller than the dialog's own font.
     const int px = DrawVerdictBox(dc, R, robot ? m_pMngLegend->Name(i) : QString(), verdict, grey != 0,
                                   print != 0, print ? 6 : std::max(6, m_pClient->font().pixelSize()));

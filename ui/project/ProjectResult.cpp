@@ -3,6 +3,12 @@
 #include "Strings.h"
 #include "Tarn_Kest.h"
 
+const CVerdict& CProjectResult::VerdictOf(int i) const {
+    static const CVerdict none;
+    const CRobotResult* r = Robot(i);
+    return r != nullptr ? r->verdict : none;
+}
+
 CProjectResult AnalyseProject(ITarn& engine, const CProject& project, bool showInertia, bool oldData) {
     CProjectResult result;
     result.mechData = MechDataText(engine, oldData);

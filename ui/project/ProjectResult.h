@@ -22,6 +22,8 @@ struct KESTLOADLIB_API CProjectResult {
 
     // Robot i's result, or null when there is none.
     const CRobotResult* Robot(int i) const { return i >= 0 && i < robots.size() ? &robots[i] : nullptr; }
+    // Robot i's verdict; without a result, code 0 and no texts.
+    const CVerdict& VerdictOf(int i) const;
 };
 
 // Every robot of the project's list analysed with its loads (AnalyseRobot);

@@ -273,11 +273,8 @@ void CReport::DrawPage1(CKestDC& dc) {
     const int bh = (commentLineY - y) / 3;
     QRect box = LTRB(x1 + I / 2, y, Right(R) - I, y + Trunc(0.85 * bh));
     const int robots = std::min(3, project.Robots.Count());
-    const CVerdict none;
     for (int i = 0; i < robots; ++i) {
-        const CRobotResult* r = result.Robot(i);
-        DrawVerdictBox(dc, box, project.Robots.Name(i), r != nullptr ? &r->verdict : &none, m_bGreyScale != 0,
-                       true, 6);
+        DrawVerdictBox(dc, box, project.Robots.Name(i), &result.VerdictOf(i), m_bGreyScale != 0, true, 6);
         m_rcVerdict[i] = box;
         box.translate(0, bh);
     }

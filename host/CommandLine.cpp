@@ -133,10 +133,15 @@ QString RobotText(const CRobotResult& r) {
              .arg(r.analysed            ? r.governing.Text()
                   : r.refusal.isEmpty() ? QStringLiteral("none (not in the mechanism data)")
                                         : QStringLiteral("none (%1)").arg(r.refusal));
-    // The detail's last line repeats the governing limit printed above.
-    QString detail = r.verdict.detail;
-    if (r.analysed) detail.truncate(std::max<qsizetype>(0, detail.lastIndexOf(QStringLiteral("\r\n"))));
-    t += Detail(detail);
+    // The detail's last two lines repeat the governing limit and the headroom,
+    // printed above.
+    QStringList lines = r.verdict.detail.split(QStringLiteral("\r\n"));
+    if (r.analysed) {
+        t += QStringLiteral("    %1: %2\n")
+                 .arg(LoadKestString(kest::IDS_HEADROOM).remove(QLatin1Char(' ')), HeadroomText(r.headroom));
+        lines.resize(std::max<qsizetype>(0, lines.size() - 2));
+    }
+    t += Detail(lines.join(QStringLiteral("\r\n")));
     return t;
 }
 

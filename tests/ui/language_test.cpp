@@ -260,7 +260,7 @@ TEST_F(EnglishWindow, DetailWordsShareATabStop) {
     AddRobot(QStringLiteral("TK50-2100"));
     ASSERT_EQ(dlg->m_nVerdict[0], 1);
     const QStringList lines = dlg->m_strDetail[0].split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 4);  // mass, moment, inertia, governing
+    ASSERT_EQ(lines.size(), 5);  // mass, moment, inertia, governing, headroom
     // The result box's font on screen and on paper.
     for (int px = 8; px <= 24; ++px) {
         const QFontMetrics fm(GdiFont(QStringLiteral("Arial"), px, 400));

@@ -254,7 +254,7 @@ TEST_F(MainDialog, ValuesThatDoNotFitShowHashes) {
 
 TEST_F(MainDialog, VerdictDetailStaysInsideItsFrame) {
     AddRobot(QStringLiteral("TK50-2100"));
-    ASSERT_EQ(dlg->m_strDetail[0].count(QStringLiteral("\r\n")), 3);
+    ASSERT_EQ(dlg->m_strDetail[0].count(QStringLiteral("\r\n")), 4);
     const QImage client = dlg->RenderClient();
     const QRect& R = dlg->m_rcResult;
     // The bottom frame line and the two rows above it hold nothing but frame and background.

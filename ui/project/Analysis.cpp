@@ -114,5 +114,8 @@ CRobotResult AnalyseRobot(ITarn& engine, const QString& name, const CProjectLoad
     if (!showInertia)
         r.verdict.detail +=
             QStringLiteral(" (") + kest::LoadKestString(kest::IDS_INERTIA_NOT_CHECKED) + QLatin1Char(')');
+    r.headroom = FindHeadroom(engine, loads.tool, showInertia);
+    r.verdict.detail += QStringLiteral("\r\n   ") + kest::LoadKestString(kest::IDS_HEADROOM) +
+                        QStringLiteral("\t  :  ") + HeadroomText(r.headroom);
     return r;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "Headroom.h"
 #include "KestLoadLibExport.h"
 #include "PrmLoadSub.h"
 #include "ProjectLoads.h"
@@ -36,15 +37,18 @@ struct KESTLOADLIB_API CRobotResult {
     bool inertiaChecked = true;
     CVerdict verdict;  // code 0 with the "no data" texts when not analysed
     CGoverningLimit governing;
+    CHeadroom headroom;  // empty when not analysed
 };
 
 // The first negative mass or inertia of the four loads as "Tool Mass is
 // negative"; empty text when every one is 0 or more.
 KESTLOADLIB_API QString NegativeLoadsProblem(const CProjectLoads& loads);
 
-// Analyses the robot `name` with the loads. Negative masses or inertias give
-// no verdict (code 0) with the reason as its text. `showInertia` false leaves the
-// inertia out of the verdict and the governing limit, and says so.
+// Analyses the robot `name` with the loads, and searches its headroom. Negative
+// masses or inertias give no verdict (code 0) with the reason as its text.
+// `showInertia` false leaves the inertia out of the verdict, the governing
+// limit and the headroom, and says so. The detail's last two lines name the
+// governing limit and the headroom.
 KESTLOADLIB_API CRobotResult AnalyseRobot(ITarn& engine, const QString& name, const CProjectLoads& loads,
                                           bool showInertia);
 

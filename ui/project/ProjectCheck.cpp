@@ -71,6 +71,17 @@ QJsonObject Load(const CPrmLoadSub& p) {
     return o;
 }
 
+QJsonValue Optional(const std::optional<double>& v) { return v ? Number(*v) : QJsonValue(QJsonValue::Null); }
+
+QJsonObject Headroom(const CHeadroom& h) {
+    QJsonObject o;
+    o.insert(QStringLiteral("massKg"), Optional(h.massKg));
+    o.insert(QStringLiteral("massNormalKg"), Optional(h.massNormalKg));
+    o.insert(QStringLiteral("cogMm"), Optional(h.cogMm));
+    o.insert(QStringLiteral("cogNormalMm"), Optional(h.cogNormalMm));
+    return o;
+}
+
 // The governing ratio as a sort key: a ratio that is not a number sorts last.
 double SortKey(const CRobotResult& r) {
     if (!r.analysed || !std::isfinite(r.governing.percent)) return INFINITY;
@@ -103,6 +114,7 @@ QJsonObject RobotToJson(const CRobotResult& r) {
     verdict.insert(QStringLiteral("details"), Details(r));
     o.insert(QStringLiteral("verdict"), verdict);
     if (!r.refusal.isEmpty()) o.insert(QStringLiteral("noVerdict"), r.refusal);
+    o.insert(QStringLiteral("headroom"), Headroom(r.headroom));
     if (!r.analysed) return o;
     QJsonObject governing;
     governing.insert(QStringLiteral("axis"), r.governing.axis);

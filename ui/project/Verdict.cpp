@@ -19,25 +19,32 @@ QString LevelWord(int level, int prefixId) {
 
 }  // namespace
 
-CVerdict BuildVerdict(int inEnvelope, int massLevel, int momentLevel, int inertiaLevel, bool showInertia) {
-    CVerdict v;
-    v.code = inEnvelope;
+int VerdictCode(int inEnvelope, int massLevel, int momentLevel, int inertiaLevel, bool showInertia) {
     int highest = massLevel > momentLevel ? massLevel : momentLevel;
     if (showInertia && inertiaLevel > highest) highest = inertiaLevel;
+    if (inEnvelope == 1 && highest == 0) return 1;
+    if (highest > 2) return 4;
+    if (highest > 1) return 3;
+    return 2;
+}
+
+CVerdict BuildVerdict(int inEnvelope, int massLevel, int momentLevel, int inertiaLevel, bool showInertia) {
+    CVerdict v;
+    v.code = VerdictCode(inEnvelope, massLevel, momentLevel, inertiaLevel, showInertia);
     const QString pass = LoadKestString(kest::IDS_PASS);
     const QString fail = LoadKestString(kest::IDS_FAIL);
-    if (inEnvelope == 1 && highest == 0) {
-        v.text = pass;
-    } else if (highest > 2) {
-        v.code = 4;
-        v.text = fail + QStringLiteral(" (") + LoadKestString(kest::IDS_NOT_SUPPORTED) + QStringLiteral(")");
-    } else if (highest > 1) {
-        v.code = 3;
-        v.text = fail + QStringLiteral(" (") + LoadKestString(kest::IDS_NEED_FURTHER_ANALYSIS) +
-                 QStringLiteral(")");
-    } else {
-        v.code = 2;
-        v.text = pass + QStringLiteral(" (") + LoadKestString(kest::IDS_HIGH_LOAD) + QStringLiteral(")");
+    switch (v.code) {
+        case 1: v.text = pass; break;
+        case 4:
+            v.text =
+                fail + QStringLiteral(" (") + LoadKestString(kest::IDS_NOT_SUPPORTED) + QStringLiteral(")");
+            break;
+        case 3:
+            v.text = fail + QStringLiteral(" (") + LoadKestString(kest::IDS_NEED_FURTHER_ANALYSIS) +
+                     QStringLiteral(")");
+            break;
+        default:
+            v.text = pass + QStringLiteral(" (") + LoadKestString(kest::IDS_HIGH_LOAD) + QStringLiteral(")");
     }
 
     v.massOverload = massLevel == 3;

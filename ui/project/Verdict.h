@@ -13,7 +13,13 @@ struct KESTLOADLIB_API CVerdict {
     bool massOverload = false;  // mass level 3: the payload diagram marks the robot
 };
 
-// `inEnvelope` is the engine's IsInEnvelope (1 inside); levels 0 to 3.
+// The verdict code alone (1 to 4, as CVerdict::code), with no texts: what a
+// search over many loads asks of each. `inEnvelope` is the engine's
+// IsInEnvelope (1 inside); levels 0 to 3.
+KESTLOADLIB_API int VerdictCode(int inEnvelope, int massLevel, int momentLevel, int inertiaLevel,
+                                bool showInertia);
+
+// The verdict with its texts; the code is VerdictCode's.
 KESTLOADLIB_API CVerdict BuildVerdict(int inEnvelope, int massLevel, int momentLevel, int inertiaLevel,
                                       bool showInertia);
 

@@ -23,18 +23,19 @@ constexpr double kInertiaFromMassKg = 0.1;
 // inertias about its centre of gravity: 1.2·m·R², R its radius.
 constexpr double kDensestKgM3 = 22600.0;
 constexpr double kPi = 3.14159265358979323846;
-// A radius of gyration of 1.5 m is a uniform bar 5.2 m long; the largest
-// grippers robots carry (layer and body-framing grippers, 2 to 3 m across)
-// stay below 0.8 m. Inertias typed in kg·cm² as kg·m² are 10,000 times too
+// A radius of gyration of 1.5 m is a uniform bar 5.2 m long; even a gripper
+// frame 3 m by 2.5 m (larger than layer or body-framing grippers) has 1.13 m
+// about its normal. Inertias typed in kg·cm² as kg·m² are 10,000 times too
 // large and give a hundred times the radius.
 constexpr double kMaxGyrationM = 1.5;
-// A robot may carry more than its rated payload only as a checked exception,
-// never twice as much; a tool twice the largest of the table fits no robot of
-// it, and grams typed as kilograms give a thousand times the mass.
+// A tool above 110 % of its robot's rated payload fails the mass check; one of
+// twice the largest rated payload of the table fits no robot of it by far, while
+// grams typed as kilograms give a thousand times the mass.
 constexpr double kPayloadFactor = 2.0;
 // The longest real tools (layer grippers, spot guns with long arms, laser
 // lances) keep their centre of gravity within about 1 m of the flange; at 2 m
-// even the wrist of the largest robot of the table carries little.
+// the wrist of the largest robot of the table carries a third of its rated
+// payload.
 constexpr double kToolCogFarMm = 2000.0;
 // An additional load sits on an arm or the swivel base: nothing of it lies
 // 5 m from its axis when the longest robot reaches 3.1 m.
@@ -107,6 +108,8 @@ void CheckLoad(const CPrmLoadSub& l, bool tool, double largestPayloadKg, CChecke
               QString::fromLatin1(kInertiaNames[broken]));
     if (tool && l.Mass >= kInertiaFromMassKg && !anyInertia)
         c.Add("inertia-missing", kest::IDS_LW_INERTIA_MISSING, Num(l.Mass));
+    // Only the tool: an additional load may leave the inertias the engine does
+    // not read at 0, which lowers their sum.
     if (tool && l.Mass >= kInertiaFromMassKg && anyInertia) {
         const double sum = l.Ixx + l.Iyy + l.Izz, least = LeastInertiaSum(l.Mass);
         if (sum + kInertiaRoundingKgM2 < least)

@@ -153,6 +153,38 @@ const Table& KoreanTable() {
         {IDS_CLI_GEN_OLD, "제어기 소프트웨어 V40.24.14 이하"},
         {IDS_CLI_TABLE_FAILED, "메커니즘 데이터 %1 을(를) 읽을 수 없습니다 (코드 %2)"},
         {IDS_CLI_REPORT_NOT_WRITTEN, "%1: 보고서 %2 을(를) 쓰지 못했습니다: %3"},
+        {IDS_LW_TOOL, "툴"},
+        {IDS_LW_INERTIA_NOT_PHYSICAL,
+         "%1: 관성 Ixx %2, Iyy %3, Izz %4 kg·m²는 강체가 가질 수 없는 값입니다 (%5 값이 나머지 두 값의 "
+         "합보다 큽니다). 관성 값을 확인하거나 Inertia Calculator로 구하십시오."},
+        {IDS_LW_INERTIA_MISSING,
+         "%1: 중량이 %2 kg인데 관성 세 값이 모두 0입니다. 실제 툴이 질점인 경우는 거의 없으며, 관성을 "
+         "0으로 설정한 로봇은 툴을 너무 급하게 움직입니다. 툴 계산기나 Inertia Calculator로 관성을 "
+         "구해 입력하십시오."},
+        {IDS_LW_INERTIA_TOO_SMALL,
+         "%1: 관성 Ixx %2, Iyy %3, Izz %4 kg·m²는 중량 %5 kg에 비해 너무 작습니다. 같은 중량이면 "
+         "밀도가 가장 높은 금속으로 만든 구체라도 세 관성의 합이 %6 kg·m² 이상인데, 입력한 값의 합은 "
+         "%7 kg·m²입니다. 단위(kg·m²)를 확인하거나 툴 계산기로 관성을 구하십시오."},
+        {IDS_LW_INERTIA_TOO_LARGE,
+         "%1: 중량 %4 kg, %2 %3 kg·m²에 해당하는 회전 반경은 %5 m로, 실제 부하로는 너무 큽니다 (최대 "
+         "%6 m). 관성을 kg·m² 대신 kg·cm²로 입력하지 않았는지 확인하십시오 (1 kg·cm² = 0.0001 kg·m²)."},
+        {IDS_LW_INERTIA_WITHOUT_MASS,
+         "%1: 관성(최대 %2 kg·m²)이 있는데 중량이 0 kg입니다. 관성이 있는 물체는 중량도 있습니다. "
+         "중량을 입력하거나, 부하가 없으면 관성을 0으로 하십시오."},
+        {IDS_LW_MASS_ABOVE_TABLE,
+         "%1: 중량 %2 kg은 기구 데이터의 최대 정격 가반중량(%3 kg)의 두 배를 넘어 어떤 로봇도 들 수 "
+         "없습니다. 중량을 kg 대신 g으로 입력하지 않았는지 확인하십시오."},
+        {IDS_LW_COG_FAR_TOOL,
+         "%1: 무게중심이 플랜지 중심에서 %2 mm 떨어져 있어 (%3 mm 초과) 실제 툴로는 너무 멉니다. "
+         "위치는 플랜지 좌표계의 mm 값입니다. 자릿수가 하나 더 들어갔거나 로봇 베이스 좌표계의 위치를 "
+         "입력하지 않았는지 확인하십시오."},
+        {IDS_LW_COG_FAR_ADDLOAD,
+         "%1: 무게중심이 축에서 %2 mm 떨어져 있어 (%3 mm 초과) 어떤 로봇의 암보다도 멉니다. 위치는 mm "
+         "값입니다. 자릿수가 하나 더 들어가지 않았는지 확인하십시오."},
+        {IDS_LW_COG_NEAR_FLANGE,
+         "%1: 중량 %2 kg인 툴의 무게중심이 플랜지 중심에서 %3 mm밖에 떨어져 있지 않습니다. 1 kg 이상의 "
+         "툴은 그보다 멀리 뻗어 있습니다. 위치는 mm 값입니다. m 단위로 입력하지 않았는지 확인하십시오 "
+         "(250 mm는 0.25가 아니라 250)."},
     };
     return kTable;
 }
@@ -314,6 +346,39 @@ const Table& EnglishTable() {
         {IDS_CLI_GEN_OLD, "controller software V40.24.14 and earlier"},
         {IDS_CLI_TABLE_FAILED, "the mechanism data %1 cannot be read (code %2)"},
         {IDS_CLI_REPORT_NOT_WRITTEN, "%1: the report %2 was not written: %3"},
+        {IDS_LW_TOOL, "Tool"},
+        {IDS_LW_INERTIA_NOT_PHYSICAL,
+         "%1: the inertias Ixx %2, Iyy %3, Izz %4 kg·m² cannot belong to a rigid body (%5 is larger "
+         "than the sum of the other two). Check the inertias or work them out with the Inertia "
+         "Calculator."},
+        {IDS_LW_INERTIA_MISSING,
+         "%1: %2 kg with all three inertias 0. A point mass is almost never real, and a robot set up "
+         "with zero inertia moves the tool too hard. Enter the inertias, from the Tool Calculator or "
+         "the Inertia Calculator."},
+        {IDS_LW_INERTIA_TOO_SMALL,
+         "%1: the inertias Ixx %2, Iyy %3, Izz %4 kg·m² are too small for %5 kg: even a solid ball of "
+         "the densest metal of that mass has at least %6 kg·m² in all three; these add up to %7 kg·m². "
+         "Check the unit (kg·m²) or work the inertias out with the Tool Calculator."},
+        {IDS_LW_INERTIA_TOO_LARGE,
+         "%1: %2 %3 kg·m² at %4 kg is a radius of gyration of %5 m, more than any real load has (at "
+         "most %6 m). Were the inertias entered in kg·cm² instead of kg·m²? (1 kg·cm² = 0.0001 kg·m²)"},
+        {IDS_LW_INERTIA_WITHOUT_MASS,
+         "%1: inertias (up to %2 kg·m²) with a mass of 0 kg. A body with inertia has mass: enter the "
+         "mass, or set the inertias to 0 if there is no load."},
+        {IDS_LW_MASS_ABOVE_TABLE,
+         "%1: %2 kg is more than twice the largest rated payload in the mechanism data (%3 kg): no "
+         "robot in it can carry this tool. Was the mass entered in grams instead of kilograms?"},
+        {IDS_LW_COG_FAR_TOOL,
+         "%1: the centre of gravity is %2 mm from the flange centre (more than %3 mm), farther than "
+         "any real tool. Positions are in millimetres in the flange frame: check for a digit too many "
+         "or a position in the robot's base frame."},
+        {IDS_LW_COG_FAR_ADDLOAD,
+         "%1: the centre of gravity is %2 mm from its axis (more than %3 mm), farther than any robot's "
+         "arm reaches. Positions are in millimetres: check for a digit too many."},
+        {IDS_LW_COG_NEAR_FLANGE,
+         "%1: %2 kg with its centre of gravity only %3 mm from the flange centre; a tool of a kilogram "
+         "or more reaches farther out. Positions are in millimetres: were they entered in metres (0.25 "
+         "for 250 mm)?"},
     };
     return kTable;
 }

@@ -125,6 +125,17 @@ enum StringId : int {
     IDS_CLI_GEN_OLD = 41410,
     IDS_CLI_TABLE_FAILED = 41411,
     IDS_CLI_REPORT_NOT_WRITTEN = 41412,
+    // Plausibility warnings of the loads (41500 to 41529).
+    IDS_LW_TOOL = 41500,
+    IDS_LW_INERTIA_NOT_PHYSICAL = 41501,
+    IDS_LW_INERTIA_MISSING = 41502,
+    IDS_LW_INERTIA_TOO_SMALL = 41503,
+    IDS_LW_INERTIA_TOO_LARGE = 41504,
+    IDS_LW_INERTIA_WITHOUT_MASS = 41505,
+    IDS_LW_MASS_ABOVE_TABLE = 41506,
+    IDS_LW_COG_FAR_TOOL = 41507,
+    IDS_LW_COG_FAR_ADDLOAD = 41508,
+    IDS_LW_COG_NEAR_FLANGE = 41509,
 };
 
 // The text with this number in the current language, or empty text for an

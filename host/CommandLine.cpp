@@ -203,7 +203,6 @@ int RunChecks(const Options& o) {
             continue;
         }
         for (const QString& w : warnings) PrintError(QStringLiteral("%1: %2").arg(Shown(file), Shown(w)));
-        entry.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(warnings));
         const QString refused = NegativeLoadsProblem(project.Loads);  // no verdict for any robot
         if (!refused.isEmpty()) {
             PrintError(QStringLiteral("%1: %2").arg(Shown(file), Shown(refused)));
@@ -214,10 +213,20 @@ int RunChecks(const Options& o) {
         // The check analyses the project's own robots (the inertia checked), the
         // fit every model of the table.
         CProjectResult checked;
-        if (!o.fit) checked = AnalyseProject(engine, project, true, o.oldData);
-        const QVector<CRobotResult> results = o.fit ? FitProject(engine, project) : checked.robots;
+        if (o.fit) {
+            checked.warnings = CheckLoadPlausibility(project.Loads, LargestRatedPayload(engine));
+            checked.robots = FitProject(engine, project);
+        } else {
+            checked = AnalyseProject(engine, project, true, o.oldData);
+        }
+        const QVector<CRobotResult>& results = checked.robots;
+        // Warnings never change the exit status.
+        entry.insert(QStringLiteral("warnings"), WarningsToJson(warnings, checked.warnings));
         QJsonArray robots;
         QString text = Shown(file) + QLatin1Char('\n');
+        for (const CLoadWarning& w : checked.warnings)
+            text += QStringLiteral("  %1: %2 [%3]\n")
+                        .arg(LoadKestString(kest::IDS_LOAD_WARNING), Shown(w.text), w.code);
         bool any = false, all = !results.isEmpty();
         for (const CRobotResult& r : results) {
             robots.append(RobotToJson(r));

@@ -215,8 +215,13 @@ TEST_F(MainDialog, NegativeLoadsGiveNoVerdictAnywhere) {
                                     .toObject()
                                     .value(QStringLiteral("warnings"))
                                     .toArray();
+    // Read in part: code, no load (the text names the element), the text.
     EXPECT_EQ(warnings.size(), 2);
-    EXPECT_EQ(warnings[0].toString(), QStringLiteral("Tool Mass: '118,5' read as 118"));
+    const QJsonObject first = warnings[0].toObject();
+    EXPECT_EQ(first.value(QStringLiteral("code")).toString(), QStringLiteral("number-read-in-part"));
+    EXPECT_TRUE(first.value(QStringLiteral("load")).isNull());
+    EXPECT_EQ(first.value(QStringLiteral("text")).toString(),
+              QStringLiteral("Tool Mass: '118,5' read as 118"));
 }
 
 // Ratios of either infinite sign or NaN: above every threshold, and the JSON

@@ -24,6 +24,7 @@
 #include "DlgBuilder.h"
 #include "Icons.h"
 #include "Language.h"
+#include "LoadWarningsLine.h"
 #include "MechTableCheck.h"
 #include "MessageBox.h"
 #include "MngLegend.h"
@@ -241,6 +242,8 @@ int CDlgMain::OnInitDialog() {
     OnBnClickedDefault();
 
     m_rcInTable = GetDlgItem(m_pClient, IDC_IN_TABLE)->geometry();
+    m_pLoadWarnings = new CLoadWarningsLine(m_pClient);
+    m_pLoadWarnings->setGeometry(GetDlgItem(m_pClient, IDC_LOAD_WARNINGS)->geometry());
     m_layInTable.Reset();
     m_layInTable.SetRect(m_rcInTable);
     m_layInTable.AddCol(0.12);

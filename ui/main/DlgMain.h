@@ -37,6 +37,7 @@ struct CRecoveryCopy;
 class CPgAddLoad;
 class CPgBarChart;
 class CPgPayload;
+class CLoadWarningsLine;
 
 // One field of every robot's result, by the robot's index in the comparison
 // list, as the window has always offered its verdicts (m_nVerdict[i]). A view
@@ -254,6 +255,7 @@ public:
     CPgPayload* m_pPgPayload = nullptr;
     CPgBarChart* m_pPgInertiaChart = nullptr;
     CPgBarChart* m_pPgMomentChart = nullptr;
+    CLoadWarningsLine* m_pLoadWarnings = nullptr;  // under the load table
     QTabWidget* m_tabAddLoad = nullptr;
     QTabWidget* m_tabResult = nullptr;
     QRect m_rcResult, m_rcImgMech;

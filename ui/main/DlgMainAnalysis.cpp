@@ -6,6 +6,7 @@
 #include "DgmBarChart.h"
 #include "DgmPayload.h"
 #include "DlgMain.h"
+#include "LoadWarningsLine.h"
 #include "MessageBox.h"
 #include "MngLegend.h"
 #include "PathHelpers.h"
@@ -79,6 +80,7 @@ void CDlgMain::ClearResults() {
 }
 
 void CDlgMain::ShowResultOnPages() {
+    if (m_pLoadWarnings) m_pLoadWarnings->SetWarnings(m_result.warnings);
     if (m_pPgPayload) m_pPgPayload->Diagram().ShowResult(m_result);
     if (m_pPgMomentChart) m_pPgMomentChart->Chart().ShowResult(m_result, CDgmBarChart::KIND_MOMENT);
     if (m_pPgInertiaChart) m_pPgInertiaChart->Chart().ShowResult(m_result, CDgmBarChart::KIND_INERTIA);

@@ -144,6 +144,21 @@ QJsonObject RobotToJson(const CRobotResult& r) {
     return o;
 }
 
+QJsonArray WarningsToJson(const QStringList& readWarnings, const QVector<CLoadWarning>& loadWarnings) {
+    QJsonArray list;
+    auto add = [&list](const QString& code, const QJsonValue& load, const QString& text) {
+        QJsonObject o;
+        o.insert(QStringLiteral("code"), code);
+        o.insert(QStringLiteral("load"), load);
+        o.insert(QStringLiteral("text"), text);
+        list.append(o);
+    };
+    for (const QString& w : readWarnings)
+        add(QStringLiteral("number-read-in-part"), QJsonValue(QJsonValue::Null), w);
+    for (const CLoadWarning& w : loadWarnings) add(w.code, w.load, w.text);
+    return list;
+}
+
 QJsonObject LoadsToJson(const CProjectLoads& loads) {
     QJsonObject o;
     o.insert(QStringLiteral("tool"), Load(loads.tool));

@@ -3,12 +3,15 @@
 // window (AnalyseProject checks the project's own list); and results as JSON.
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include "Analysis.h"
 #include "KestLoadLibExport.h"
+#include "LoadWarnings.h"
 #include "Project.h"
 
 class ITarn;
@@ -29,5 +32,10 @@ inline bool Passes(const CRobotResult& r) {
 // those of the engine (ratios, envelope) are written with the shortest text
 // that reads back to the same single-precision value.
 KESTLOADLIB_API QJsonObject RobotToJson(const CRobotResult& r);
+// The warnings of a file as JSON objects with `code`, `load` and `text`: the
+// values read only by their leading number (code "number-read-in-part", load
+// null: the text names the element) and then the loads' plausibility warnings.
+KESTLOADLIB_API QJsonArray WarningsToJson(const QStringList& readWarnings,
+                                          const QVector<CLoadWarning>& loadWarnings);
 // The project's four loads as JSON (positions in mm).
 KESTLOADLIB_API QJsonObject LoadsToJson(const CProjectLoads& loads);

@@ -12,6 +12,8 @@ const CVerdict& CProjectResult::VerdictOf(int i) const {
 CProjectResult AnalyseProject(ITarn& engine, const CProject& project, bool showInertia, bool oldData) {
     CProjectResult result;
     result.mechData = MechDataText(engine, oldData);
+    // Before the robots: it selects every model of the table in turn.
+    result.warnings = CheckLoadPlausibility(project.Loads, LargestRatedPayload(engine));
     for (const QString& name : project.Robots.Names())
         result.robots.append(AnalyseRobot(engine, name, project.Loads, showInertia));
     return result;

@@ -9,6 +9,7 @@
 
 #include "Analysis.h"
 #include "KestLoadLibExport.h"
+#include "LoadWarnings.h"
 #include "Project.h"
 
 class ITarn;
@@ -19,6 +20,8 @@ struct KESTLOADLIB_API CProjectResult {
     // The mechanism data the verdicts rest on ("Mechanism data: V40.24.15 and
     // later, version 24 (2026-11-20)"); empty without the engine.
     QString mechData;
+    // What looks wrong in the project's loads (never changes a verdict).
+    QVector<CLoadWarning> warnings;
 
     // Robot i's result, or null when there is none.
     const CRobotResult* Robot(int i) const { return i >= 0 && i < robots.size() ? &robots[i] : nullptr; }
@@ -26,7 +29,8 @@ struct KESTLOADLIB_API CProjectResult {
     const CVerdict& VerdictOf(int i) const;
 };
 
-// Every robot of the project's list analysed with its loads (AnalyseRobot);
+// Every robot of the project's list analysed with its loads (AnalyseRobot),
+// and the loads' plausibility checked against the loaded table;
 // `showInertia` false leaves the inertia out of the verdicts. `oldData` says
 // which controller generation's data the engine holds (for `mechData`).
 KESTLOADLIB_API CProjectResult AnalyseProject(ITarn& engine, const CProject& project, bool showInertia,

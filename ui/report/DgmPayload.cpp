@@ -109,7 +109,18 @@ void CDgmPayload::Layout(const QRect& A) {
     rcArea = A;
     nUnit = A.height() / 16;
     const int u = nUnit;
-    rcPlot = Shrink(A, 3 * u, Trunc(1.5 * u), 2 * u, 3 * u);
+    // Above the plot stands the LR1 title over the top tick label: in a low
+    // diagram whose text is held at the dialog's size the space grows for it.
+    const int f = A.height() / 25;
+    const int tickPx = std::max({6, nMinTextPx, GdiFont(QStringLiteral("Arial"), f, 400).pixelSize()});
+    const int titlePx = std::max(
+        {6, nMinTextPx, GdiFont(QStringLiteral("Arial"), Trunc(1.3 * f), 400).pixelSize(), tickPx * 13 / 10});
+    // The title's baseline stands on the tick label's top; its capitals reach
+    // their height above the baseline.
+    const QFontMetrics title(GdiFont(QStringLiteral("Arial"), titlePx, 400));
+    const int titleNeed = QFontMetrics(GdiFont(QStringLiteral("Arial"), tickPx, 400)).height() - 4 + u / 8 +
+                          title.descent() + title.capHeight() + 2;
+    rcPlot = Shrink(A, 3 * u, std::max(Trunc(1.5 * u), titleNeed), 2 * u, 3 * u);
     ptOrigin = QPoint(rcPlot.left(), Bottom(rcPlot));
     nStepX = nStepY = 100;
     dAxisMaxX = dAxisMaxY = 400.0;

@@ -243,10 +243,13 @@ void CReport::DrawPage1(CKestDC& dc) {
     HLine(dc, R.left(), Right(R), loadsBottom);
     y += L / 2;
 
+    // The loads' warnings take the foot of the page; the diagram and the
+    // chart above them give up that height.
+    const int warnH = WarningsHeight();
     // Payload diagram.
     Out(dc, m_fontHeading, HeadingColor(), x0, y, QStringLiteral("Payload diagram"));
     y += L;
-    m_rcPayload = LTRB(x0, y, x0 + Trunc(0.45 * W), y + Trunc(0.3 * H));
+    m_rcPayload = LTRB(x0, y, x0 + Trunc(0.45 * W), y + Trunc(0.3 * H) - warnH);
     {
         m_dgmPayload.SetLegend(&m_legend);
         m_dgmPayload.ShowResult(result);
@@ -290,7 +293,7 @@ void CReport::DrawPage1(CKestDC& dc) {
 
     // One bar chart.
     y = loadsBottom + L / 2 + L;
-    const QRect chart = LTRB(x1, y, x1 + Trunc(0.45 * W), y + Trunc(0.3 * H));
+    const QRect chart = LTRB(x1, y, x1 + Trunc(0.45 * W), y + Trunc(0.3 * H) - warnH);
     if (m_nChartOption == CHART_MOMENT || m_nChartOption == CHART_BOTH) {
         DrawChart(dc, chart, CDgmBarChart::KIND_MOMENT);
         m_rcChart[0] = chart;
@@ -301,9 +304,40 @@ void CReport::DrawPage1(CKestDC& dc) {
 
     dc.SelectFont(m_fontNormal);
     dc.SetTextColor(CLR_BLACK);
-    dc.DrawText(LoadKestString(IDS_NOTICE),
-                LTRB(chart.left(), Bottom(R) - Trunc(3.5 * L), Right(R) - L / 2, Bottom(R) - L),
-                DT_LEFT | DT_TOP | DT_WORDBREAK);
+    dc.DrawText(
+        LoadKestString(IDS_NOTICE),
+        LTRB(chart.left(), Bottom(R) - warnH - Trunc(3.5 * L), Right(R) - L / 2, Bottom(R) - warnH - L),
+        DT_LEFT | DT_TOP | DT_WORDBREAK);
+
+    m_rcWarnings = QRect();
+    if (warnH > 0) {
+        dc.SelectPen(CKestPen::Solid(1, CLR_BLACK));
+        HLine(dc, R.left(), Right(R), Bottom(R) - warnH);
+        m_rcWarnings = LTRB(x0, Bottom(R) - warnH + L / 2, Right(R) - I, Bottom(R) - L / 2);
+        Out(dc, m_fontSubHeading, HeadingColor(), x0, m_rcWarnings.top(),
+            LoadKestString(IDS_LOAD_WARNINGS_REPORT));
+        dc.SelectFont(m_fontNormal);
+        dc.SetTextColor(CLR_BLACK);
+        dc.DrawText(WarningsText(),
+                    LTRB(x0, m_rcWarnings.top() + Trunc(1.5 * L), Right(m_rcWarnings), Bottom(m_rcWarnings)),
+                    DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    }
+}
+
+QString CReport::WarningsText() const {
+    QStringList lines;
+    for (const CLoadWarning& w : m_source.result->warnings) lines << QStringLiteral("\u2022 ") + w.text;
+    return lines.join(QLatin1Char('\n'));
+}
+
+int CReport::WarningsHeight() const {
+    if (m_source.result == nullptr || m_source.result->warnings.isEmpty()) return 0;
+    const int L = m_nLineH;
+    const int width = Right(m_rcPrint) - m_nIndent - (m_nMarginL + m_nIndent);
+    const QRect need =
+        QFontMetrics(m_fontNormal)
+            .boundingRect(QRect(0, 0, width, 100000), Qt::AlignLeft | Qt::TextWordWrap, WarningsText());
+    return std::min(m_rcPrint.height() / 6, need.height() + Trunc(1.5 * L) + L);
 }
 
 void CReport::DrawChart(CKestDC& dc, const QRect& rc, int kind) {

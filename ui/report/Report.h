@@ -73,12 +73,17 @@ public:
     QRect m_rcChart[2];  // page 1's chart, page 2's inertia chart
     QRect m_rcLoadTable;
     QRect m_rcComment;     // the comment's box on page 1
+    QRect m_rcWarnings;    // the loads' warnings at the foot of page 1 (empty: none)
     int m_nRowsShown = 0;  // load-table rows drawn on page 2
     bool m_bOmitted = false;
 
 private:
     void DrawPage1(kest::CKestDC& dc);
     void DrawPage2(kest::CKestDC& dc);
+    // The height the loads' warnings take at the foot of page 1 in the
+    // page's width (0 without warnings; at most a sixth of the page).
+    int WarningsHeight() const;
+    QString WarningsText() const;
     // The chart of `kind` from the results, titled, in `rc`.
     void DrawChart(kest::CKestDC& dc, const QRect& rc, int kind);
     // One load-calculator list as a table from y; false when it had to stop

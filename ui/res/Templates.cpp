@@ -31,6 +31,7 @@ const DlgTemplate kMain = {
         {-1, K::Static, 16, 105, 45, 8, "설명", ST_NONE, "Comment"},
         {IDC_COMMENT, K::Edit, 60, 104, 154, 23, "", ST_MULTILINE | ST_VSCROLL | ST_WANTRETURN | ST_BORDER},
         {IDC_IN_TABLE, K::Static, 7, 141, 218, 65, "", ST_HIDDEN},
+        {IDC_LOAD_WARNINGS, K::Static, 7, 206, 218, 9, "", ST_HIDDEN},
         {IDC_TAB_ADDLOAD, K::Tab, 7, 215, 218, 83, "", ST_NONE},
         {IDC_LOAD_CALC, K::PushButton, 98, 235, 41, 14, "부하계산기", ST_NONE, "Load calc."},
         {IDC_TOOL_CALC, K::PushButton, 141, 235, 38, 14, "툴 계산기", ST_NONE, "Tool calc."},

@@ -65,6 +65,7 @@ enum ControlId : int {
     IDC_MOVE_DN = 13023,
     IDC_MOVE_UP = 13024,
     IDC_ROBOT_NUM = 13025,
+    IDC_LOAD_WARNINGS = 13026,
     IDC_LB_MECH = 13030,
     IDC_IN_TABLE = 13034,
     IDC_TOOL_CALC = 13035,

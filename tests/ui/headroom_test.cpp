@@ -3,9 +3,16 @@
 // the line the verdict box shows.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 
+#include "CliRun.h"
 #include "EngineBinding.h"
 #include "Lang.h"
 #include "PathHelpers.h"
@@ -141,7 +148,7 @@ TEST_F(Headroom, NoValueWhereNothingPassesOrItDoesNotApply) {
     ASSERT_TRUE(r.analysed);
     EXPECT_FALSE(r.headroom.massKg || r.headroom.massNormalKg || r.headroom.cogMm || r.headroom.cogNormalMm);
     EXPECT_TRUE(
-        r.verdict.detail.endsWith(QStringLiteral("Headroom\t  :  none (fails even without the tool)")));
+        r.verdict.detail.endsWith(QStringLiteral("Headroom\t  :  none (fails without the tool)")));
 
     r = Analyse(QStringLiteral("TK20-1700"), ToolLoad(0, 0, 0, 100, 0, 0, 0));
     ASSERT_TRUE(r.headroom.massKg);
@@ -154,7 +161,7 @@ TEST_F(Headroom, NoValueWhereNothingPassesOrItDoesNotApply) {
     ASSERT_TRUE(r.headroom.massKg);
     EXPECT_LT(*r.headroom.massKg, 22.001);
     EXPECT_FALSE(r.headroom.cogMm);
-    EXPECT_EQ(HeadroomText(r.headroom), QStringLiteral("\u2212%1 kg \u00B7 no CoG passes at this mass")
+    EXPECT_EQ(HeadroomText(r.headroom), QStringLiteral("\u2212%1 kg \u00B7 CoG: none at this mass")
                                             .arg(std::ceil((30 - *r.headroom.massKg) * 10) / 10, 0, 'f', 1));
 
     for (const CProjectLoads& loads : {ToolLoad(5, 0, 0, 100, 0, 0, 0), ToolLoad(-1, 0, 0, 100, 0, 0, 0)}) {
@@ -182,6 +189,71 @@ TEST(HeadroomLine, RoundsToTheSafeSideInBothLanguages) {
     SetCurrentLanguage(Lang::Korean);
     EXPECT_EQ(HeadroomText(pass), QStringLiteral("+3.2 kg \u00B7 무게중심 \u2264 245 mm"));
     EXPECT_EQ(LoadKestString(IDS_HEADROOM_NONE), QStringLiteral("없음 (툴이 없어도 불합격)"));
+}
+
+}  // namespace
+
+namespace {
+
+// The command line: under each governing limit the headroom line; in the JSON
+// every robot of --check and every model of --fit has the four headroom
+// numbers (or null), and each file its warnings as objects. A warning never
+// changes the exit status.
+TEST(HeadroomOnTheCommandLine, TextJsonAndWarningsLeaveTheStatus) {
+    QTemporaryDir dir;
+    QByteArray bytes = kesttest::ReadAll(kesttest::Example("light-gripper-small-robot.kestload"));
+    ASSERT_FALSE(bytes.isEmpty());
+    // The same gripper without its inertias: a point mass.
+    const QString plain = kesttest::Example("light-gripper-small-robot.kestload");
+    const kesttest::CliRun before = kesttest::Kestload({QStringLiteral("--check"), plain});
+    const qsizetype tool = bytes.indexOf("<Tool");
+    for (const char* attr : {"Ixx", "Iyy", "Izz"}) {
+        const qsizetype at = bytes.indexOf(QByteArray(attr) + "=\"", tool) + 5;
+        bytes.replace(at, bytes.indexOf('"', at) - at, "0");
+    }
+    const QString point = dir.filePath(QStringLiteral("point.kestload"));
+    QFile f(point);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    f.close();
+
+    const kesttest::CliRun text = kesttest::Kestload({QStringLiteral("--lang"), QStringLiteral("en"),
+                                                      QStringLiteral("--check"), point});
+    EXPECT_EQ(text.status, before.status);
+    const QString out = QString::fromUtf8(text.out);
+    EXPECT_TRUE(out.contains(QStringLiteral("  warning: Tool: ")));
+    EXPECT_TRUE(out.contains(QStringLiteral("[inertia-missing]\n")));
+    const QRegularExpression underGoverning(
+        QStringLiteral("    governing limit: [^\\n]+\\n    Headroom: \\+[0-9.]+ kg \u00B7 CoG \u2264 [0-9]+ mm\\n"));
+    EXPECT_EQ(out.count(underGoverning), 3) << text.out.toStdString();
+
+    for (const QString& command : {QStringLiteral("--check"), QStringLiteral("--fit")}) {
+        const kesttest::CliRun json = kesttest::Kestload({command, QStringLiteral("--json"), point});
+        EXPECT_EQ(json.status, command == QLatin1String("--check") ? before.status : 0);
+        const QJsonObject file =
+            QJsonDocument::fromJson(json.out).object().value(QStringLiteral("files")).toArray()[0].toObject();
+        const QJsonArray warnings = file.value(QStringLiteral("warnings")).toArray();
+        ASSERT_EQ(warnings.size(), 1);
+        const QJsonObject w = warnings[0].toObject();
+        EXPECT_EQ(w.value(QStringLiteral("code")).toString(), QStringLiteral("inertia-missing"));
+        EXPECT_EQ(w.value(QStringLiteral("load")).toString(), QStringLiteral("tool"));
+        EXPECT_FALSE(w.value(QStringLiteral("text")).toString().isEmpty());
+        const QJsonArray robots =
+            file.value(command == QLatin1String("--check") ? QStringLiteral("robots") : QStringLiteral("models"))
+                .toArray();
+        ASSERT_GE(robots.size(), 3);
+        int nulls = 0;
+        for (const QJsonValue& r : robots) {
+            const QJsonObject h = r.toObject().value(QStringLiteral("headroom")).toObject();
+            EXPECT_EQ(h.keys(), (QStringList{QStringLiteral("cogMm"), QStringLiteral("cogNormalMm"),
+                                             QStringLiteral("massKg"), QStringLiteral("massNormalKg")}));
+            for (const QJsonValue& v : h) {
+                EXPECT_TRUE(v.isDouble() || v.isNull());
+                nulls += v.isNull();
+            }
+        }
+        // The gripper is light: every model carries it somewhere.
+        EXPECT_EQ(nulls, 0) << command.toStdString();
+    }
 }
 
 }  // namespace

@@ -172,6 +172,34 @@ TEST_F(Report, DrawnFromTheProjectAndItsResultsWithoutAWindow) {
     }
 }
 
+// Page 1 gives each verdict its headroom line and, when the loads look wrong,
+// lists the warnings at its foot, below the diagram and the chart; without
+// warnings the foot stays as it was.
+TEST_F(Report, PageOneShowsHeadroomAndListsLoadWarnings) {
+    CReport plain(dlg->ReportSource());
+    Render(plain, 1, CReport::CHART_MOMENT);
+    EXPECT_TRUE(plain.m_rcWarnings.isEmpty());
+    const QRect payload = plain.m_rcPayload;
+
+    TypeLoad(0, {"20", "0", "0", "150", "0", "0", "0"});
+    ASSERT_EQ(dlg->DoAnalyse(), 0);
+    ASSERT_EQ(dlg->Result().warnings.size(), 1);
+    CReport warned(dlg->ReportSource());
+    const QImage page = Render(warned, 1, CReport::CHART_MOMENT);
+    const QRect foot = warned.m_rcWarnings;
+    ASSERT_FALSE(foot.isEmpty());
+    EXPECT_GT(CountInk(page, foot), 200);
+    EXPECT_LT(warned.m_rcPayload.height(), payload.height());
+    EXPECT_LT(Bottom(warned.m_rcPayload), foot.top());
+    EXPECT_LT(Bottom(warned.m_rcChart[0]), foot.top());
+    EXPECT_TRUE(warned.m_rcPrint.contains(foot));
+
+    const QString text = PdfText(WritePdf(QStringLiteral("warned.pdf"), 0, CReport::CHART_MOMENT), 1);
+    EXPECT_TRUE(text.contains(LoadKestString(IDS_LOAD_WARNINGS_REPORT))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("20 kg")));
+    EXPECT_EQ(text.count(QStringLiteral("무게중심 ≤")), 3) << text.toStdString();
+}
+
 TEST_F(Report, PdfPagesHoldTheProjectInItsFormatsAndTheChosenCharts) {
     const QString pdf = WritePdf(QStringLiteral("report.pdf"), 0, CReport::CHART_BOTH);
     EXPECT_EQ(RenderedPages(pdf), 2);

@@ -13,13 +13,16 @@
 #include "DlgBuilder.h"
 #include "DrawMath.h"
 #include "KestDC.h"
+#include "LoadWarningsLine.h"
 #include "PathHelpers.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
+#include "Strings.h"
 #include "TblLayout.h"
 
 using namespace kest;
 using kesttest::MainDialog;
+using kesttest::Messages;
 
 namespace {
 
@@ -262,6 +265,57 @@ TEST_F(MainDialog, VerdictDetailStaysInsideItsFrame) {
         EXPECT_EQ(client.pixelColor(x, R.bottom()), CLR_STEEL) << x;
         EXPECT_EQ(client.pixelColor(x, R.bottom() - 1), CLR_WHITE) << x;
     }
+    // The longest headroom line, a large reduction with no centre of gravity
+    // that passes, ends before the right edge in both languages.
+    const kesttest::SettingsGuard guard;
+    TypeLoad(0, {"1500", "0", "0", "100", "10", "10", "10"});
+    for (const Lang lang : {Lang::Korean, Lang::English}) {
+        SetCurrentLanguage(lang);
+        ASSERT_EQ(dlg->DoAnalyse(), 0);
+        ASSERT_TRUE(dlg->m_strDetail[0].contains(QStringLiteral("\u22121445.0 kg")));
+        const QImage box = dlg->RenderClient();
+        // Text that ran on would be cut at the detail's right margin (half the
+        // band's font height inside the frame) and darken the columns before
+        // it: so in the last line, the headroom's.
+        const int margin = Trunc(0.71 * Trunc(0.35 * R.height())) / 2;
+        for (int y = R.bottom() - R.height() / 8; y < R.bottom(); ++y) {
+            for (int x = R.right() - margin - 4; x < R.right(); ++x)
+                EXPECT_EQ(box.pixelColor(x, y), CLR_WHITE) << x << "," << y;
+        }
+    }
+}
+
+// The yellow line under the load table follows the analysed loads: the count
+// and the first warning, all of them in its tool tip and in a message on a
+// click; hidden once the loads look right and whenever the results are cleared.
+TEST_F(MainDialog, LoadWarningsLineFollowsTheAnalysedLoads) {
+    AddRobot(QStringLiteral("TK50-2100"));
+    CLoadWarningsLine* line = dlg->m_pLoadWarnings;
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->isHidden());  // the rated load looks right
+    TypeLoad(0, {"20", "0", "0", "100", "0", "0", "0"});
+    TypeLoad(1, {"5", "0", "0", "100", "0.5", "0.1", "0.1"});
+    ASSERT_EQ(dlg->DoAnalyse(), 0);
+    ASSERT_FALSE(line->isHidden());
+    const QVector<CLoadWarning> w = line->Warnings();
+    ASSERT_EQ(w.size(), 2);
+    EXPECT_EQ(w[0].code + w[1].code, QStringLiteral("inertia-missinginertia-not-physical"));
+    EXPECT_EQ(dlg->m_nVerdict[0], 1);  // a warning is no verdict
+    EXPECT_TRUE(line->text().startsWith(LoadKestString(IDS_LOAD_WARNINGS_LINE).arg(2).left(8)));
+    EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width());
+    EXPECT_TRUE(line->toolTip().contains(w[0].text) && line->toolTip().contains(w[1].text));
+    Messages().Reset();
+    QTest::mouseClick(line, Qt::LeftButton);
+    ASSERT_EQ(Messages().shown.size(), 1u);
+    EXPECT_EQ(Messages().shown[0].text, line->ListText());
+
+    dlg->ClearResults();
+    EXPECT_TRUE(line->isHidden());
+    TypeLoad(0, {"20", "0", "0", "100", "0.1", "0.1", "0.1"});
+    TypeLoad(1, {"0", "0", "0", "0", "0", "0", "0"});
+    ASSERT_EQ(dlg->DoAnalyse(), 0);
+    EXPECT_TRUE(line->isHidden());
+    EXPECT_TRUE(line->Warnings().isEmpty());
 }
 
 TEST_F(MainDialog, PayloadLabelsOfSeveralRobotsDoNotOverlap) {

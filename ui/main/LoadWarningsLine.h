@@ -7,9 +7,10 @@
 #include <QLabel>
 #include <QVector>
 
+#include "KestLoadLibExport.h"
 #include "LoadWarnings.h"
 
-class CLoadWarningsLine : public QLabel {
+class KESTLOADLIB_API CLoadWarningsLine : public QLabel {
 public:
     explicit CLoadWarningsLine(QWidget* parent);
 

@@ -121,6 +121,7 @@ int main(int argc, char** argv) {
     }
     QStringList robots, tool;
     QString greyPayload, greyMoment, toolCalcShot, loadCalc, inerCalc, project, reportPdf, reportGreyPdf;
+    QString verdictBox;
     QStringList hand, workpiece;
     int handWork = 1;
     int resultTab = 0, loadTab = 0;
@@ -157,6 +158,8 @@ int main(int argc, char** argv) {
             reportPdf = value;
         else if (std::strcmp(argv[i], "--report-grey-pdf") == 0)
             reportGreyPdf = value;
+        else if (std::strcmp(argv[i], "--verdict-box") == 0)
+            verdictBox = value;
         else if (std::strcmp(argv[i], "--size") == 0) {
             const QStringList wh = value.split(QLatin1Char('x'));
             windowSize = QSize(wh.value(0).toInt(), wh.value(1).toInt());
@@ -229,6 +232,11 @@ int main(int argc, char** argv) {
         c.Draw(dc, true, true, CDgmBarChart::KIND_MOMENT);
         p.end();
         if (!img.save(greyMoment)) return 1;
+    }
+    // The current robot's verdict box with its frame, as the window shows it.
+    if (!verdictBox.isEmpty() && !dlg.Client()->grab(dlg.m_rcResult.adjusted(-2, -2, 2, 2)).save(verdictBox)) {
+        std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(verdictBox));
+        return 1;
     }
     if (!toolCalcShot.isEmpty() && !ShootToolCalc(dlg, toolCalcShot, hand, workpiece, handWork)) return 1;
     if (!inerCalc.isEmpty()) {

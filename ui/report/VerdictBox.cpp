@@ -82,12 +82,23 @@ int DrawVerdictBox(CKestDC& dc, const QRect& R, const QString& name, const CVerd
         small.setPixelSize(small.pixelSize() - 1);
         dc.SelectFont(small);
     }
-    const int lineHeight = dc.GetTextExtent(QStringLiteral("Ag")).height();
+    // A line too long for the box (an English level word with its note) may
+    // take the font a little below the smallest size, rather than be cut.
     int labelWidth = 0;
-    for (const QString& line : lines) {
-        const int tab = line.indexOf(QLatin1Char('\t'));
-        if (tab >= 0) labelWidth = std::max(labelWidth, dc.GetTextExtent(line.left(tab)).width());
+    const int narrowest = std::max(6, smallest - 3);
+    for (;;) {
+        labelWidth = 0;
+        int valueWidth = 0;
+        for (const QString& line : lines) {
+            const int tab = line.indexOf(QLatin1Char('\t'));
+            if (tab >= 0) labelWidth = std::max(labelWidth, dc.GetTextExtent(line.left(tab)).width());
+            valueWidth = std::max(valueWidth, dc.GetTextExtent(line.mid(tab + 1)).width());
+        }
+        if (labelWidth + valueWidth <= detail.width() || small.pixelSize() <= narrowest) break;
+        small.setPixelSize(small.pixelSize() - 1);
+        dc.SelectFont(small);
     }
+    const int lineHeight = dc.GetTextExtent(QStringLiteral("Ag")).height();
     const unsigned format = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
     for (int k = 0; k < lines.size(); ++k) {
         const QRect row(detail.left(), detail.top() + k * lineHeight, detail.width(), lineHeight);

@@ -234,7 +234,8 @@ int main(int argc, char** argv) {
         if (!img.save(greyMoment)) return 1;
     }
     // The current robot's verdict box with its frame, as the window shows it.
-    if (!verdictBox.isEmpty() && !dlg.Client()->grab(dlg.m_rcResult.adjusted(-2, -2, 2, 2)).save(verdictBox)) {
+    if (!verdictBox.isEmpty() &&
+        !dlg.Client()->grab(dlg.m_rcResult.adjusted(-2, -2, 2, 2)).save(verdictBox)) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(verdictBox));
         return 1;
     }

@@ -147,8 +147,7 @@ TEST_F(Headroom, NoValueWhereNothingPassesOrItDoesNotApply) {
     CRobotResult r = Analyse(QStringLiteral("TK20-1700"), armFails);
     ASSERT_TRUE(r.analysed);
     EXPECT_FALSE(r.headroom.massKg || r.headroom.massNormalKg || r.headroom.cogMm || r.headroom.cogNormalMm);
-    EXPECT_TRUE(
-        r.verdict.detail.endsWith(QStringLiteral("Headroom\t  :  none (fails without the tool)")));
+    EXPECT_TRUE(r.verdict.detail.endsWith(QStringLiteral("Headroom\t  :  none (fails without the tool)")));
 
     r = Analyse(QStringLiteral("TK20-1700"), ToolLoad(0, 0, 0, 100, 0, 0, 0));
     ASSERT_TRUE(r.headroom.massKg);
@@ -216,14 +215,14 @@ TEST(HeadroomOnTheCommandLine, TextJsonAndWarningsLeaveTheStatus) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     f.close();
 
-    const kesttest::CliRun text = kesttest::Kestload({QStringLiteral("--lang"), QStringLiteral("en"),
-                                                      QStringLiteral("--check"), point});
+    const kesttest::CliRun text = kesttest::Kestload(
+        {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--check"), point});
     EXPECT_EQ(text.status, before.status);
     const QString out = QString::fromUtf8(text.out);
     EXPECT_TRUE(out.contains(QStringLiteral("  warning: Tool: ")));
     EXPECT_TRUE(out.contains(QStringLiteral("[inertia-missing]\n")));
-    const QRegularExpression underGoverning(
-        QStringLiteral("    governing limit: [^\\n]+\\n    Headroom: \\+[0-9.]+ kg \u00B7 CoG \u2264 [0-9]+ mm\\n"));
+    const QRegularExpression underGoverning(QStringLiteral(
+        "    governing limit: [^\\n]+\\n    Headroom: \\+[0-9.]+ kg \u00B7 CoG \u2264 [0-9]+ mm\\n"));
     EXPECT_EQ(out.count(underGoverning), 3) << text.out.toStdString();
 
     for (const QString& command : {QStringLiteral("--check"), QStringLiteral("--fit")}) {
@@ -237,9 +236,9 @@ TEST(HeadroomOnTheCommandLine, TextJsonAndWarningsLeaveTheStatus) {
         EXPECT_EQ(w.value(QStringLiteral("code")).toString(), QStringLiteral("inertia-missing"));
         EXPECT_EQ(w.value(QStringLiteral("load")).toString(), QStringLiteral("tool"));
         EXPECT_FALSE(w.value(QStringLiteral("text")).toString().isEmpty());
-        const QJsonArray robots =
-            file.value(command == QLatin1String("--check") ? QStringLiteral("robots") : QStringLiteral("models"))
-                .toArray();
+        const QJsonArray robots = file.value(command == QLatin1String("--check") ? QStringLiteral("robots")
+                                                                                 : QStringLiteral("models"))
+                                      .toArray();
         ASSERT_GE(robots.size(), 3);
         int nulls = 0;
         for (const QJsonValue& r : robots) {

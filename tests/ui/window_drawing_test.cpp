@@ -305,7 +305,8 @@ TEST_F(MainDialog, LoadWarningsLineFollowsTheAnalysedLoads) {
     EXPECT_EQ(dlg->m_nVerdict[0], 1);  // a warning is no verdict
     EXPECT_TRUE(line->text().startsWith(LoadKestString(IDS_LOAD_WARNINGS_LINE).arg(2).left(8)));
     EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width());
-    EXPECT_TRUE(line->toolTip().contains(w[0].text) && line->toolTip().contains(w[1].text));
+    EXPECT_TRUE(line->toolTip().contains(w[0].text.toHtmlEscaped()) &&
+                line->toolTip().contains(w[1].text.toHtmlEscaped()));
     Messages().Reset();
     QTest::mouseClick(line, Qt::LeftButton);
     ASSERT_EQ(Messages().shown.size(), 1u);

@@ -31,7 +31,17 @@ CLoadWarningsLine::CLoadWarningsLine(QWidget* parent) : QLabel(parent) {
 
 void CLoadWarningsLine::SetWarnings(const QVector<CLoadWarning>& warnings) {
     m_warnings = warnings;
-    setToolTip(ListText());
+    // Rich text, so that the tool tip wraps its lines instead of running off
+    // the screen.
+    QString tip;
+    if (!m_warnings.isEmpty()) {
+        tip = QStringLiteral("<p>") + kest::LoadKestString(kest::IDS_LOAD_WARNINGS_ALL).toHtmlEscaped() +
+              QStringLiteral("</p><ul>");
+        for (const CLoadWarning& w : m_warnings)
+            tip += QStringLiteral("<li>") + w.text.toHtmlEscaped() + QStringLiteral("</li>");
+        tip += QStringLiteral("</ul>");
+    }
+    setToolTip(tip);
     UpdateText();
     setVisible(!m_warnings.isEmpty());
 }

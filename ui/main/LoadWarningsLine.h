@@ -16,7 +16,7 @@ public:
 
     void SetWarnings(const QVector<CLoadWarning>& warnings);
     const QVector<CLoadWarning>& Warnings() const { return m_warnings; }
-    // The whole list as the tool tip and the message show it.
+    // The whole list as the message shows it (the tool tip holds the same as rich text).
     QString ListText() const;
 
 protected:

@@ -1,5 +1,8 @@
 #include "ProjectResult.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "Strings.h"
 #include "Tarn_Kest.h"
 
@@ -9,13 +12,76 @@ const CVerdict& CProjectResult::VerdictOf(int i) const {
     return r != nullptr ? r->verdict : none;
 }
 
+namespace {
+
+bool PassesCode(const CRobotResult& r) { return r.analysed && (r.verdict.code == 1 || r.verdict.code == 2); }
+
+// A governing ratio that is not a number counts as the highest.
+double Severity(const CRobotResult& r) {
+    return std::isfinite(r.governing.percent) ? r.governing.percent : INFINITY;
+}
+
+}  // namespace
+
+int CProjectResult::WorstCase(int i) const {
+    int worst = -1;
+    for (int c = 0; c < cases.size(); ++c) {
+        if (i < 0 || i >= cases[c].robots.size()) return -1;
+        const CRobotResult& r = cases[c].robots[i];
+        if (worst < 0) {
+            worst = c;
+            continue;
+        }
+        const CRobotResult& w = cases[worst].robots[i];
+        if (PassesCode(r) != PassesCode(w)) {
+            if (!PassesCode(r)) worst = c;
+        } else if (Severity(r) > Severity(w)) {
+            worst = c;
+        }
+    }
+    return worst;
+}
+
+bool CProjectResult::PassesEveryCase(int i) const {
+    if (cases.isEmpty()) return false;
+    for (const CCaseResult& c : cases) {
+        if (i < 0 || i >= c.robots.size() || !PassesCode(c.robots[i])) return false;
+    }
+    return true;
+}
+
 CProjectResult AnalyseProject(ITarn& engine, const CProject& project, bool showInertia, bool oldData) {
     CProjectResult result;
     result.mechData = MechDataText(engine, oldData);
     // Before the robots: it selects every model of the table in turn.
-    result.warnings = CheckLoadPlausibility(project.Loads, LargestRatedPayload(engine));
-    for (const QString& name : project.Robots.Names())
-        result.robots.append(AnalyseRobot(engine, name, project.Loads, showInertia));
+    const double largestPayload = LargestRatedPayload(engine);
+    const QStringList robots = project.Robots.Names();
+    for (int c = 0; c < project.CaseCount(); ++c) {
+        CCaseResult cr;
+        cr.name = project.CaseDisplayName(c);
+        const CProjectLoads& loads = project.CaseLoads(c);
+        cr.warnings = CheckLoadPlausibility(loads, largestPayload);
+        for (const QString& name : robots) cr.robots.append(AnalyseRobot(engine, name, loads, showInertia));
+        result.cases.append(cr);
+    }
+    if (result.cases.isEmpty()) return result;
+    result.currentCase = std::clamp(project.CurrentCase, 0, static_cast<int>(result.cases.size()) - 1);
+    result.robots = result.cases[result.currentCase].robots;
+    result.warnings = result.cases[result.currentCase].warnings;
+    // A green box never hides a failing case: the current case's detail names
+    // the other cases in which the robot fails.
+    for (int i = 0; i < result.robots.size(); ++i) {
+        QStringList failing;
+        for (int c = 0; c < result.cases.size(); ++c) {
+            if (c != result.currentCase && !PassesCode(result.cases[c].robots[i]))
+                failing << result.cases[c].name;
+        }
+        if (!failing.isEmpty()) {
+            result.robots[i].verdict.detail +=
+                QStringLiteral("\r\n   ") +
+                kest::LoadKestString(kest::IDS_FAILS_IN_OTHER_CASE).arg(failing.join(QStringLiteral(", ")));
+        }
+    }
     return result;
 }
 

@@ -126,6 +126,34 @@ QString Detail(const QString& detail) {
     return out;
 }
 
+QString WarningsText(const QVector<CLoadWarning>& warnings) {
+    QString t;
+    for (const CLoadWarning& w : warnings)
+        t += QStringLiteral("  %1: %2 [%3]\n")
+                 .arg(LoadKestString(kest::IDS_LOAD_WARNING), Shown(w.text), w.code);
+    return t;
+}
+
+// Every load case with its loads, the results of every robot and its warnings.
+QJsonArray CasesToJson(const CProject& project, const CProjectResult& result) {
+    QJsonArray cases;
+    for (int c = 0; c < result.cases.size(); ++c) {
+        QJsonObject o;
+        o.insert(QStringLiteral("index"), c);
+        // The stored name: an unnamed case is "" here (its index names it), so
+        // that the JSON does not change with the language.
+        o.insert(QStringLiteral("name"), project.Cases.value(c).Name);
+        o.insert(QStringLiteral("current"), c == result.currentCase);
+        o.insert(QStringLiteral("loads"), LoadsToJson(project.CaseLoads(c)));
+        QJsonArray robots;
+        for (const CRobotResult& r : result.cases[c].robots) robots.append(RobotToJson(r));
+        o.insert(QStringLiteral("robots"), robots);
+        o.insert(QStringLiteral("warnings"), WarningsToJson({}, result.cases[c].warnings));
+        cases.append(o);
+    }
+    return cases;
+}
+
 QString RobotText(const CRobotResult& r) {
     QString t =
         QStringLiteral("  %1: %2 (code %3)\n").arg(Shown(r.name), Shown(r.verdict.text)).arg(r.verdict.code);
@@ -203,7 +231,12 @@ int RunChecks(const Options& o) {
             continue;
         }
         for (const QString& w : warnings) PrintError(QStringLiteral("%1: %2").arg(Shown(file), Shown(w)));
-        const QString refused = NegativeLoadsProblem(project.Loads);  // no verdict for any robot
+        QString refused;  // no verdict for any robot in that case
+        for (int c = 0; c < project.CaseCount() && refused.isEmpty(); ++c) {
+            refused = NegativeLoadsProblem(project.CaseLoads(c));
+            if (!refused.isEmpty() && project.CaseCount() > 1)
+                refused = project.CaseDisplayName(c) + QStringLiteral(": ") + refused;
+        }
         if (!refused.isEmpty()) {
             PrintError(QStringLiteral("%1: %2").arg(Shown(file), Shown(refused)));
             entry.insert(QStringLiteral("error"), refused);
@@ -219,14 +252,20 @@ int RunChecks(const Options& o) {
         } else {
             checked = AnalyseProject(engine, project, true, o.oldData);
         }
-        const QVector<CRobotResult>& results = checked.robots;
+        // A check stands for each robot by its worst case; the fit's models are that already.
+        QVector<CRobotResult> results = checked.robots;
+        if (!o.fit) {
+            for (int i = 0; i < results.size(); ++i) {
+                const int worst = checked.WorstCase(i);
+                if (worst >= 0) results[i] = checked.cases[worst].robots[i];
+            }
+            entry.insert(QStringLiteral("cases"), CasesToJson(project, checked));
+        }
         // Warnings never change the exit status.
         entry.insert(QStringLiteral("warnings"), WarningsToJson(warnings, checked.warnings));
         QJsonArray robots;
         QString text = Shown(file) + QLatin1Char('\n');
-        for (const CLoadWarning& w : checked.warnings)
-            text += QStringLiteral("  %1: %2 [%3]\n")
-                        .arg(LoadKestString(kest::IDS_LOAD_WARNING), Shown(w.text), w.code);
+        if (o.fit || project.CaseCount() == 1) text += WarningsText(checked.warnings);
         bool any = false, all = !results.isEmpty();
         for (const CRobotResult& r : results) {
             robots.append(RobotToJson(r));
@@ -237,8 +276,21 @@ int RunChecks(const Options& o) {
                             .arg(Shown(r.name), -24)
                             .arg(r.analysed ? r.governing.Text() : QStringLiteral("-"), -22)
                             .arg(Shown(r.verdict.text));
-            } else {
+            } else if (project.CaseCount() == 1) {
                 text += RobotText(r);
+            }
+        }
+        if (!o.fit && project.CaseCount() > 1) {
+            // Every case in turn, each with its warnings and its robots.
+            for (int c = 0; c < checked.cases.size(); ++c) {
+                const CCaseResult& cr = checked.cases[c];
+                text += QStringLiteral("  %1 %2%3\n")
+                            .arg(LoadKestString(kest::IDS_CLI_LOAD_CASE).arg(c + 1))
+                            .arg(QLatin1Char('"') + Shown(cr.name) + QLatin1Char('"'))
+                            .arg(c == checked.currentCase ? LoadKestString(kest::IDS_CLI_CURRENT_CASE)
+                                                          : QString());
+                text += WarningsText(cr.warnings);
+                for (const CRobotResult& r : cr.robots) text += RobotText(r);
             }
         }
         if (results.isEmpty()) {

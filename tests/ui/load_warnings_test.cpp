@@ -110,7 +110,7 @@ TEST(LoadWarnings, NoneOnTheExamplesNorOnAnyPredefinedLoad) {
     ASSERT_GE(predef.loads.size(), 30u);
     const QStringList examples = QDir(QStringLiteral(KEST_SOURCE_DIR "examples"))
                                      .entryList({QStringLiteral("*.kestload")}, QDir::Files);
-    ASSERT_EQ(examples.size(), 3);
+    ASSERT_EQ(examples.size(), 4);
     for (const bool current : {true, false}) {
         CEngineBinding engine;
         ASSERT_EQ(engine.Load(AppFolder(), current), CEngineBinding::LOAD_OK);
@@ -119,7 +119,8 @@ TEST(LoadWarnings, NoneOnTheExamplesNorOnAnyPredefinedLoad) {
         for (const QString& name : examples) {
             CProject project;
             ASSERT_EQ(ReadProjectFile(QStringLiteral(KEST_SOURCE_DIR "examples/") + name, project), PRJ_OK);
-            EXPECT_EQ(Codes(project.Loads, payload), QStringList()) << name.toStdString();
+            for (int c = 0; c < project.CaseCount(); ++c)
+                EXPECT_EQ(Codes(project.CaseLoads(c), payload), QStringList()) << name.toStdString() << c;
         }
         for (const CLoad& load : predef.loads) {
             CProjectLoads loads;

@@ -38,7 +38,14 @@ struct KESTLOADLIB_API CRobotResult {
     CVerdict verdict;  // code 0 with the "no data" texts when not analysed
     CGoverningLimit governing;
     CHeadroom headroom;  // empty when not analysed
+    int caseIndex = 0;   // the load case analysed (0-based) and its name as stored (may be empty)
+    QString caseName;
 };
+
+// Whether `a` is a worse result than `b`: failing (or without a verdict)
+// against passing, else a higher governing percentage (one that is not a
+// finite number counts as the highest).
+KESTLOADLIB_API bool WorseThan(const CRobotResult& a, const CRobotResult& b);
 
 // The first negative mass or inertia of the four loads as "Tool Mass is
 // negative"; empty text when every one is 0 or more.

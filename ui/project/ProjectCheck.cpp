@@ -88,14 +88,39 @@ double SortKey(const CRobotResult& r) {
     return r.governing.percent;
 }
 
+// The smaller of two limits; none when either case has none.
+std::optional<double> Smaller(const std::optional<double>& a, const std::optional<double>& b) {
+    if (!a || !b) return std::nullopt;
+    return std::min(*a, *b);
+}
+
 }  // namespace
 
 QVector<CRobotResult> FitProject(ITarn& engine, const CProject& project) {
     QVector<CRobotResult> results;
-    const CProjectLoads& loads = project.Loads;
     char16_t name[260];
-    for (int i = 0; engine.GetMechName(i, name, 260) >= 0; ++i)
-        results.append(AnalyseRobot(engine, QString::fromUtf16(name), loads, true));
+    for (int i = 0; engine.GetMechName(i, name, 260) >= 0; ++i) {
+        // The model's worst case stands for it; its headroom is the smallest
+        // over the cases, so that it holds in every one.
+        CRobotResult worst;
+        CHeadroom least;
+        for (int c = 0; c < project.CaseCount(); ++c) {
+            CRobotResult r = AnalyseRobot(engine, QString::fromUtf16(name), project.CaseLoads(c), true);
+            r.caseIndex = c;
+            r.caseName = project.Cases[c].Name;
+            if (c == 0) {
+                least = r.headroom;
+            } else {
+                least.massKg = Smaller(least.massKg, r.headroom.massKg);
+                least.massNormalKg = Smaller(least.massNormalKg, r.headroom.massNormalKg);
+                least.cogMm = Smaller(least.cogMm, r.headroom.cogMm);
+                least.cogNormalMm = Smaller(least.cogNormalMm, r.headroom.cogNormalMm);
+            }
+            if (c == 0 || WorseThan(r, worst)) worst = r;
+        }
+        if (project.CaseCount() > 1) worst.headroom = least;
+        results.append(worst);
+    }
     std::stable_sort(results.begin(), results.end(),
                      [](const CRobotResult& a, const CRobotResult& b) { return SortKey(a) < SortKey(b); });
     return results;
@@ -115,6 +140,8 @@ QJsonObject RobotToJson(const CRobotResult& r) {
     o.insert(QStringLiteral("verdict"), verdict);
     if (!r.refusal.isEmpty()) o.insert(QStringLiteral("noVerdict"), r.refusal);
     o.insert(QStringLiteral("headroom"), Headroom(r.headroom));
+    o.insert(QStringLiteral("case"), r.caseName);
+    o.insert(QStringLiteral("caseIndex"), r.caseIndex);
     if (!r.analysed) return o;
     QJsonObject governing;
     governing.insert(QStringLiteral("axis"), r.governing.axis);

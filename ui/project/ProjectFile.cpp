@@ -112,6 +112,31 @@ int WriteLoadCalcIn(CWriter& w, const CLoadArray& list, const char* name, int le
 // reads as 0), which must be finite. A text that is not a plain number is still
 // read that way (files of other programs rely on it), but never silently: it
 // adds a warning that names the element, the attribute and the text.
+// Every load case with its name and four loads; Current names the one the
+// root's loads belong to.
+void WriteLoadCases(CWriter& w, const CProject& p) {
+    w.Line(1, "<Load-Cases");
+    w.Attr(2, "Current", QByteArray::number(p.CurrentCase));
+    w.Line(2, ">");
+    w.Empty();
+    for (int c = 0; c < p.CaseCount(); ++c) {
+        w.Line(2, "<Case");
+        w.Text(3, "Name", p.Cases[c].Name);
+        w.Line(3, ">");
+        const CProjectLoads& l = p.CaseLoads(c);
+        const CPrmLoadSub* loads[4] = {&l.tool, &l.v, &l.h, &l.s};
+        for (int i = 0; i < 4; ++i) {
+            w.Line(3, QByteArray("<") + kListNames[i]);
+            w.Load(4, *loads[i]);
+            w.Line(4, "/>");
+        }
+        w.Line(2, "</Case>");
+        w.Empty();
+    }
+    w.Line(1, "</Load-Cases>");
+    w.Empty();
+}
+
 class CReader {
 public:
     CReader(QString* error, QStringList* warnings) : m_error(error), m_warnings(warnings) {}
@@ -187,6 +212,56 @@ public:
         return true;
     }
 
+    // The Load-Cases element into the project, whose Loads (the root's) are the
+    // current case's; PRJ_OK, or the failure with the reason that names the case.
+    int ReadLoadCases(CProject& p, const pugi::xml_node& node) {
+        auto fail = [this](int code, const QString& reason) {
+            if (m_error) *m_error = reason;
+            return code;
+        };
+        QVector<CLoadCase> cases;
+        int count = 0;
+        for (const pugi::xml_node& c : node.children("Case")) {
+            (void)c;
+            ++count;
+        }
+        if (count > kMaxLoadCases)
+            return fail(PRJ_BAD_CASES,
+                        kest::LoadKestString(kest::IDS_CASES_TOO_MANY).arg(count).arg(kMaxLoadCases));
+        const QString currentText = QString::fromUtf8(node.attribute("Current").value());
+        bool isNumber = false;
+        const int current = currentText.toInt(&isNumber);
+        if (!isNumber || current < 0 || current >= count)
+            return fail(
+                PRJ_BAD_CASES,
+                kest::LoadKestString(kest::IDS_CASES_BAD_CURRENT).arg(currentText.left(40)).arg(count));
+        int n = 0;
+        for (const pugi::xml_node& c : node.children("Case")) {
+            CLoadCase loadCase;
+            loadCase.Name = AttrText(c.attribute("Name"));
+            ++n;
+            CPrmLoadSub* loads[4] = {&loadCase.Loads.tool, &loadCase.Loads.v, &loadCase.Loads.h,
+                                     &loadCase.Loads.s};
+            for (int i = 0; i < 4; ++i) {
+                const pugi::xml_node load = c.child(kListNames[i]);
+                const QString element = QString::fromLatin1(kListNames[i]);
+                if (!load)
+                    return fail(PRJ_BAD_CASES, kest::LoadKestString(kest::IDS_CASE_NO_ELEMENT)
+                                                   .arg(n)
+                                                   .arg(loadCase.Name.left(40), element));
+                const QString where =
+                    kest::LoadKestString(kest::IDS_CASE_WHERE).arg(n).arg(loadCase.Name.left(40), element);
+                if (!ReadPrmLoadSub(*loads[i], load, where)) return PRJ_BAD_NUMBER;
+            }
+            cases.append(loadCase);
+        }
+        // The root's loads are the current case's.
+        cases[current].Loads = p.Loads;
+        p.Cases = cases;
+        p.CurrentCase = current;
+        return PRJ_OK;
+    }
+
 private:
     QString* m_error;
     QStringList* m_warnings;
@@ -230,6 +305,7 @@ QByteArray WriteProjectText(const CProject& p) {
     for (int i = 0; i < count; ++i) w.Number(2, fields[i].name, p.ToolCalc.*(fields[i].member));
     w.Line(2, "/>");
     w.Empty();
+    if (p.HasNamedOrSeveralCases()) WriteLoadCases(w, p);
     w.Line(0, "</KestLoadProject>");
     return w.m_out;
 }
@@ -301,6 +377,13 @@ int ReadProjectText(const QByteArray& bytes, CProject& p, QString* error, QStrin
     }
     if (const pugi::xml_node tool = doc.select_node("//KestLoadProject/Tool-Calculator").node()) {
         if (!reader.ReadToolCalcIn(read.ToolCalc, tool)) return PRJ_BAD_NUMBER;
+    }
+    // The load cases: one unnamed case (the root's loads) unless the file lists them.
+    read.Cases = {CLoadCase()};
+    read.CurrentCase = 0;
+    if (const pugi::xml_node cases = doc.select_node("//KestLoadProject/Load-Cases").node()) {
+        const int rc = reader.ReadLoadCases(read, cases);
+        if (rc != PRJ_OK) return rc;
     }
     p = read;
     if (warnings) *warnings = noted;

@@ -18,10 +18,14 @@ enum ProjectFileStatus : int {
     PRJ_NO_ADDLOAD_H = -6,  // no AddLoad-H element
     PRJ_NO_ADDLOAD_S = -7,  // no AddLoad-S element
     PRJ_BAD_NUMBER = -8,    // a number that is not finite, or a load value beyond any real load
+    PRJ_BAD_CASES = -9,     // Load-Cases: more than 32 cases, Current outside the list, a case without a load
 };
 
 // The file's bytes: UTF-8 with byte-order mark, CR LF, TAB indentation,
-// numbers "%.4f" in the C locale, text values escaped.
+// numbers "%.4f" in the C locale, text values escaped. The root's four loads
+// are the current case's; a project with more than one case, or a named one,
+// adds a Load-Cases element with every case (a project with one unnamed case
+// is written as files were before there were cases).
 KESTLOADLIB_API QByteArray WriteProjectText(const CProject& project);
 // Writes the file atomically (a temporary file renamed over the target).
 // PRJ_OK, or PRJ_WRITE_FAILED with the system's reason in `error`.
@@ -34,7 +38,9 @@ constexpr qint64 kMaxProjectFileBytes = 64LL * 1024 * 1024;
 // PRJ_OK, or PRJ_UNREADABLE to PRJ_BAD_NUMBER (load values: LoadLimits.h) with
 // the reason for the user in `error`. A value that is not a plain number
 // ("12,5", "12 kg") is read by its leading number and named in `warnings`
-// ("Tool Mass: '12,5' read as 12"), which is cleared first.
+// ("Tool Mass: '12,5' read as 12"), which is cleared first. The root's loads
+// are the current case's; Load-Cases gives the others (without it the
+// project has one unnamed case).
 KESTLOADLIB_API int ReadProjectFile(const QString& path, CProject& project, QString* error = nullptr,
                                     QStringList* warnings = nullptr);
 // The same from the bytes of a file already read.

@@ -18,10 +18,15 @@ bool PassesCode(const CRobotResult& r) { return r.analysed && (r.verdict.code ==
 
 // A governing ratio that is not a number counts as the highest.
 double Severity(const CRobotResult& r) {
-    return std::isfinite(r.governing.percent) ? r.governing.percent : INFINITY;
+    return r.analysed && std::isfinite(r.governing.percent) ? r.governing.percent : INFINITY;
 }
 
 }  // namespace
+
+bool WorseThan(const CRobotResult& a, const CRobotResult& b) {
+    if (PassesCode(a) != PassesCode(b)) return !PassesCode(a);
+    return Severity(a) > Severity(b);
+}
 
 int CProjectResult::WorstCase(int i) const {
     int worst = -1;
@@ -32,12 +37,7 @@ int CProjectResult::WorstCase(int i) const {
             worst = c;
             continue;
         }
-        const CRobotResult& w = cases[worst].robots[i];
-        if (PassesCode(r) != PassesCode(w)) {
-            if (!PassesCode(r)) worst = c;
-        } else if (Severity(r) > Severity(w)) {
-            worst = c;
-        }
+        if (WorseThan(r, cases[worst].robots[i])) worst = c;
     }
     return worst;
 }
@@ -61,7 +61,11 @@ CProjectResult AnalyseProject(ITarn& engine, const CProject& project, bool showI
         cr.name = project.CaseDisplayName(c);
         const CProjectLoads& loads = project.CaseLoads(c);
         cr.warnings = CheckLoadPlausibility(loads, largestPayload);
-        for (const QString& name : robots) cr.robots.append(AnalyseRobot(engine, name, loads, showInertia));
+        for (const QString& name : robots) {
+            cr.robots.append(AnalyseRobot(engine, name, loads, showInertia));
+            cr.robots.back().caseIndex = c;
+            cr.robots.back().caseName = project.Cases[c].Name;
+        }
         result.cases.append(cr);
     }
     if (result.cases.isEmpty()) return result;

@@ -176,9 +176,19 @@ void CReportCaseMatrix::DrawPage(CKestDC& dc, const CReport& report, int headerY
     dc.SetTextAlign(TA_LEFT | TA_TOP);
 
     int y = headerY + L / 2;
-    dc.SelectFont(report.m_fontTitle);
-    dc.SetTextColor(heading);
-    dc.TextOut(x0, y, LoadKestString(IDS_RPT_CASES_TITLE));
+    {
+        // The title's underline as one straight line under Latin and Hangul glyphs alike.
+        QFont plain = report.m_fontTitle;
+        plain.setUnderline(false);
+        const QFontMetrics fm(plain);
+        const QString title = LoadKestString(IDS_RPT_CASES_TITLE);
+        dc.SelectFont(plain);
+        dc.SetTextColor(heading);
+        dc.TextOut(x0, y, title);
+        dc.FillSolidRect(QRect(x0, y + fm.ascent() + fm.underlinePos(), fm.horizontalAdvance(title),
+                               std::max(1, fm.lineWidth())),
+                         heading);
+    }
     y += 2 * L;
 
     // The project in two columns of three lines, then the mechanism data.

@@ -3,6 +3,7 @@
 // poppler tools and in pictures, analysed on the real engine.
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -219,6 +220,37 @@ TEST_F(ReportCases, OneCaseKeepsTwoPagesAndTheDialogListsEveryPage) {
     EXPECT_EQ(plain.m_matrix.m_rcCells.size(), 0);
     EXPECT_FALSE(past == Render(plain, 1));
     EXPECT_EQ(ReportPageAt(&project, 8).sheet, CReportPage::NONE);
+
+    // The most cases a project holds: the matrix shrinks to stay on its page,
+    // a long name stays out of the page number's way.
+    CProject full = project;
+    while (full.AddCase(QStringLiteral("Part %1").arg(full.CaseCount() + 1))) {
+    }
+    ASSERT_EQ(full.CaseCount(), kMaxLoadCases);
+    full.RenameCase(5, QStringLiteral("A very long load case name ").repeated(6));
+    const CProjectResult fullResult = AnalyseProject(*engine.Engine(), full, true, false);
+    CReport many(Source(&full, &fullResult));
+    EXPECT_EQ(many.PageCount(), 1 + 2 * kMaxLoadCases);
+    Render(many, 1);
+    EXPECT_TRUE(many.m_rcPrint.contains(many.m_matrix.m_rcMatrix));
+    EXPECT_TRUE(many.m_rcPrint.contains(many.m_matrix.m_rcNote));
+    EXPECT_TRUE(many.m_matrix.m_rcCells[2][kMaxLoadCases - 1].isValid());
+    EXPECT_EQ(many.m_matrix.m_rcCells[0][3].top(), many.m_matrix.m_rcCells[0][0].top())
+        << "four side by side";
+    EXPECT_GT(many.m_matrix.m_rcCells[0][4].top(), many.m_matrix.m_rcCells[2][3].top()) << "then below";
+    const QImage header = Render(many, 2 + 2 * 5);
+    CProject shortName = full;
+    shortName.RenameCase(5, QStringLiteral("X"));
+    CReport few(Source(&shortName, &fullResult));
+    const QImage shortHeader = Render(few, 2 + 2 * 5);
+    // The report's name, left of the caption, and the page number, right of it.
+    const int nameRight =
+        many.m_nPageW / 2 + QFontMetrics(many.m_fontNormal).horizontalAdvance(LoadKestString(IDS_REPORT)) + 2;
+    const QRect pageNumber = LTRB(Right(many.m_rcPrint) - many.m_rcPrint.width() / 12, many.m_nMarginT,
+                                  Right(many.m_rcPrint), many.m_nHeaderY);
+    for (const QRect& clear : {LTRB(0, many.m_nMarginT, nameRight, many.m_nHeaderY), pageNumber})
+        EXPECT_TRUE(header.copy(clear) == shortHeader.copy(clear)) << "the caption stays between them";
+    EXPECT_FALSE(header == shortHeader);
 
     const kesttest::SettingsGuard keepSettings;
     CDlgReport dlg(Source(&project, &result));

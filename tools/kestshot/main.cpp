@@ -8,6 +8,7 @@
 //            [--workpiece m,x,y,z,ixx,iyy,izz] [--hand-work 0|1] [--load-calc OUT.png]
 //            [--iner-calc OUT.png]
 //            [--project FILE.kestload] [--report-pdf OUT.pdf] [--report-grey-pdf OUT.pdf]
+//            [--cases "FIRST;NAME=m,x,y,z,ixx,iyy,izz;..."]
 //            [--lang ko|en] [--size WxH]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
@@ -16,7 +17,10 @@
 // file is its window over example lists of part loads. --project opens a
 // project (and analyses it) instead of choosing robots; the report files are
 // the printed report of what the window then shows, in colour and in grey
-// scale, with both bar charts. --lang gives every text of the pictures in
+// scale, with both bar charts. --cases makes load cases of the project: the
+// first entry names the loads the window shows, each further one is a copy of
+// them with that tool (centre of gravity in mm, inertias in kg·m²); the window
+// then shows the first. --lang gives every text of the pictures in
 // Korean (the default, whatever the locale or setting) or English. --size
 // shoots the window grown to W by H pixels (never below its smallest size).
 #include <QApplication>
@@ -121,7 +125,7 @@ int main(int argc, char** argv) {
     }
     QStringList robots, tool;
     QString greyPayload, greyMoment, toolCalcShot, loadCalc, inerCalc, project, reportPdf, reportGreyPdf;
-    QString verdictBox;
+    QString verdictBox, cases;
     QStringList hand, workpiece;
     int handWork = 1;
     int resultTab = 0, loadTab = 0;
@@ -158,6 +162,8 @@ int main(int argc, char** argv) {
             reportPdf = value;
         else if (std::strcmp(argv[i], "--report-grey-pdf") == 0)
             reportGreyPdf = value;
+        else if (std::strcmp(argv[i], "--cases") == 0)
+            cases = value;
         else if (std::strcmp(argv[i], "--verdict-box") == 0)
             verdictBox = value;
         else if (std::strcmp(argv[i], "--size") == 0) {
@@ -201,6 +207,22 @@ int main(int argc, char** argv) {
         const int ids[] = {kest::IDC_MASS, kest::IDC_LX,  kest::IDC_LY, kest::IDC_LZ,
                            kest::IDC_IXX,  kest::IDC_IYY, kest::IDC_IZZ};
         for (int i = 0; i < 7; ++i) kest::SetDlgItemText(dlg.m_pPgAddLoad[0], ids[i], tool[i]);
+        dlg.DoAnalyse();
+    }
+    if (!cases.isEmpty()) {
+        CProject& p = dlg.Project();
+        const QStringList entries = cases.split(QLatin1Char(';'));
+        p.RenameCase(0, entries[0]);
+        for (int k = 1; k < entries.size(); ++k) {
+            const QStringList v = entries[k].section(QLatin1Char('='), 1).split(QLatin1Char(','));
+            if (v.size() != 7 || !p.AddCase(entries[k].section(QLatin1Char('='), 0, 0))) {
+                std::fprintf(stderr, "kestshot: bad load case %s\n", qPrintable(entries[k]));
+                return 64;
+            }
+            p.Loads.tool.Set(v[0].toDouble(), v[1].toDouble() / 1000.0, v[2].toDouble() / 1000.0,
+                             v[3].toDouble() / 1000.0, v[4].toDouble(), v[5].toDouble(), v[6].toDouble());
+        }
+        p.SelectCase(0);
         dlg.DoAnalyse();
     }
     if (!robots.isEmpty()) dlg.OnSelLegend(dlg.m_pMngLegend->Name(-1));

@@ -14,6 +14,7 @@
 #include "DlgReportPreview.h"
 #include "KestDC.h"
 #include "MessageBox.h"
+#include "ReportCases.h"
 #include "ReportOutput.h"
 #include "ReportSettings.h"
 #include "Strings.h"
@@ -120,7 +121,7 @@ int CDlgReport::OnInitDialog() {
     if (auto* page = DlgItem<QComboBox>(this, IDC_RPT_PAGE)) {
         const QSignalBlocker block(page);
         page->clear();
-        page->addItems({QStringLiteral("1"), QStringLiteral("2")});
+        page->addItems(ReportPageNames(m_source.project));
         page->setCurrentIndex(0);
     }
     update();

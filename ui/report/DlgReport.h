@@ -1,5 +1,5 @@
 // The report dialog: choose a printer (or a PDF file), grey-scale output and
-// the bar charts, preview either page, and print both pages as one job.
+// the bar charts, preview any page, and print every page as one job.
 #pragma once
 
 #include <QRect>
@@ -33,7 +33,7 @@ public:
     int OnInitDialog();
     void OnSelchangePrinter();
     void OnBnClickedChart();
-    // Prints both pages; the dialog closes with 1 when they were printed, and
+    // Prints every page; the dialog closes with 1 when they were printed, and
     // stays open with a message naming the reason when they could not be.
     void OnBnClickedPrint();
 

@@ -14,7 +14,7 @@ QRect FitPageRect(const QRect& area, int pageW, int pageH);
 class KESTLOADLIB_API CDlgReportPreview : public QDialog {
     Q_OBJECT
 public:
-    // Page `page` (1 or 2) of the report of `source`, in the proportions of a
+    // Page `page` (from 1) of the report of `source`, in the proportions of a
     // paper of pageW by pageH, with the grey-scale flag and the chart option.
     CDlgReportPreview(const CReportSource& source, QWidget* parent, int pageW, int pageH, int page, int grey,
                       int chartOption);

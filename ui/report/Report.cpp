@@ -11,6 +11,7 @@
 #include "MngLegend.h"
 #include "NumText.h"
 #include "PathHelpers.h"
+#include "ReportCases.h"
 #include "Strings.h"
 #include "VerdictBox.h"
 
@@ -110,13 +111,27 @@ int CReport::Draw(CKestDC& dc, int page, int chartOption) {
     m_rcPayload = m_rcCrdSys = m_rcChart[0] = m_rcChart[1] = m_rcLoadTable = m_rcComment = QRect();
     m_nRowsShown = 0;
     m_bOmitted = false;
-    if (m_source.project != nullptr) m_legend = m_source.project->Robots;
+    m_matrix = CReportCaseMatrix();
+    m_nPageNumber = page;
+    m_strPageCaption.clear();
+    m_pProject = m_source.project;
+    m_pResult = m_source.result;
+    const CReportPage at = ReportPageAt(m_source.project, page);
+    if (at.caseIndex >= 0 && m_pProject != nullptr && m_pResult != nullptr) {
+        ReportCaseView(*m_pProject, *m_pResult, at.caseIndex, &m_caseProject, &m_caseResult);
+        m_strPageCaption = m_pProject->CaseDisplayName(at.caseIndex);
+        m_pProject = &m_caseProject;
+        m_pResult = &m_caseResult;
+    }
+    if (m_pProject != nullptr) m_legend = m_pProject->Robots;
     dc.SaveDC();
     dc.FrameRect(m_rcPrint, CLR_BLACK);
-    if (m_source.project != nullptr && m_source.result != nullptr && (page == 1 || page == 2)) {
+    if (m_pProject != nullptr && m_pResult != nullptr && at.sheet != CReportPage::NONE) {
         dc.SetBkMode(TRANSPARENT);
         dc.SelectPen(CKestPen::Solid(1, CLR_BLACK));
-        if (page == 1)
+        if (at.sheet == CReportPage::MATRIX)
+            m_matrix.DrawPage(dc, *this, DrawFrame(dc, page), *m_pProject, *m_pResult, m_bGreyScale != 0);
+        else if (at.sheet == CReportPage::LOADS)
             DrawPage1(dc);
         else
             DrawPage2(dc);
@@ -124,6 +139,8 @@ int CReport::Draw(CKestDC& dc, int page, int chartOption) {
     dc.RestoreDC();
     return 0;
 }
+
+int CReport::PageCount() const { return ReportPageCount(m_source.project); }
 
 int CReport::DrawFrame(CKestDC& dc, int page) {
     const int L = m_nLineH;
@@ -138,8 +155,18 @@ int CReport::DrawFrame(CKestDC& dc, int page) {
     Out(dc, m_fontTitle, CLR_BLACK, Trunc(R.width() * 0.1), baseline,
         QStringLiteral("%1 %2").arg(AppName(), m_source.version), TA_LEFT | TA_BOTTOM);
     Out(dc, m_fontNormal, CLR_BLACK, m_nPageW / 2, baseline, LoadKestString(IDS_REPORT), TA_LEFT | TA_BOTTOM);
-    Out(dc, m_fontNormal, CLR_BLACK, Right(R) - I, baseline, QStringLiteral("page %1").arg(page),
-        TA_RIGHT | TA_BOTTOM);
+    const QString pageText = QStringLiteral("page %1").arg(page);
+    Out(dc, m_fontNormal, CLR_BLACK, Right(R) - I, baseline, pageText, TA_RIGHT | TA_BOTTOM);
+    if (!m_strPageCaption.isEmpty()) {
+        // The load case, right of the report's name and ending before the page number.
+        const int from =
+            m_nPageW / 2 + QFontMetrics(m_fontNormal).horizontalAdvance(LoadKestString(IDS_REPORT)) + 2 * I;
+        const int to = Right(R) - 2 * I - QFontMetrics(m_fontNormal).horizontalAdvance(pageText);
+        Out(dc, m_fontSubHeading, CLR_BLACK, to, baseline,
+            QFontMetrics(m_fontSubHeading)
+                .elidedText(m_strPageCaption, Qt::ElideRight, std::max(0, to - from)),
+            TA_RIGHT | TA_BOTTOM);
+    }
 
     dc.SelectPen(CKestPen::Solid(1, CLR_BLACK));
     HLine(dc, R.left(), Right(R), m_nHeaderY);
@@ -148,7 +175,7 @@ int CReport::DrawFrame(CKestDC& dc, int page) {
 }
 
 void CReport::DrawPage1(CKestDC& dc) {
-    const int headerY = DrawFrame(dc, 1);
+    const int headerY = DrawFrame(dc, m_nPageNumber);
     const int L = m_nLineH;
     const int I = m_nIndent;
     const QRect& R = m_rcPrint;
@@ -156,8 +183,8 @@ void CReport::DrawPage1(CKestDC& dc) {
     const int H = R.height();
     const int mid = R.left() + W / 2;
     const int x0 = m_nMarginL + I;
-    const CProject& project = *m_source.project;
-    const CProjectResult& result = *m_source.result;
+    const CProject& project = *m_pProject;
+    const CProjectResult& result = *m_pResult;
     const unsigned line = DT_LEFT | DT_VCENTER;
 
     // General information.
@@ -326,12 +353,12 @@ void CReport::DrawPage1(CKestDC& dc) {
 
 QString CReport::WarningsText() const {
     QStringList lines;
-    for (const CLoadWarning& w : m_source.result->warnings) lines << QStringLiteral("\u2022 ") + w.text;
+    for (const CLoadWarning& w : m_pResult->warnings) lines << QStringLiteral("\u2022 ") + w.text;
     return lines.join(QLatin1Char('\n'));
 }
 
 int CReport::WarningsHeight() const {
-    if (m_source.result == nullptr || m_source.result->warnings.isEmpty()) return 0;
+    if (m_pResult == nullptr || m_pResult->warnings.isEmpty()) return 0;
     const int L = m_nLineH;
     const int width = Right(m_rcPrint) - m_nIndent - (m_nMarginL + m_nIndent);
     const QRect need =
@@ -346,13 +373,13 @@ void CReport::DrawChart(CKestDC& dc, const QRect& rc, int kind) {
                                            : QStringLiteral("Moment bar chart (Moment>Inertia)"));
     CDgmBarChart chart;
     chart.SetLegend(&m_legend);
-    chart.ShowResult(*m_source.result, kind);
+    chart.ShowResult(*m_pResult, kind);
     chart.Layout(rc);
     chart.Draw(dc, m_bGreyScale != 0, true, kind);
 }
 
 void CReport::DrawPage2(CKestDC& dc) {
-    const int headerY = DrawFrame(dc, 2);
+    const int headerY = DrawFrame(dc, m_nPageNumber);
     const int L = m_nLineH;
     const int I = m_nIndent;
     const int W = m_rcPrint.width();
@@ -411,7 +438,7 @@ bool CReport::DrawLoadTable(CKestDC& dc, int kind, int& y) {
     const int top = y;
     dc.SelectFont(m_fontNormal);
     dc.SetTextColor(CLR_BLACK);
-    const CLoadArray& list = m_source.project->LoadCalc.m_arrLoad[kind];
+    const CLoadArray& list = m_pProject->LoadCalc.m_arrLoad[kind];
     const auto drawLetter = [&](int bottom) {
         const QRect letter = LTRB(x0, top, tx - I / 2, bottom);
         dc.FillSolidRect(letter, CLR_LIGHTGRAY);

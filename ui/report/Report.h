@@ -7,6 +7,8 @@
 // coordinate-system picture, the payload diagram and one bar chart.
 // Page 2: the inertia chart when both charts are asked for, and the load
 // calculator's tables behind the four loads.
+// A project with several load cases gets the matrix of its cases first and
+// then pages 1 and 2 of every case, numbered through (ReportCases.h).
 #pragma once
 
 #include <QFont>
@@ -19,6 +21,7 @@
 #include "MngLegend.h"
 #include "Project.h"
 #include "ProjectResult.h"
+#include "ReportCaseMatrix.h"
 
 namespace kest {
 class CKestDC;
@@ -46,11 +49,14 @@ public:
 
     // Page size and margins in device units; 0.
     int Init(int pageWidth, int pageHeight, int left, int top, int right, int bottom);
-    // Frames the printable area and draws page 1 or 2 (any other number: the
-    // frame only); 0.
+    // Frames the printable area and draws page `page`, from 1 to PageCount()
+    // (any other number: the frame only); 0.
     int Draw(kest::CKestDC& dc, int page, int chartOption);
-    // The header of both pages; the y of the line under it.
+    // The header of every page, numbered `page`, with the page's caption; the
+    // y of the line under it.
     int DrawFrame(kest::CKestDC& dc, int page);
+    // The pages of the report: 2, or with several load cases 1 + 2 per case.
+    int PageCount() const;
 
     // Draws for a monochrome printer: black headings, grey pictures and charts.
     int m_bGreyScale = 0;
@@ -76,6 +82,8 @@ public:
     QRect m_rcWarnings;    // the loads' warnings at the foot of page 1 (empty: none)
     int m_nRowsShown = 0;  // load-table rows drawn on page 2
     bool m_bOmitted = false;
+    QString m_strPageCaption;    // the load case beside the page number (empty: none)
+    CReportCaseMatrix m_matrix;  // the matrix page of several load cases
 
 private:
     void DrawPage1(kest::CKestDC& dc);
@@ -92,6 +100,12 @@ private:
     QColor HeadingColor() const;
 
     CReportSource m_source;
+    // What the page being drawn shows: the source's, or one load case's view of it.
+    const CProject* m_pProject = nullptr;
+    const CProjectResult* m_pResult = nullptr;
+    CProject m_caseProject;
+    CProjectResult m_caseResult;
+    int m_nPageNumber = 0;
     CMngLegend m_legend;       // the project's robots, for the diagram and the charts
     CDgmPayload m_dgmPayload;  // the payload diagram of the results
 };

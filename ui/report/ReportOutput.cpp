@@ -23,12 +23,14 @@ bool PrintReportPages(QPagedPaintDevice& device, CReport& report, int chartOptio
     QPainter painter;
     if (!painter.begin(&device)) return false;
     CKestDC dc(&painter);
-    report.Draw(dc, 1, chartOption);
-    if (!device.newPage()) {
-        painter.end();
-        return false;
+    const int pages = report.PageCount();
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        report.Draw(dc, page, chartOption);
     }
-    report.Draw(dc, 2, chartOption);
     return painter.end();
 }
 

@@ -198,6 +198,14 @@ const Table& KoreanTable() {
          "%1: 중량 %2 kg인 툴의 무게중심이 플랜지 중심에서 %3 mm밖에 떨어져 있지 않습니다. 1 kg 이상의 "
          "툴은 그보다 멀리 뻗어 있습니다. 위치는 mm 값입니다. m 단위로 입력하지 않았는지 확인하십시오 "
          "(250 mm는 0.25가 아니라 250)."},
+        {IDS_RPT_CASES_TITLE, "부하 조건별 결과"},
+        {IDS_RPT_PROJECT_VERDICT, "프로젝트 판정"},
+        {IDS_RPT_ROBOT, "로봇"},
+        {IDS_RPT_WORST_CASE, "가장 나쁜 조건: %1"},
+        {IDS_RPT_CASES_NOTE,
+         "각 칸: 판정, 최대치, 여유. 프로젝트 판정은 로봇마다 가장 나쁜 부하 조건의 판정입니다. 이어지는 "
+         "쪽에 부하 조건마다 부하와 결과가 있습니다."},
+        {IDS_RPT_NO_ROBOTS, "비교할 로봇이 없습니다."},
     };
     return kTable;
 }
@@ -405,6 +413,14 @@ const Table& EnglishTable() {
          "%1: %2 kg with its centre of gravity only %3 mm from the flange centre; a tool of a kilogram "
          "or more reaches farther out. Positions are in millimetres: were they entered in metres (0.25 "
          "for 250 mm)?"},
+        {IDS_RPT_CASES_TITLE, "Results by load case"},
+        {IDS_RPT_PROJECT_VERDICT, "Project verdict"},
+        {IDS_RPT_ROBOT, "Robot"},
+        {IDS_RPT_WORST_CASE, "Worst case: %1"},
+        {IDS_RPT_CASES_NOTE,
+         "Each cell: the verdict, the governing limit and the headroom. The project verdict is each "
+         "robot's worst load case. The pages after this one give every load case's loads and results."},
+        {IDS_RPT_NO_ROBOTS, "No robot to compare."},
     };
     return kTable;
 }

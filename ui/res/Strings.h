@@ -149,6 +149,13 @@ enum StringId : int {
     IDS_LW_COG_FAR_TOOL = 41507,
     IDS_LW_COG_FAR_ADDLOAD = 41508,
     IDS_LW_COG_NEAR_FLANGE = 41509,
+    // The report of a project with several load cases (41640 to 41659).
+    IDS_RPT_CASES_TITLE = 41640,
+    IDS_RPT_PROJECT_VERDICT = 41641,
+    IDS_RPT_ROBOT = 41642,
+    IDS_RPT_WORST_CASE = 41643,
+    IDS_RPT_CASES_NOTE = 41644,
+    IDS_RPT_NO_ROBOTS = 41645,
 };
 
 // The text with this number in the current language, or empty text for an

@@ -192,6 +192,17 @@ const Table& KoreanTable() {
          "%1: 중량 %2 kg인 툴의 무게중심이 플랜지 중심에서 %3 mm밖에 떨어져 있지 않습니다. 1 kg 이상의 "
          "툴은 그보다 멀리 뻗어 있습니다. 위치는 mm 값입니다. m 단위로 입력하지 않았는지 확인하십시오 "
          "(250 mm는 0.25가 아니라 250)."},
+        {IDS_CASE_NAME_PROMPT, "%1의 이름 (비워 두면 번호로 표시):"},
+        {IDS_CASE_ADD_TIP, "현재 부하 조건의 복사본을 추가합니다"},
+        {IDS_CASE_RENAME_TIP, "현재 부하 조건의 이름을 바꿉니다"},
+        {IDS_CASE_REMOVE_TIP, "현재 부하 조건을 삭제합니다 (마지막 하나는 삭제할 수 없습니다)"},
+        {IDS_CASE_UP_TIP, "현재 부하 조건을 앞으로 옮깁니다"},
+        {IDS_CASE_DOWN_TIP, "현재 부하 조건을 뒤로 옮깁니다"},
+        {IDS_CASE_LIST_FULL, "프로젝트의 부하 조건은 %1개까지입니다."},
+        {IDS_CASE_MATRIX_ROBOT, "로봇"},
+        {IDS_CASE_MATRIX_PROJECT, "프로젝트 (최악)"},
+        {IDS_CASE_MATRIX_TIP, "칸을 누르면 그 부하 조건이 현재 조건이 됩니다"},
+        {IDS_CASE_REMOVE_ASK, "%1과(와) 그 네 가지 부하를 삭제하시겠습니까?"},
     };
     return kTable;
 }
@@ -393,6 +404,17 @@ const Table& EnglishTable() {
          "%1: %2 kg with its centre of gravity only %3 mm from the flange centre; a tool of a kilogram "
          "or more reaches farther out. Positions are in millimetres: were they entered in metres (0.25 "
          "for 250 mm)?"},
+        {IDS_CASE_NAME_PROMPT, "Name of %1 (empty: shown by its number):"},
+        {IDS_CASE_ADD_TIP, "Adds a copy of the current load case"},
+        {IDS_CASE_RENAME_TIP, "Renames the current load case"},
+        {IDS_CASE_REMOVE_TIP, "Removes the current load case (the last one cannot be removed)"},
+        {IDS_CASE_UP_TIP, "Moves the current load case one place earlier"},
+        {IDS_CASE_DOWN_TIP, "Moves the current load case one place later"},
+        {IDS_CASE_LIST_FULL, "A project holds at most %1 load cases."},
+        {IDS_CASE_MATRIX_ROBOT, "Robot"},
+        {IDS_CASE_MATRIX_PROJECT, "Project (worst)"},
+        {IDS_CASE_MATRIX_TIP, "Click a cell to make its load case current"},
+        {IDS_CASE_REMOVE_ASK, "Remove %1 and its four loads?"},
     };
     return kTable;
 }

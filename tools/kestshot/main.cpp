@@ -9,6 +9,8 @@
 //            [--iner-calc OUT.png]
 //            [--project FILE.kestload] [--report-pdf OUT.pdf] [--report-grey-pdf OUT.pdf]
 //            [--lang ko|en] [--size WxH]
+//            [--cases "NAME;m,x,y,z,ixx,iyy,izz|NAME;..."] [--current-case N]
+//            [--case-bar OUT.png]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
 // shows the calculator opened for the current robot with the given hand and
@@ -19,6 +21,11 @@
 // scale, with both bar charts. --lang gives every text of the pictures in
 // Korean (the default, whatever the locale or setting) or English. --size
 // shoots the window grown to W by H pixels (never below its smallest size).
+// --cases gives the project its load cases, each a name and the tool's load
+// (the arm loads are copied from the case before); --current-case makes one
+// of them current at the end; --result-tab -1 shows the last result tab (the
+// load-case matrix with several cases). --case-bar saves the case bar with the
+// load table under it.
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -121,7 +128,8 @@ int main(int argc, char** argv) {
     }
     QStringList robots, tool;
     QString greyPayload, greyMoment, toolCalcShot, loadCalc, inerCalc, project, reportPdf, reportGreyPdf;
-    QString verdictBox;
+    QString verdictBox, cases, caseBar;
+    int currentCase = -1;
     QStringList hand, workpiece;
     int handWork = 1;
     int resultTab = 0, loadTab = 0;
@@ -158,6 +166,12 @@ int main(int argc, char** argv) {
             reportPdf = value;
         else if (std::strcmp(argv[i], "--report-grey-pdf") == 0)
             reportGreyPdf = value;
+        else if (std::strcmp(argv[i], "--cases") == 0)
+            cases = value;
+        else if (std::strcmp(argv[i], "--current-case") == 0)
+            currentCase = value.toInt();
+        else if (std::strcmp(argv[i], "--case-bar") == 0)
+            caseBar = value;
         else if (std::strcmp(argv[i], "--verdict-box") == 0)
             verdictBox = value;
         else if (std::strcmp(argv[i], "--size") == 0) {
@@ -203,8 +217,24 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 7; ++i) kest::SetDlgItemText(dlg.m_pPgAddLoad[0], ids[i], tool[i]);
         dlg.DoAnalyse();
     }
+    const int loadIds[] = {kest::IDC_MASS, kest::IDC_LX,  kest::IDC_LY, kest::IDC_LZ,
+                           kest::IDC_IXX,  kest::IDC_IYY, kest::IDC_IZZ};
+    const QStringList caseList = cases.isEmpty() ? QStringList() : cases.split(QLatin1Char('|'));
+    for (int c = 0; c < caseList.size(); ++c) {
+        if (c > 0) dlg.OnCaseAdd();
+        dlg.Project().RenameCase(c, caseList[c].section(QLatin1Char(';'), 0, 0));
+        const QStringList load = caseList[c].section(QLatin1Char(';'), 1).split(QLatin1Char(','));
+        if (load.size() == 7) {
+            for (int i = 0; i < 7; ++i) kest::SetDlgItemText(dlg.m_pPgAddLoad[0], loadIds[i], load[i]);
+        }
+        dlg.DoAnalyse();
+    }
+    if (currentCase >= 0 && !dlg.OnCaseSelected(currentCase)) {
+        std::fprintf(stderr, "kestshot: no load case %d\n", currentCase);
+        return 3;
+    }
     if (!robots.isEmpty()) dlg.OnSelLegend(dlg.m_pMngLegend->Name(-1));
-    dlg.m_tabResult->setCurrentIndex(resultTab);
+    dlg.m_tabResult->setCurrentIndex(resultTab < 0 ? dlg.m_tabResult->count() - 1 : resultTab);
     dlg.m_tabAddLoad->setCurrentIndex(loadTab);
     QApplication::processEvents();
     const QPixmap shot = dlg.grab();
@@ -238,6 +268,16 @@ int main(int argc, char** argv) {
         !dlg.Client()->grab(dlg.m_rcResult.adjusted(-2, -2, 2, 2)).save(verdictBox)) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(verdictBox));
         return 1;
+    }
+    // The case bar and the load table under it, down to the load tabs.
+    if (!caseBar.isEmpty()) {
+        const QRect bar = kest::GetDlgItem(dlg.Client(), kest::IDC_CASE_LIST)->geometry();
+        const QRect tabs = kest::GetDlgItem(dlg.Client(), kest::IDC_TAB_ADDLOAD)->geometry();
+        const QRect area(0, bar.top() - 8, tabs.right() + 8, tabs.top() + 40 - (bar.top() - 8));
+        if (!dlg.Client()->grab(area).save(caseBar)) {
+            std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(caseBar));
+            return 1;
+        }
     }
     if (!toolCalcShot.isEmpty() && !ShootToolCalc(dlg, toolCalcShot, hand, workpiece, handWork)) return 1;
     if (!inerCalc.isEmpty()) {

@@ -39,6 +39,8 @@ void CDlgMain::SetupCaseBar() {
     if (auto* list = DlgItem<QComboBox>(m_pClient, IDC_CASE_LIST)) {
         connect(list, &QComboBox::activated, this, [this](int i) { OnCaseSelected(i); });
     }
+    // With the load-case tab the result tabs may not all fit their texts: they are cut with "…".
+    m_tabResult->setElideMode(Qt::ElideRight);
     m_pPgCaseMatrix = new CPgCaseMatrix(this, m_pClient);
     m_pPgCaseMatrix->setGeometry(m_pPgPayload->geometry());
     m_pPgCaseMatrix->hide();

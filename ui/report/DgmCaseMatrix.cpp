@@ -19,7 +19,7 @@ namespace {
 
 // Shares of the width: the robots' names and the project's verdict; the cases
 // share the rest.
-constexpr double kNameShare = 0.17;
+constexpr double kNameShare = 0.19;
 constexpr double kProjectShare = 0.17;
 
 // The header's and a robot row's height in R.
@@ -30,15 +30,32 @@ int RowHeight(const QRect& R, int robots) {
     return std::max(8, rest / std::max(3, robots));
 }
 
-// The lines of one cell, each cut with "…" to the cell's width.
-void DrawLines(CKestDC& dc, const QRect& cell, const QStringList& lines, unsigned align) {
+// The lines of one cell, each broken at spaces to the cell's width, and a
+// word still too wide cut with "…"; the lines are centred in height.
+void DrawLines(CKestDC& dc, const QRect& cell, const QStringList& texts, unsigned align) {
     const QFontMetrics fm(dc.painter()->font());
     const int lineH = fm.height();
-    const int top = cell.top() + std::max(0, (cell.height() - lineH * static_cast<int>(lines.size())) / 2);
     const int pad = std::max(2, lineH / 5);
+    const int width = cell.width() - 2 * pad;
+    QStringList lines;
+    for (const QString& text : texts) {
+        QString line;
+        for (const QString& word : text.split(QLatin1Char(' '))) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && fm.horizontalAdvance(longer) > width) {
+                lines << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines << line;
+    }
+    const int fit = std::max(1, cell.height() / std::max(1, lineH));
+    while (lines.size() > fit) lines.removeLast();
+    const int top = cell.top() + std::max(0, (cell.height() - lineH * static_cast<int>(lines.size())) / 2);
     for (int k = 0; k < lines.size(); ++k) {
-        const QRect row(cell.left() + pad, top + k * lineH, cell.width() - 2 * pad, lineH);
-        if (row.bottom() > cell.bottom() + 1) break;
+        const QRect row(cell.left() + pad, top + k * lineH, width, lineH);
         dc.DrawText(fm.elidedText(lines[k], Qt::ElideRight, row.width()), row,
                     align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
@@ -117,7 +134,7 @@ void CDgmCaseMatrix::Draw(CKestDC& dc, const QRect& R, const CProject& project, 
         dc.SelectBrush(CKestBrush::SolidColor(CLR_WHITE));
         dc.Rectangle(nameCell);
         dc.SetTextColor(CLR_BLACK);
-        dc.SelectFont(bold);
+        dc.SelectFont(normal);
         DrawLines(dc, nameCell, {project.Robots.Name(r)}, DT_LEFT);
 
         // A case's cell: the verdict's colour, the governing limit and the headroom.
@@ -134,7 +151,9 @@ void CDgmCaseMatrix::Draw(CKestDC& dc, const QRect& R, const CProject& project, 
                 lines << res->verdict.text;
             } else {
                 if (res->governing.valid) lines << res->governing.Text();
-                lines << HeadroomText(res->headroom);
+                // "+3.2 kg · CoG ≤ 245 mm" on two lines.
+                for (const QString& part : HeadroomText(res->headroom).split(QStringLiteral(" · ")))
+                    lines << part;
             }
             dc.SelectFont(normal);
             DrawLines(dc, rc, lines, DT_CENTER);

@@ -8,9 +8,9 @@
 //            [--workpiece m,x,y,z,ixx,iyy,izz] [--hand-work 0|1] [--load-calc OUT.png]
 //            [--iner-calc OUT.png]
 //            [--project FILE.kestload] [--report-pdf OUT.pdf] [--report-grey-pdf OUT.pdf]
+//            [--cases "FIRST;NAME=m,x,y,z,ixx,iyy,izz;..."]
 //            [--lang ko|en] [--size WxH]
-//            [--cases "NAME;m,x,y,z,ixx,iyy,izz|NAME;..."] [--current-case N]
-//            [--case-bar OUT.png]
+//            [--current-case N] [--case-bar OUT.png]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
 // shows the calculator opened for the current robot with the given hand and
@@ -18,14 +18,15 @@
 // file is its window over example lists of part loads. --project opens a
 // project (and analyses it) instead of choosing robots; the report files are
 // the printed report of what the window then shows, in colour and in grey
-// scale, with both bar charts. --lang gives every text of the pictures in
+// scale, with both bar charts. --cases makes load cases of the project: the
+// first entry names the loads the window shows, each further one is a copy of
+// them with that tool (centre of gravity in mm, inertias in kg·m²); the window
+// then shows the first. --lang gives every text of the pictures in
 // Korean (the default, whatever the locale or setting) or English. --size
 // shoots the window grown to W by H pixels (never below its smallest size).
-// --cases gives the project its load cases, each a name and the tool's load
-// (the arm loads are copied from the case before); --current-case makes one
-// of them current at the end; --result-tab -1 shows the last result tab (the
-// load-case matrix with several cases). --case-bar saves the case bar with the
-// load table under it.
+// --current-case makes that load case current at the end (after --cases);
+// --result-tab -1 shows the last result tab (the load-case matrix with
+// several cases); --case-bar saves the case bar with the load table under it.
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -217,16 +218,20 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 7; ++i) kest::SetDlgItemText(dlg.m_pPgAddLoad[0], ids[i], tool[i]);
         dlg.DoAnalyse();
     }
-    const int loadIds[] = {kest::IDC_MASS, kest::IDC_LX,  kest::IDC_LY, kest::IDC_LZ,
-                           kest::IDC_IXX,  kest::IDC_IYY, kest::IDC_IZZ};
-    const QStringList caseList = cases.isEmpty() ? QStringList() : cases.split(QLatin1Char('|'));
-    for (int c = 0; c < caseList.size(); ++c) {
-        if (c > 0) dlg.OnCaseAdd();
-        dlg.Project().RenameCase(c, caseList[c].section(QLatin1Char(';'), 0, 0));
-        const QStringList load = caseList[c].section(QLatin1Char(';'), 1).split(QLatin1Char(','));
-        if (load.size() == 7) {
-            for (int i = 0; i < 7; ++i) kest::SetDlgItemText(dlg.m_pPgAddLoad[0], loadIds[i], load[i]);
+    if (!cases.isEmpty()) {
+        CProject& p = dlg.Project();
+        const QStringList entries = cases.split(QLatin1Char(';'));
+        p.RenameCase(0, entries[0]);
+        for (int k = 1; k < entries.size(); ++k) {
+            const QStringList v = entries[k].section(QLatin1Char('='), 1).split(QLatin1Char(','));
+            if (v.size() != 7 || !p.AddCase(entries[k].section(QLatin1Char('='), 0, 0))) {
+                std::fprintf(stderr, "kestshot: bad load case %s\n", qPrintable(entries[k]));
+                return 64;
+            }
+            p.Loads.tool.Set(v[0].toDouble(), v[1].toDouble() / 1000.0, v[2].toDouble() / 1000.0,
+                             v[3].toDouble() / 1000.0, v[4].toDouble(), v[5].toDouble(), v[6].toDouble());
         }
+        p.SelectCase(0);
         dlg.DoAnalyse();
     }
     if (currentCase >= 0 && !dlg.OnCaseSelected(currentCase)) {

@@ -16,6 +16,7 @@
 #include "DlgCaseName.h"
 #include "DrawMath.h"
 #include "MessageBox.h"
+#include "PgBarChart.h"
 #include "PgCaseMatrix.h"
 #include "PgPayload.h"
 #include "ProjectResult.h"
@@ -208,6 +209,20 @@ TEST_F(LoadCasesWindow, MatrixShowsEveryCaseAsAOneCaseAnalysisAndAClickMakesTheC
     const int detailH = dlg->m_rcResult.height() - Trunc(0.35 * dlg->m_rcResult.height()) - 2;
     EXPECT_LE(lineH * static_cast<int>(detail.size()), detailH) << detail.size();
     EXPECT_EQ(client.pixelColor(Right(dlg->m_rcResult) - 4, dlg->m_rcResult.top() + 4), CLR_GREEN);
+
+    // Hiding and showing the inertia tab leaves the load-case tab last.
+    dlg->m_bShowInertia = 0;
+    dlg->ApplyInertiaView(true);
+    EXPECT_EQ(ResultTabs()->count(), 3);
+    EXPECT_TRUE(dlg->CaseResultTabShown());
+    ResultTabs()->setCurrentIndex(2);
+    EXPECT_TRUE(page->isVisible());
+    dlg->m_bShowInertia = 1;
+    dlg->ApplyInertiaView(true);
+    EXPECT_EQ(ResultTabs()->count(), 4);
+    EXPECT_TRUE(dlg->m_pPgInertiaChart->isVisible());
+    ResultTabs()->setCurrentIndex(3);
+    EXPECT_TRUE(page->isVisible());
 
     // Back to the heavy case through the list: the diagram follows again.
     emit Cases()->activated(1);

@@ -40,7 +40,7 @@ TEST(DialogUnits, TemplatePlacesControlsByBaseUnits) {
     EXPECT_LE(u.baseX(), 7);
     EXPECT_GE(u.baseY(), 13);
     EXPECT_LE(u.baseY(), 16);
-    EXPECT_EQ(size, QSize(MulDiv(553, u.baseX(), 4), MulDiv(305, u.baseY(), 8)));
+    EXPECT_EQ(size, QSize(MulDiv(553, u.baseX(), 4), MulDiv(321, u.baseY(), 8)));
     QWidget* company = GetDlgItem(&dlg, IDC_COMPANY);
     ASSERT_NE(company, nullptr);
     EXPECT_EQ(company->geometry(), QRect(MulDiv(60, u.baseX(), 4), MulDiv(31, u.baseY(), 8),

@@ -10,6 +10,7 @@
 //            [--project FILE.kestload] [--report-pdf OUT.pdf] [--report-grey-pdf OUT.pdf]
 //            [--cases "FIRST;NAME=m,x,y,z,ixx,iyy,izz;..."]
 //            [--lang ko|en] [--size WxH]
+//            [--current-case N] [--case-bar OUT.png]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
 // shows the calculator opened for the current robot with the given hand and
@@ -23,6 +24,9 @@
 // then shows the first. --lang gives every text of the pictures in
 // Korean (the default, whatever the locale or setting) or English. --size
 // shoots the window grown to W by H pixels (never below its smallest size).
+// --current-case makes that load case current at the end (after --cases);
+// --result-tab -1 shows the last result tab (the load-case matrix with
+// several cases); --case-bar saves the case bar with the load table under it.
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -125,7 +129,8 @@ int main(int argc, char** argv) {
     }
     QStringList robots, tool;
     QString greyPayload, greyMoment, toolCalcShot, loadCalc, inerCalc, project, reportPdf, reportGreyPdf;
-    QString verdictBox, cases;
+    QString verdictBox, cases, caseBar;
+    int currentCase = -1;
     QStringList hand, workpiece;
     int handWork = 1;
     int resultTab = 0, loadTab = 0;
@@ -164,6 +169,10 @@ int main(int argc, char** argv) {
             reportGreyPdf = value;
         else if (std::strcmp(argv[i], "--cases") == 0)
             cases = value;
+        else if (std::strcmp(argv[i], "--current-case") == 0)
+            currentCase = value.toInt();
+        else if (std::strcmp(argv[i], "--case-bar") == 0)
+            caseBar = value;
         else if (std::strcmp(argv[i], "--verdict-box") == 0)
             verdictBox = value;
         else if (std::strcmp(argv[i], "--size") == 0) {
@@ -225,8 +234,12 @@ int main(int argc, char** argv) {
         p.SelectCase(0);
         dlg.DoAnalyse();
     }
+    if (currentCase >= 0 && !dlg.OnCaseSelected(currentCase)) {
+        std::fprintf(stderr, "kestshot: no load case %d\n", currentCase);
+        return 3;
+    }
     if (!robots.isEmpty()) dlg.OnSelLegend(dlg.m_pMngLegend->Name(-1));
-    dlg.m_tabResult->setCurrentIndex(resultTab);
+    dlg.m_tabResult->setCurrentIndex(resultTab < 0 ? dlg.m_tabResult->count() - 1 : resultTab);
     dlg.m_tabAddLoad->setCurrentIndex(loadTab);
     QApplication::processEvents();
     const QPixmap shot = dlg.grab();
@@ -260,6 +273,16 @@ int main(int argc, char** argv) {
         !dlg.Client()->grab(dlg.m_rcResult.adjusted(-2, -2, 2, 2)).save(verdictBox)) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(verdictBox));
         return 1;
+    }
+    // The case bar and the load table under it, down to the load tabs.
+    if (!caseBar.isEmpty()) {
+        const QRect bar = kest::GetDlgItem(dlg.Client(), kest::IDC_CASE_LIST)->geometry();
+        const QRect tabs = kest::GetDlgItem(dlg.Client(), kest::IDC_TAB_ADDLOAD)->geometry();
+        const QRect area(0, bar.top() - 8, tabs.right() + 8, tabs.top() + 40 - (bar.top() - 8));
+        if (!dlg.Client()->grab(area).save(caseBar)) {
+            std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(caseBar));
+            return 1;
+        }
     }
     if (!toolCalcShot.isEmpty() && !ShootToolCalc(dlg, toolCalcShot, hand, workpiece, handWork)) return 1;
     if (!inerCalc.isEmpty()) {

@@ -31,6 +31,7 @@
 #include "PathHelpers.h"
 #include "PgAddLoad.h"
 #include "PgBarChart.h"
+#include "PgCaseMatrix.h"
 #include "PgPayload.h"
 #include "RecoveryStore.h"
 #include "Strings.h"
@@ -230,6 +231,7 @@ int CDlgMain::OnInitDialog() {
                         static_cast<QWidget*>(m_pPgMomentChart)}) {
         pg->setGeometry(resRect);
     }
+    SetupCaseBar();
     ShowPgResult(0);
 
     m_pPgPayload->Diagram().SetLegend(m_pMngLegend);
@@ -281,7 +283,8 @@ int CDlgMain::OnInitDialog() {
 void CDlgMain::DisableEngineCommands() {
     // Without the engine nothing can be analysed: only leaving the window stays.
     for (int id : {IDC_ANALYSE, IDC_DEFAULT, IDC_ADD_LEG, IDC_SUB_LEG, IDC_MOVE_UP, IDC_MOVE_DN,
-                   IDC_LOAD_CALC, IDC_TOOL_CALC, IDC_LB_MECH}) {
+                   IDC_LOAD_CALC, IDC_TOOL_CALC, IDC_LB_MECH, IDC_CASE_LIST, IDC_CASE_ADD, IDC_CASE_RENAME,
+                   IDC_CASE_REMOVE, IDC_CASE_UP, IDC_CASE_DOWN}) {
         if (QWidget* w = GetDlgItem(m_pClient, id)) w->setEnabled(false);
     }
     for (QAction* a : std::as_const(m_actions)) {
@@ -332,11 +335,13 @@ void CDlgMain::ShowPgAddLoad(int page) {
 }
 
 void CDlgMain::ShowPgResult(int page) {
-    QWidget* shown = page == 0   ? static_cast<QWidget*>(m_pPgPayload)
+    const bool cases = m_pCasesTabBody != nullptr && m_tabResult->widget(page) == m_pCasesTabBody;
+    QWidget* shown = cases       ? static_cast<QWidget*>(m_pPgCaseMatrix)
+                     : page == 0 ? static_cast<QWidget*>(m_pPgPayload)
                      : page == 1 ? static_cast<QWidget*>(m_pPgMomentChart)
                                  : static_cast<QWidget*>(m_pPgInertiaChart);
     for (QWidget* pg : {static_cast<QWidget*>(m_pPgPayload), static_cast<QWidget*>(m_pPgMomentChart),
-                        static_cast<QWidget*>(m_pPgInertiaChart)}) {
+                        static_cast<QWidget*>(m_pPgInertiaChart), static_cast<QWidget*>(m_pPgCaseMatrix)}) {
         if (pg) pg->setVisible(pg == shown);
     }
 }
@@ -384,13 +389,15 @@ void CDlgMain::ApplyInertiaView(bool select) {
     if (QAction* hide = CommandAction(ID_VIEW_INERTIA_HIDE)) hide->setChecked(m_bShowInertia != 1);
     if (m_pPgPayload == nullptr) return;
     if (m_bShowInertia == 1) {
-        if (m_tabResult->count() < 3) AddTab(m_tabResult, QString::fromLatin1(kResultTabs[2]), 2);
+        // The inertia tab is the third, before the load-case tab.
+        if (m_tabResult->count() - (CaseResultTabShown() ? 1 : 0) < 3)
+            AddTab(m_tabResult, QString::fromLatin1(kResultTabs[2]), 2);
         if (select) {
             m_tabResult->setCurrentIndex(2);
             ShowPgResult(2);
         }
     } else {
-        if (m_tabResult->count() > 2) {
+        if (m_tabResult->count() > 2 && m_tabResult->widget(2) != m_pCasesTabBody) {
             QWidget* body = m_tabResult->widget(2);
             m_tabResult->removeTab(2);
             delete body;
@@ -407,6 +414,7 @@ void CDlgMain::RelayoutResultPages() {
     if (m_pPgPayload) m_pPgPayload->Relayout();
     if (m_pPgInertiaChart) m_pPgInertiaChart->Relayout();
     if (m_pPgMomentChart) m_pPgMomentChart->Relayout();
+    if (m_pPgCaseMatrix) m_pPgCaseMatrix->Relayout();
 }
 
 void CDlgMain::OnDestroy() {
@@ -423,6 +431,8 @@ void CDlgMain::OnDestroy() {
     m_pPgInertiaChart = nullptr;
     delete m_pPgMomentChart;
     m_pPgMomentChart = nullptr;
+    delete m_pPgCaseMatrix;
+    m_pPgCaseMatrix = nullptr;
     m_pMngLegend = nullptr;
     UnloadModule();
 }

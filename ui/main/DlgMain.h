@@ -37,6 +37,7 @@ struct CRecoveryCopy;
 class CPgAddLoad;
 class CPgBarChart;
 class CPgPayload;
+class CPgCaseMatrix;
 class CLoadWarningsLine;
 
 // One field of every robot's result, by the robot's index in the comparison
@@ -174,6 +175,26 @@ public:
     // The pause after typing before the analysis, in milliseconds (300).
     void SetAutoAnalyseDelay(int ms);
 
+    // Load cases (DlgMainCases.cpp). Each makes its change, marks the project
+    // modified and analyses; the load pages then show the current case.
+    // Makes case i current (the case list, a cell of the load-case matrix);
+    // the loads on screen are first kept in the case shown. False when a field
+    // holds no number (reported) or i is outside the list.
+    bool OnCaseSelected(int i);
+    // Adds a copy of the current case, unnamed, after the last, and shows it.
+    void OnCaseAdd();
+    // Asks for the current case's new name.
+    void OnCaseRename();
+    // Removes the current case after asking; the last case cannot be removed.
+    void OnCaseRemove();
+    void OnCaseMoveUp();
+    void OnCaseMoveDown();
+    void OnCaseMove(int step);
+    // The case list and its buttons, and the load-case result tab (shown with
+    // more than one case), as the project says.
+    void UpdateCaseBar();
+    bool CaseResultTabShown() const;
+
     // Recovery copies of unsaved work (DlgMainRecovery.cpp).
     // Writes the copy now when the project is modified; true when written.
     bool WriteRecoveryCopy();
@@ -255,6 +276,8 @@ public:
     CPgPayload* m_pPgPayload = nullptr;
     CPgBarChart* m_pPgInertiaChart = nullptr;
     CPgBarChart* m_pPgMomentChart = nullptr;
+    CPgCaseMatrix* m_pPgCaseMatrix = nullptr;
+    QWidget* m_pCasesTabBody = nullptr;            // the load-case tab's body while the tab is there
     CLoadWarningsLine* m_pLoadWarnings = nullptr;  // under the load table
     QTabWidget* m_tabAddLoad = nullptr;
     QTabWidget* m_tabResult = nullptr;
@@ -274,6 +297,8 @@ protected:
 
 private:
     void BuildMenu();
+    void SetupCaseBar();
+    bool ApplyCaseChange(bool changed);
     void CreateToolBar();
     void OnCommand(int id);
     void ConnectControls();

@@ -102,6 +102,8 @@ int CDlgMain::DoAnalyseSub() {
 
 int CDlgMain::DoAnalyse() {
     const int rc = DoAnalyseSub();
+    // The case bar and the load-case tab follow the project (new, opened, restored).
+    UpdateCaseBar();
     // Whatever the outcome, the pages and the verdict box show the state now:
     // an empty list gives empty pages with their initial axes.
     RelayoutResultPages();

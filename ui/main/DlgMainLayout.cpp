@@ -9,6 +9,7 @@
 #include "DlgMain.h"
 #include "DrawMath.h"
 #include "PgBarChart.h"
+#include "PgCaseMatrix.h"
 #include "PgPayload.h"
 #include "Templates.h"
 
@@ -62,8 +63,8 @@ void CDlgMain::LayoutClient() {
     if (m_pPgPayload == nullptr) return;  // not initialised, or no engine
     const QRect resRect = m_tabResult->geometry().adjusted(5, 31, -10, -10);
     for (QWidget* pg : {static_cast<QWidget*>(m_pPgPayload), static_cast<QWidget*>(m_pPgInertiaChart),
-                        static_cast<QWidget*>(m_pPgMomentChart)}) {
-        pg->setGeometry(resRect);
+                        static_cast<QWidget*>(m_pPgMomentChart), static_cast<QWidget*>(m_pPgCaseMatrix)}) {
+        if (pg) pg->setGeometry(resRect);
     }
     m_rcResult = GetDlgItem(m_pClient, IDC_RESULT_BOX)->geometry();
     m_rcImgMech = GetDlgItem(m_pClient, IDC_IMG_MECH)->geometry();

@@ -206,6 +206,17 @@ const Table& KoreanTable() {
          "각 칸: 판정, 최대치, 여유. 프로젝트 판정은 로봇마다 가장 나쁜 부하 조건의 판정입니다. 이어지는 "
          "쪽에 부하 조건마다 부하와 결과가 있습니다."},
         {IDS_RPT_NO_ROBOTS, "비교할 로봇이 없습니다."},
+        {IDS_CASE_NAME_PROMPT, "%1의 이름 (비워 두면 번호로 표시):"},
+        {IDS_CASE_ADD_TIP, "현재 부하 조건의 복사본을 추가합니다"},
+        {IDS_CASE_RENAME_TIP, "현재 부하 조건의 이름을 바꿉니다"},
+        {IDS_CASE_REMOVE_TIP, "현재 부하 조건을 삭제합니다 (마지막 하나는 삭제할 수 없습니다)"},
+        {IDS_CASE_UP_TIP, "현재 부하 조건을 앞으로 옮깁니다"},
+        {IDS_CASE_DOWN_TIP, "현재 부하 조건을 뒤로 옮깁니다"},
+        {IDS_CASE_LIST_FULL, "프로젝트의 부하 조건은 %1개까지입니다."},
+        {IDS_CASE_MATRIX_ROBOT, "로봇"},
+        {IDS_CASE_MATRIX_PROJECT, "프로젝트 (최악)"},
+        {IDS_CASE_MATRIX_TIP, "칸을 누르면 그 부하 조건이 현재 조건이 됩니다"},
+        {IDS_CASE_REMOVE_ASK, "%1과(와) 그 네 가지 부하를 삭제하시겠습니까?"},
     };
     return kTable;
 }
@@ -421,6 +432,17 @@ const Table& EnglishTable() {
          "Each cell: the verdict, the governing limit and the headroom. The project verdict is each "
          "robot's worst load case. The pages after this one give every load case's loads and results."},
         {IDS_RPT_NO_ROBOTS, "No robot to compare."},
+        {IDS_CASE_NAME_PROMPT, "Name of %1 (empty: shown by its number):"},
+        {IDS_CASE_ADD_TIP, "Adds a copy of the current load case"},
+        {IDS_CASE_RENAME_TIP, "Renames the current load case"},
+        {IDS_CASE_REMOVE_TIP, "Removes the current load case (the last one cannot be removed)"},
+        {IDS_CASE_UP_TIP, "Moves the current load case one place earlier"},
+        {IDS_CASE_DOWN_TIP, "Moves the current load case one place later"},
+        {IDS_CASE_LIST_FULL, "A project holds at most %1 load cases."},
+        {IDS_CASE_MATRIX_ROBOT, "Robot"},
+        {IDS_CASE_MATRIX_PROJECT, "Project (worst)"},
+        {IDS_CASE_MATRIX_TIP, "Click a cell to make its load case current"},
+        {IDS_CASE_REMOVE_ASK, "Remove %1 and its four loads?"},
     };
     return kTable;
 }

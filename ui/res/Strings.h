@@ -156,6 +156,18 @@ enum StringId : int {
     IDS_RPT_WORST_CASE = 41643,
     IDS_RPT_CASES_NOTE = 41644,
     IDS_RPT_NO_ROBOTS = 41645,
+    // The load-case bar and the load-case matrix.
+    IDS_CASE_NAME_PROMPT = 41620,
+    IDS_CASE_ADD_TIP = 41621,
+    IDS_CASE_RENAME_TIP = 41622,
+    IDS_CASE_REMOVE_TIP = 41623,
+    IDS_CASE_UP_TIP = 41624,
+    IDS_CASE_DOWN_TIP = 41625,
+    IDS_CASE_LIST_FULL = 41626,
+    IDS_CASE_MATRIX_ROBOT = 41627,
+    IDS_CASE_MATRIX_PROJECT = 41628,
+    IDS_CASE_MATRIX_TIP = 41629,
+    IDS_CASE_REMOVE_ASK = 41630,
 };
 
 // The text with this number in the current language, or empty text for an

@@ -11,7 +11,7 @@ const DlgTemplate kMain = {
     IDD_MAIN,
     "KestLoad",
     553,
-    305,
+    321,
     "Arial",
     9,
     {
@@ -30,23 +30,47 @@ const DlgTemplate kMain = {
         {IDC_ENGINEER, K::Edit, 60, 89, 154, 14, "", ST_AUTOHSCROLL | ST_BORDER},
         {-1, K::Static, 16, 105, 45, 8, "설명", ST_NONE, "Comment"},
         {IDC_COMMENT, K::Edit, 60, 104, 154, 23, "", ST_MULTILINE | ST_VSCROLL | ST_WANTRETURN | ST_BORDER},
-        {IDC_IN_TABLE, K::Static, 7, 141, 218, 65, "", ST_HIDDEN},
-        {IDC_LOAD_WARNINGS, K::Static, 7, 206, 218, 9, "", ST_HIDDEN},
-        {IDC_TAB_ADDLOAD, K::Tab, 7, 215, 218, 83, "", ST_NONE},
-        {IDC_LOAD_CALC, K::PushButton, 98, 235, 41, 14, "부하계산기", ST_NONE, "Load calc."},
-        {IDC_TOOL_CALC, K::PushButton, 141, 235, 38, 14, "툴 계산기", ST_NONE, "Tool calc."},
-        {IDC_DEFAULT, K::PushButton, 181, 235, 38, 14, "기본값", ST_MULTILINE, "Default"},
+        // The load cases: the list, add (a copy of the current), rename, remove and move.
+        {IDC_CASE_LIST, K::ComboDropList, 7, 140, 76, 12, "", ST_VSCROLL},
+        {IDC_CASE_ADD, K::PushButton, 85, 139, 30, 14, "추가", ST_NONE, "Add"},
+        {IDC_CASE_RENAME, K::PushButton, 117, 139, 38, 14, "이름 변경", ST_NONE, "Rename"},
+        {IDC_CASE_REMOVE, K::PushButton, 157, 139, 32, 14, "삭제", ST_NONE, "Remove"},
+        {IDC_CASE_UP, K::PushButton, 191, 139, 17, 14, "<", ST_ICON},
+        {IDC_CASE_DOWN, K::PushButton, 208, 139, 17, 14, ">", ST_ICON},
+        {IDC_IN_TABLE, K::Static, 7, 157, 218, 65, "", ST_HIDDEN},
+        {IDC_LOAD_WARNINGS, K::Static, 7, 222, 218, 9, "", ST_HIDDEN},
+        {IDC_TAB_ADDLOAD, K::Tab, 7, 231, 218, 83, "", ST_NONE},
+        {IDC_LOAD_CALC, K::PushButton, 98, 251, 41, 14, "부하계산기", ST_NONE, "Load calc."},
+        {IDC_TOOL_CALC, K::PushButton, 141, 251, 38, 14, "툴 계산기", ST_NONE, "Tool calc."},
+        {IDC_DEFAULT, K::PushButton, 181, 251, 38, 14, "기본값", ST_MULTILINE, "Default"},
         {IDC_TAB_RESULT, K::Tab, 232, 16, 235, 198, "", ST_NONE},
         {IDC_NOTICE, K::Static, 232, 215, 235, 17, "", ST_HIDDEN | ST_CENTER},
-        {IDC_ANALYSE, K::PushButton, 232, 232, 40, 65, "분석", ST_NONE, "Analyse"},
-        {IDC_RESULT_BOX, K::Static, 275, 232, 192, 65, "", ST_HIDDEN | ST_CENTER},
+        {IDC_ANALYSE, K::PushButton, 232, 232, 40, 81, "분석", ST_NONE, "Analyse"},
+        {IDC_RESULT_BOX, K::Static, 275, 232, 192, 81, "", ST_HIDDEN | ST_CENTER},
         {IDC_LB_MECH, K::ListBox, 478, 16, 68, 177, "", ST_SORT | ST_VSCROLL},
         {IDC_ADD_LEG, K::PushButton, 478, 196, 17, 15, "+", ST_ICON},
         {IDC_SUB_LEG, K::PushButton, 495, 196, 17, 15, "-", ST_ICON},
         {IDC_MOVE_UP, K::PushButton, 512, 196, 17, 15, "^", ST_ICON},
         {IDC_MOVE_DN, K::PushButton, 529, 196, 17, 15, "V", ST_ICON},
-        {IDC_IMG_MECH, K::Static, 478, 227, 68, 70, "", ST_HIDDEN | ST_CENTER},
+        {IDC_IMG_MECH, K::Static, 478, 227, 68, 86, "", ST_HIDDEN | ST_CENTER},
     },
+};
+
+// The name of a load case.
+const DlgTemplate kCaseName = {
+    IDD_CASE_NAME,
+    "부하 조건 이름",
+    220,
+    62,
+    "Arial",
+    9,
+    {
+        {IDC_CASE_NAME_PROMPT, K::Static, 7, 8, 206, 8, "", ST_NONE},
+        {IDC_CASE_NAME, K::Edit, 7, 20, 206, 14, "", ST_AUTOHSCROLL | ST_BORDER},
+        {IDOK_BUTTON, K::PushButton, 109, 41, 50, 14, "확인", ST_DEFAULT, "OK"},
+        {2, K::PushButton, 163, 41, 50, 14, "취소", ST_NONE, "Cancel"},
+    },
+    "Load case name",
 };
 
 const DlgTemplate kPgPayload = {IDD_PG_PAYLOAD, "", 213, 182, "Arial", 9, {}};
@@ -453,6 +477,7 @@ const DlgTemplate* FindDlgTemplate(int id) {
         {IDD_FILE_PROP, &kFileProp},
         {IDD_LOAD_CALC, &kLoadCalc},
         {IDD_INER_CALC, &kInerCalc},
+        {IDD_CASE_NAME, &kCaseName},
         {IDD_REPORT, &kReport},
     };
     const auto it = kAll.find(id);

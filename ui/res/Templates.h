@@ -20,6 +20,7 @@ enum ResourceId : int {
     IDD_FILE_PROP = 13021,
     IDD_LOAD_CALC = 13022,
     IDD_INER_CALC = 13027,
+    IDD_CASE_NAME = 13029,
     IDR_MAIN_TOOLBAR = 13008,
 };
 
@@ -70,6 +71,15 @@ enum ControlId : int {
     IDC_IN_TABLE = 13034,
     IDC_TOOL_CALC = 13035,
     IDC_LOAD_CALC = 13036,
+    // the load-case bar above the load table, and the case name dialog
+    IDC_CASE_LIST = 13200,
+    IDC_CASE_ADD = 13201,
+    IDC_CASE_RENAME = 13202,
+    IDC_CASE_REMOVE = 13203,
+    IDC_CASE_UP = 13204,
+    IDC_CASE_DOWN = 13205,
+    IDC_CASE_NAME = 13206,
+    IDC_CASE_NAME_PROMPT = 13207,
     // additional-load page
     IDC_MASS = 13001,
     IDC_LX = 13002,

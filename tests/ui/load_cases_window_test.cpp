@@ -7,8 +7,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include "CliRun.h"
 #include "Colors.h"
 #include "DgmCaseMatrix.h"
 #include "DgmPayload.h"
@@ -228,4 +230,19 @@ TEST_F(LoadCasesWindow, MatrixShowsEveryCaseAsAOneCaseAnalysisAndAClickMakesTheC
     emit Cases()->activated(1);
     EXPECT_EQ(dlg->m_pPgPayload->Diagram().dLoadR[1], heavyR);
     EXPECT_GE(dlg->m_nVerdict[1], 3);
+}
+
+// A project with cases opened in the window shows its current case, is not
+// modified, and saves back byte for byte; the other cases stay in the file.
+TEST_F(LoadCasesWindow, AnOpenedProjectWithCasesSavesBackUnchanged) {
+    const QString example = Example("gripper-load-cases.kestload");
+    ASSERT_EQ(dlg->OpenPrj(example), 0);
+    EXPECT_EQ(dlg->IsModified(), 0);
+    ASSERT_EQ(Cases()->count(), 3);
+    EXPECT_EQ(Cases()->currentIndex(), 1);
+    EXPECT_EQ(PageText(0, IDC_MASS).toDouble(), 4.9);
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.kestload"));
+    ASSERT_EQ(dlg->SavePrj(copy), CDlgMain::SAVE_OK);
+    EXPECT_EQ(ReadAll(copy), ReadAll(example));
 }

@@ -57,6 +57,7 @@ int CDlgMain::OpenPrj(const QString& path) {
     if (rc != PRJ_OK) return rc;
     m_project = project;
     UpdateData(false);   // the controls show what was read, so a save writes it back
+    UpdateCaseBar();     // and the case bar its load cases
     SetModifiedFlag(0);  // a freshly opened file holds no unsaved work
     return PRJ_OK;
 }

@@ -16,6 +16,7 @@
 #include "EngineBinding.h"
 #include "KestDC.h"
 #include "PathHelpers.h"
+#include "PdfTools.h"
 #include "ProjectResult.h"
 #include "Report.h"
 #include "ReportCaseMatrix.h"
@@ -27,18 +28,8 @@ using namespace kest;
 
 namespace {
 
-QString Poppler(const QString& tool, const QStringList& args) {
-    QProcess p;
-    p.start(tool, args);
-    const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    EXPECT_TRUE(ok) << tool.toStdString() << ": " << p.readAllStandardError().toStdString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString PdfText(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    return Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, "-"});
-}
+using kesttest::PdfText;
+using kesttest::Poppler;
 
 int PdfPages(const QString& pdf) {
     const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});

@@ -27,6 +27,7 @@
 #include "KestDC.h"
 #include "MessageBox.h"
 #include "PathHelpers.h"
+#include "PdfTools.h"
 #include "PgBarChart.h"
 #include "PgPayload.h"
 #include "ProjectFile.h"
@@ -40,20 +41,8 @@ using kesttest::Messages;
 
 namespace {
 
-// The output of a poppler tool (a dependency of the build); fails the test
-// when the tool fails.
-QString Poppler(const QString& tool, const QStringList& args) {
-    QProcess p;
-    p.start(tool, args);
-    const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    EXPECT_TRUE(ok) << tool.toStdString() << ": " << p.readAllStandardError().toStdString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString PdfText(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    return Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, "-"});
-}
+using kesttest::PdfText;
+using kesttest::Poppler;
 
 // Pages as pdftoppm renders them.
 int RenderedPages(const QString& pdf) {

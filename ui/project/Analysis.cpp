@@ -50,6 +50,15 @@ CGoverningLimit GoverningLimit(double massPercent, const AxisRatios& moment, con
     return g;
 }
 
+bool WorseThan(const CRobotResult& a, const CRobotResult& b) {
+    if (Passes(a) != Passes(b)) return !Passes(a);
+    // A governing ratio that is not a number counts as the highest.
+    auto severity = [](const CRobotResult& r) {
+        return r.analysed && std::isfinite(r.governing.percent) ? r.governing.percent : INFINITY;
+    };
+    return severity(a) > severity(b);
+}
+
 QString NegativeLoadsProblem(const CProjectLoads& loads) {
     const CPrmLoadSub* pages[4] = {&loads.tool, &loads.v, &loads.h, &loads.s};
     const char* const axes[4] = {nullptr, " V", " H", " S"};

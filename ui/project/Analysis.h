@@ -42,6 +42,11 @@ struct KESTLOADLIB_API CRobotResult {
     QString caseName;
 };
 
+// Passing: verdict code 1 or 2 (a robot not in the data does not pass).
+inline bool Passes(const CRobotResult& r) {
+    return r.analysed && (r.verdict.code == 1 || r.verdict.code == 2);
+}
+
 // Whether `a` is a worse result than `b`: failing (or without a verdict)
 // against passing, else a higher governing percentage (one that is not a
 // finite number counts as the highest).

@@ -51,7 +51,7 @@ template <class Ok>
 double OnGrid(double lo, double hi, double perUnit, double start, Ok ok) {
     double best = -1.0;
     // Whole numbers divided by a whole number: the double nearest each decimal.
-    for (double k = std::ceil(lo * perUnit); k / perUnit < hi && k / perUnit > lo && best < hi; ++k) {
+    for (double k = std::ceil(lo * perUnit); k / perUnit < hi && k / perUnit > lo; ++k) {
         if (!ok(k / perUnit)) break;
         best = k / perUnit;
         if (k - std::ceil(lo * perUnit) > 8) break;  // never more than a few steps apart

@@ -21,11 +21,6 @@ class ITarn;
 // is not a number last); equal ratios keep the table's order.
 KESTLOADLIB_API QVector<CRobotResult> FitProject(ITarn& engine, const CProject& project);
 
-// Passing: verdict code 1 or 2 (a robot not in the data does not pass).
-inline bool Passes(const CRobotResult& r) {
-    return r.analysed && (r.verdict.code == 1 || r.verdict.code == 2);
-}
-
 // One robot's inputs-free result as JSON: ratios, levels, envelope, limits,
 // verdict with its detail lines as data, and governing limit. A number that is
 // not finite is null, with "<name>Text" beside it: "nan", "inf" or "-inf";

@@ -2,6 +2,7 @@
 // releases wrote it, read back through XPath queries.
 #include <QStringDecoder>
 #include <cmath>
+#include <iterator>
 #include <pugixml.hpp>
 #include <string>
 
@@ -220,11 +221,8 @@ public:
             return code;
         };
         QVector<CLoadCase> cases;
-        int count = 0;
-        for (const pugi::xml_node& c : node.children("Case")) {
-            (void)c;
-            ++count;
-        }
+        const auto listed = node.children("Case");
+        const int count = static_cast<int>(std::distance(listed.begin(), listed.end()));
         if (count > kMaxLoadCases)
             return fail(PRJ_BAD_CASES,
                         kest::LoadKestString(kest::IDS_CASES_TOO_MANY).arg(count).arg(kMaxLoadCases));

@@ -12,22 +12,6 @@ const CVerdict& CProjectResult::VerdictOf(int i) const {
     return r != nullptr ? r->verdict : none;
 }
 
-namespace {
-
-bool PassesCode(const CRobotResult& r) { return r.analysed && (r.verdict.code == 1 || r.verdict.code == 2); }
-
-// A governing ratio that is not a number counts as the highest.
-double Severity(const CRobotResult& r) {
-    return r.analysed && std::isfinite(r.governing.percent) ? r.governing.percent : INFINITY;
-}
-
-}  // namespace
-
-bool WorseThan(const CRobotResult& a, const CRobotResult& b) {
-    if (PassesCode(a) != PassesCode(b)) return !PassesCode(a);
-    return Severity(a) > Severity(b);
-}
-
 int CProjectResult::WorstCase(int i) const {
     int worst = -1;
     for (int c = 0; c < cases.size(); ++c) {
@@ -45,7 +29,7 @@ int CProjectResult::WorstCase(int i) const {
 bool CProjectResult::PassesEveryCase(int i) const {
     if (cases.isEmpty()) return false;
     for (const CCaseResult& c : cases) {
-        if (i < 0 || i >= c.robots.size() || !PassesCode(c.robots[i])) return false;
+        if (i < 0 || i >= c.robots.size() || !Passes(c.robots[i])) return false;
     }
     return true;
 }
@@ -77,7 +61,7 @@ CProjectResult AnalyseProject(ITarn& engine, const CProject& project, bool showI
     for (int i = 0; i < result.robots.size(); ++i) {
         QStringList failing;
         for (int c = 0; c < result.cases.size(); ++c) {
-            if (c != result.currentCase && !PassesCode(result.cases[c].robots[i]))
+            if (c != result.currentCase && !Passes(result.cases[c].robots[i]))
                 failing << result.cases[c].name;
         }
         if (!failing.isEmpty()) {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what KestLoad needs to build, test and run on Debian 12, and only what
 # is missing. Safe to run any number of times. qt6-translations-l10n holds Qt's
-# Korean texts (qtbase_ko.qm: message-box buttons, file dialogs).
+# Korean texts (qtbase_ko.qm: message-box buttons, file dialogs). Open CASCADE
+# reads STEP geometry and measures it; its CMake files name libtbb.so, which
+# only libtbb-dev brings.
 set -euo pipefail
 
 packages=(
@@ -14,6 +16,7 @@ packages=(
     qt6-translations-l10n
     xvfb poppler-utils
     dpkg-dev shared-mime-info desktop-file-utils
+    libocct-data-exchange-dev libocct-modeling-algorithms-dev libocct-ocaf-dev libtbb-dev
 )
 
 as_root() {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The user-interface folders depend one way:
-#   res <- platform <- project <- {calc, report, help} <- main
+#   res <- platform <- project <- cad <- {calc, report, help} <- main
 # A file may include headers of its own folder and of the folders below it,
 # never of a folder above it or beside it. Prints every forbidden include.
 set -euo pipefail
@@ -11,10 +11,11 @@ declare -A allowed=(
     [res]=""
     [platform]="res"
     [project]="res platform"
-    [calc]="res platform project"
-    [report]="res platform project"
-    [help]="res platform project"
-    [main]="res platform project calc report help"
+    [cad]="res platform project"
+    [calc]="res platform project cad"
+    [report]="res platform project cad"
+    [help]="res platform project cad"
+    [main]="res platform project cad calc report help"
 )
 
 # Which folder holds each header of the user interface.

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "StringsCad.h"
+
 namespace kest {
 namespace {
 
@@ -453,7 +455,10 @@ const Table& EnglishTable() {
 QString LoadKestString(int id, Lang lang) {
     const Table& table = lang == Lang::English ? EnglishTable() : KoreanTable();
     const auto it = table.find(id);
-    return it == table.end() ? QString() : QString::fromUtf8(it->second);
+    if (it != table.end()) return QString::fromUtf8(it->second);
+    const CadStringTable& cad = lang == Lang::English ? CadEnglishStrings() : CadKoreanStrings();
+    const auto cadIt = cad.find(id);
+    return cadIt == cad.end() ? QString() : QString::fromUtf8(cadIt->second);
 }
 
 QString LoadKestString(int id) { return LoadKestString(id, CurrentLanguage()); }
@@ -461,6 +466,7 @@ QString LoadKestString(int id) { return LoadKestString(id, CurrentLanguage()); }
 std::vector<int> KestStringIds() {
     std::vector<int> ids;
     for (const auto& entry : KoreanTable()) ids.push_back(entry.first);
+    for (const auto& entry : CadKoreanStrings()) ids.push_back(entry.first);
     return ids;
 }
 

@@ -27,6 +27,12 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CAD_MAT_PA, "PA (나일론)"},
         {IDS_CAD_MAT_ABS, "ABS"},
         {IDS_CAD_EXCLUDED, "%1은(는) 사용자가 제외했습니다."},
+        {IDS_CAD_DENSITY_NEEDS_VOLUME,
+         "%1: 보고서에 부피가 없어 밀도를 쓸 수 없습니다. 질량을 입력하십시오."},
+        {IDS_CAD_TOTAL_TOO_SMALL, "전체 질량 %1 kg은 솔리드별로 입력한 질량의 합 %2 kg보다 커야 합니다."},
+        {IDS_CAD_TOTAL_UNUSED, "전체 질량은 쓰이지 않았습니다: 모든 솔리드에 질량이나 밀도가 따로 있습니다."},
+        {IDS_CAD_THE_TOTAL, "전체 부하"},
+        {IDS_CAD_THE_DEFAULT, "기본값"},
     };
     return kTable;
 }
@@ -56,6 +62,12 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CAD_MAT_PA, "PA (nylon)"},
         {IDS_CAD_MAT_ABS, "ABS"},
         {IDS_CAD_EXCLUDED, "%1 was left out by the user."},
+        {IDS_CAD_DENSITY_NEEDS_VOLUME,
+         "%1: the report states no volume, so a density cannot be used; give a mass."},
+        {IDS_CAD_TOTAL_TOO_SMALL, "The total mass, %1 kg, must exceed the %2 kg given body by body."},
+        {IDS_CAD_TOTAL_UNUSED, "The total mass was not used: every body has its own mass or density."},
+        {IDS_CAD_THE_TOTAL, "the whole load"},
+        {IDS_CAD_THE_DEFAULT, "the default"},
     };
     return kTable;
 }

@@ -32,6 +32,12 @@ enum CadStringId : int {
     // Mass-property reports and units (41720 to 41739).
     // Geometry files (41740 to 41759).
     // The import dialog and its picture (41760 to 41799).
+    // More of the result and the command line (41800 to 41829).
+    IDS_CAD_DENSITY_NEEDS_VOLUME = 41800,
+    IDS_CAD_TOTAL_TOO_SMALL = 41801,
+    IDS_CAD_TOTAL_UNUSED = 41802,
+    IDS_CAD_THE_TOTAL = 41803,
+    IDS_CAD_THE_DEFAULT = 41804,
 };
 
 using CadStringTable = std::map<int, const char*>;

@@ -69,7 +69,7 @@ std::vector<CRawReport> Recognise(const QString& text) {
     if (found) return out;
     out.clear();
     if (!ReadPlainTable(lines, out)) out.clear();
-    for (CRawReport& r : out) r.format = Tr(IDS_CAD_REPORT_PLAIN_TABLE);
+    for (CRawReport& r : out) r.format = QStringLiteral("Mass-property table");
     return out;
 }
 
@@ -150,10 +150,24 @@ CFactors Factors(const CRawReport& r, const CReportUnits& given) {
 
 bool ProductsZero(const CMat3& m) { return m[0][1] == 0.0 && m[0][2] == 0.0 && m[1][2] == 0.0; }
 
-CMat3 Scaled(const std::array<std::array<double, 3>, 3>& v, double k) {
+// The printed block times `k`, made symmetric: a pair printed with different
+// values is named and its mean used.
+CMat3 Printed(const CRawBlock& b, double k, QStringList& warnings) {
     CMat3 m{};
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) m[i][j] = v[i][j] * k;
+        for (int j = 0; j < 3; ++j) m[i][j] = b.v[i][j] * k;
+    const double largest = std::max({std::fabs(b.v[0][0]), std::fabs(b.v[1][1]), std::fabs(b.v[2][2])});
+    static const char* const kNames[3][3] = {
+        {"Ixx", "Ixy", "Ixz"}, {"Iyx", "Iyy", "Iyz"}, {"Izx", "Izy", "Izz"}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = i + 1; j < 3; ++j) {
+            if (b.mirrored[i][j] || b.mirrored[j][i]) continue;
+            if (std::fabs(b.v[i][j] - b.v[j][i]) > 1e-6 * largest + b.step)
+                warnings << Tr(IDS_CAD_REPORT_NOT_SYMMETRIC)
+                                .arg(QLatin1String(kNames[i][j]), Num(b.v[i][j]), QLatin1String(kNames[j][i]),
+                                     Num(b.v[j][i]));
+            m[i][j] = m[j][i] = 0.5 * (m[i][j] + m[j][i]);
+        }
     return m;
 }
 
@@ -269,8 +283,10 @@ CMassReport Convert(const CRawReport& r, const CReportUnits& given, const CFacto
     p.comM = {r.com[0] * f.length, r.com[1] * f.length, r.com[2] * f.length};
     const bool haveCom = Full(r.atCom);
     const bool haveOrigin = Full(r.atOrigin);
-    const CMat3 atCom = Scaled(r.atCom.v, f.inertia);
-    const CMat3 atOrigin = Scaled(r.atOrigin.v, f.origin);
+    QStringList unused;  // the origin block only checks the centre block
+    const CMat3 atCom = haveCom ? Printed(r.atCom, f.inertia, out.warnings) : CMat3{};
+    const CMat3 atOrigin =
+        haveOrigin ? Printed(r.atOrigin, f.origin, haveCom ? unused : out.warnings) : CMat3{};
     const ProductSign sign =
         DecideSign(r, given, f, p.massKg, p.comM, atCom, atOrigin, haveCom && haveOrigin, out.warnings);
     if (haveCom) {

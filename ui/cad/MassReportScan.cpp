@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "NumText.h"
 
@@ -16,6 +17,8 @@ bool IsWordChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') 
 
 // "nan", "inf" or "infinity" as a whole word at `i`: its length, 0 otherwise.
 qsizetype NonFiniteWord(const QString& s, qsizetype i) {
+    const char16_t first = s[i].toLower().unicode();
+    if (first != u'i' && first != u'n') return 0;
     for (const char* w : {"infinity", "inf", "nan"}) {
         const QLatin1String word(w);
         if (s.mid(i, word.size()).compare(word, Qt::CaseInsensitive) != 0) continue;
@@ -26,13 +29,18 @@ qsizetype NonFiniteWord(const QString& s, qsizetype i) {
     return 0;
 }
 
-}  // namespace
+// The ASCII characters of s[from, to) (digits, point, sign, exponent).
+std::string Ascii(const QString& s, qsizetype from, qsizetype to) {
+    std::string out;
+    out.reserve(static_cast<size_t>(to - from));
+    for (qsizetype k = from; k < to; ++k) out.push_back(static_cast<char>(s[k].unicode()));
+    return out;
+}
 
-std::vector<CNum> ScanNumbers(const QString& s, qsizetype from) {
+std::vector<CNum> ScanNumbersIn(const QString& s, qsizetype from, qsizetype n, size_t maxCount) {
     std::vector<CNum> out;
-    const qsizetype n = s.size();
     qsizetype i = std::max<qsizetype>(from, 0);
-    while (i < n) {
+    while (i < n && out.size() < maxCount) {
         const qsizetype start = i;
         if (start > 0 && (IsWordChar(s[start - 1]) || s[start - 1] == QLatin1Char('.'))) {
             ++i;
@@ -77,15 +85,15 @@ std::vector<CNum> ScanNumbers(const QString& s, qsizetype from) {
             while (e + digits < n && IsDigit(s[e + digits])) ++digits;
             if (digits > 0) {
                 double ev = 0.0;
-                ParseDouble(s.mid(q + 1, e + digits - q - 1).toLatin1().constData(), ev);
+                ParseDouble(Ascii(s, q + 1, e + digits).c_str(), ev);
                 exponent = static_cast<int>(std::clamp(ev, -1000.0, 1000.0));
                 q = e + digits;
             }
         }
-        QString token = s.mid(p, q - p);
-        if (negative) token.prepend(QLatin1Char('-'));
+        std::string token = Ascii(s, p, q);
+        if (negative) token.insert(token.begin(), '-');
         double value = 0.0;
-        if (!ParseDouble(token.toLatin1().constData(), value)) {
+        if (!ParseDouble(token.c_str(), value)) {
             i = q;
             continue;
         }
@@ -96,16 +104,20 @@ std::vector<CNum> ScanNumbers(const QString& s, qsizetype from) {
     return out;
 }
 
+}  // namespace
+
+std::vector<CNum> ScanNumbers(const QString& s, qsizetype from) {
+    return ScanNumbersIn(s, from, s.size(), static_cast<size_t>(-1));
+}
+
 std::optional<CNum> FirstNumber(const QString& text, qsizetype from, qsizetype window) {
     if (from < 0 || from >= text.size()) return std::nullopt;
-    const std::vector<CNum> nums = ScanNumbers(text.mid(from, window));
+    const qsizetype to = std::min(text.size(), from + window);
+    const std::vector<CNum> nums = ScanNumbersIn(text, from, to, 1);
     if (nums.empty()) return std::nullopt;
-    CNum n = nums.front();
     // A number cut by the window is not read.
-    if (n.end == window && from + window < text.size()) return std::nullopt;
-    n.begin += from;
-    n.end += from;
-    return n;
+    if (nums.front().end == to && to < text.size() && text[to].isDigit()) return std::nullopt;
+    return nums.front();
 }
 
 QString UnitInBrackets(const QString& text) {
@@ -158,6 +170,7 @@ bool CRawBlock::Complete() {
             if (!set[r][c] && set[c][r]) {
                 v[r][c] = v[c][r];
                 set[r][c] = true;
+                mirrored[r][c] = true;
             }
     for (const auto& row : set)
         for (bool b : row)

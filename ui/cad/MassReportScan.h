@@ -48,6 +48,7 @@ QStringList SplitLines(const QString& text);
 struct CRawBlock {
     std::array<std::array<double, 3>, 3> v{};
     std::array<std::array<bool, 3>, 3> set{};
+    std::array<std::array<bool, 3>, 3> mirrored{};  // copied from the symmetric entry
     QString unit;
     double step = 0.0;  // the coarsest printed step of its values
     bool present = false;

@@ -60,7 +60,8 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CAD_REPORT_WORD_MASS, "질량"},
         {IDS_CAD_REPORT_WORD_COM, "무게중심"},
         {IDS_CAD_REPORT_WORD_INERTIA, "관성"},
-        {IDS_CAD_REPORT_PLAIN_TABLE, "질량 특성 표"},
+        {IDS_CAD_REPORT_NOT_SYMMETRIC,
+         "관성 텐서가 대칭이 아닙니다 (%1 = %2, %3 = %4). 두 값의 평균을 사용했습니다."},
     };
     return kTable;
 }
@@ -125,7 +126,8 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CAD_REPORT_WORD_MASS, "the mass"},
         {IDS_CAD_REPORT_WORD_COM, "the centre of mass"},
         {IDS_CAD_REPORT_WORD_INERTIA, "the inertia"},
-        {IDS_CAD_REPORT_PLAIN_TABLE, "Mass-property table"},
+        {IDS_CAD_REPORT_NOT_SYMMETRIC,
+         "The inertia tensor is not symmetric (%1 = %2, %3 = %4); the mean of the two was used."},
     };
     return kTable;
 }

@@ -49,7 +49,7 @@ enum CadStringId : int {
     IDS_CAD_REPORT_WORD_MASS = 41736,
     IDS_CAD_REPORT_WORD_COM = 41737,
     IDS_CAD_REPORT_WORD_INERTIA = 41738,
-    IDS_CAD_REPORT_PLAIN_TABLE = 41739,
+    IDS_CAD_REPORT_NOT_SYMMETRIC = 41739,
     // Geometry files (41740 to 41759).
     // The import dialog and its picture (41760 to 41799).
 };

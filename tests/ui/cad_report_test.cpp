@@ -112,6 +112,13 @@ TEST(CadReport, EverySampleGivesTheTestBody) {
         ExpectBody(again.reports[0].props, s.rel, s.file);
     }
 
+    // Units are read per block: grams for the mass, inches for the lengths.
+    QByteArray mixed = Sample("solidworks_imperial_8dp_older_wording.txt");
+    mixed.replace("Mass = 5.51155655 pounds", "Mass = 2500.0000 grams");
+    const CReportRead mixedRead = Read(mixed);
+    ASSERT_EQ(mixedRead.status, ReportStatus::Ok);
+    ExpectBody(mixedRead.reports.at(0).props, 1e-6, "mixed units");
+
     // Names, output frames, density and volume are passed on.
     const CMassReport sw = Read(Sample("solidworks_metric_2dp.txt")).reports.at(0);
     EXPECT_EQ(sw.name, QStringLiteral("payload_bracket"));

@@ -343,6 +343,10 @@ CReportRead ReadMassReport(const QByteArray& text, const CReportUnits& given) {
             return read;
         }
     }
+    for (CRawReport& r : raws) {
+        // Shortest round-trip numbers are exact as printed: no rounding to allow for.
+        if (!r.judgeDigits) r.massStep = r.comStep = r.atCom.step = r.atOrigin.step = 0.0;
+    }
     std::vector<CFactors> factors;
     bool mass = false, length = false, inertia = false;
     for (const CRawReport& r : raws) {

@@ -249,6 +249,18 @@ TEST(CadReport, PlainTableAsksForMissingUnitsAndReadsWithTheGivenOnes) {
     EXPECT_TRUE(read.reports[1].warnings.isEmpty())
         << read.reports[1].warnings.join(QLatin1Char('|')).toStdString();
 
+    // Ixx, Iyy and Izz alone state products of 0.
+    read = Read(
+        "Part: gripper\nMass: 1.250 kg\nCoG [mm]: 0.000, 0.000, 60.00\n"
+        "Jxx = 0.003100 kg·m²\nJyy = 0.003100 kg·m²\nJzz = 0.001200 kg·m²\n");
+    ASSERT_EQ(read.status, ReportStatus::Ok) << read.message.toStdString();
+    EXPECT_EQ(read.reports[0].name, QStringLiteral("gripper"));
+    EXPECT_NEAR(read.reports[0].props.comM.z, 0.06, 1e-15);
+    EXPECT_EQ(read.reports[0].props.inertia[0][1], 0.0);
+    EXPECT_NEAR(read.reports[0].props.inertia[2][2], 0.0012, 1e-15);
+    EXPECT_TRUE(read.reports[0].warnings.isEmpty())
+        << read.reports[0].warnings.join(QLatin1Char('|')).toStdString();
+
     // Without units: asked for, never guessed; then read with the given ones.
     const QByteArray bare =
         "mass = 2.500\ncentre of mass = 12.00, -8.00, 45.00\ninertia:\n"

@@ -159,6 +159,7 @@ bool ReadNxLayout(const QStringList& lines, std::vector<CRawReport>& out) {
         if (each.format != format) continue;
         each.sign = ProductSign::PositiveIntegral;
         each.judgeDigits = false;
+        each.coordinateSystem = QStringLiteral("WCS");
         each.massUnit = massUnit;
         each.comUnit = lengthUnit;
         if (!massUnit.isEmpty() && !lengthUnit.isEmpty()) {

@@ -1,7 +1,8 @@
 // The plain table: "mass, centre of mass, inertia tensor" as an engineer types
 // it, one label per line ("mass = 2.5 kg", "centre of mass: 12, -8, 45 mm",
 // "inertia [kg mm^2]" followed by three rows, or "Ixx = 4200 kg mm^2" lines,
-// optionally "inertia at origin" and "products: tensor" or "positive"); and
+// optionally "inertia at origin" and "products: tensor" or "positive"; a
+// table of Ixx, Iyy and Izz alone has products of 0); and
 // the JSON answer of a mass-properties web service (SI units, tensor).
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -146,6 +147,18 @@ bool ReadPlainTable(const QStringList& lines, std::vector<CRawReport>& out) {
         }
     }
     next();
+    // A table of Ixx, Iyy and Izz alone states products of 0.
+    for (CRawReport& each : out) {
+        for (CRawBlock* b : {&each.atCom, &each.atOrigin}) {
+            const bool diagonal = b->set[0][0] && b->set[1][1] && b->set[2][2];
+            const bool products =
+                b->set[0][1] || b->set[0][2] || b->set[1][2] || b->set[1][0] || b->set[2][0] || b->set[2][1];
+            if (diagonal && !products)
+                for (int i = 0; i < 3; ++i)
+                    for (int j = 0; j < 3; ++j)
+                        if (i != j) b->Put(i, j, CNum{});
+        }
+    }
     bool found = false;
     for (const CRawReport& each : out)
         if (each.format == format && each.mass && (each.atCom.present || each.atOrigin.present)) found = true;

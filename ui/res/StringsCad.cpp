@@ -33,6 +33,42 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CAD_TOTAL_UNUSED, "전체 질량은 쓰이지 않았습니다: 모든 솔리드에 질량이나 밀도가 따로 있습니다."},
         {IDS_CAD_THE_TOTAL, "전체 부하"},
         {IDS_CAD_THE_DEFAULT, "기본값"},
+        {IDS_CAD_REPORT_NOT_RECOGNISED,
+         "질량 특성 보고서로 읽을 수 없습니다. 알려진 CAD 보고서나 질량, 무게중심, 관성 텐서를 적은 표를 "
+         "붙여 넣으십시오."},
+        {IDS_CAD_REPORT_TOO_LARGE, "보고서가 너무 큽니다 (%1 MB 초과)."},
+        {IDS_CAD_REPORT_MISSING_UNIT,
+         "보고서에 %1의 단위가 없거나 읽을 수 없는 단위입니다. 단위를 지정한 뒤 다시 읽으십시오."},
+        {IDS_CAD_REPORT_MISSING_VALUE, "%1: 보고서에 %2 값이 없습니다."},
+        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 값이 유한한 수가 아닙니다."},
+        {IDS_CAD_REPORT_MASS_NOT_POSITIVE, "%1: 질량은 0보다 커야 합니다 (보고서 값 %2)."},
+        {IDS_CAD_REPORT_LOW_PRECISION,
+         "유효숫자 부족: %1 값의 유효숫자가 4자리보다 적습니다. CAD 프로그램에서 소수 자릿수를 늘려 다시 "
+         "출력하십시오."},
+        {IDS_CAD_REPORT_OVERRIDDEN,
+         "보고서에 사용자가 덮어쓴 값이 있습니다 (%1). 형상과 맞지 않을 수 있습니다."},
+        {IDS_CAD_REPORT_DENSITY_ZERO, "밀도가 0으로 출력되었습니다. 소수 자릿수가 너무 적은 보고서입니다."},
+        {IDS_CAD_REPORT_MASS_MISSING_PARTS, "질량이 없는 부품(재질 없음)이 %1개 있어 합계에서 빠졌습니다."},
+        {IDS_CAD_REPORT_PRINCIPAL_MISMATCH,
+         "보고서의 주관성 모멘트(%1)가 관성 텐서의 고유값(%2)과 맞지 않습니다."},
+        {IDS_CAD_REPORT_SIGN_MISMATCH,
+         "원점 기준 관성은 관성 곱을 %1로 본 경우와 맞고, 이 보고서 형식의 %2와는 맞지 않습니다. 관성 곱은 "
+         "%2로 읽었습니다. 보고서를 확인하거나 부호를 지정하십시오."},
+        {IDS_CAD_REPORT_ORIGIN_MISMATCH,
+         "원점 기준 관성이 평행축 정리로 무게중심 기준 관성과 맞지 않습니다. 두 블록이 같은 물체와 좌표계의 "
+         "값인지 확인하십시오."},
+        {IDS_CAD_REPORT_SIGN_UNSTATED,
+         "보고서에 관성 곱의 부호 규약이 없어 텐서 규약(Ixy = −∫xy dm)으로 읽었습니다. 다르면 부호를 "
+         "지정하십시오."},
+        {IDS_CAD_REPORT_FROM_ORIGIN,
+         "보고서에 무게중심 기준 관성이 없어 원점 기준 관성에서 평행축 정리로 구했습니다."},
+        {IDS_CAD_REPORT_NEEDS_DENSITY,
+         "보고서의 질량은 밀도 1일 때의 부피입니다. 밀도나 질량을 입력하십시오."},
+        {IDS_CAD_REPORT_WORD_MASS, "질량"},
+        {IDS_CAD_REPORT_WORD_COM, "무게중심"},
+        {IDS_CAD_REPORT_WORD_INERTIA, "관성"},
+        {IDS_CAD_REPORT_NOT_SYMMETRIC,
+         "관성 텐서가 대칭이 아닙니다 (%1 = %2, %3 = %4). 두 값의 평균을 사용했습니다."},
     };
     return kTable;
 }
@@ -68,6 +104,44 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CAD_TOTAL_UNUSED, "The total mass was not used: every body has its own mass or density."},
         {IDS_CAD_THE_TOTAL, "the whole load"},
         {IDS_CAD_THE_DEFAULT, "the default"},
+        {IDS_CAD_REPORT_NOT_RECOGNISED,
+         "The text is not a mass-property report KestLoad can read. Paste a report of a known CAD program or "
+         "a table of mass, centre of mass and inertia tensor."},
+        {IDS_CAD_REPORT_TOO_LARGE, "The report is too large (more than %1 MB)."},
+        {IDS_CAD_REPORT_MISSING_UNIT,
+         "The report states no unit KestLoad can read for %1. Give the unit and read the report again."},
+        {IDS_CAD_REPORT_MISSING_VALUE, "%1: %2 is missing from the report."},
+        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 is not a finite number."},
+        {IDS_CAD_REPORT_MASS_NOT_POSITIVE, "%1: the mass must be above 0 (the report gives %2)."},
+        {IDS_CAD_REPORT_LOW_PRECISION,
+         "Too few digits: %1 is printed with fewer than 4 significant digits. Print the report again with "
+         "more decimals."},
+        {IDS_CAD_REPORT_OVERRIDDEN,
+         "The report holds values overridden by the user (%1); they may not match the geometry."},
+        {IDS_CAD_REPORT_DENSITY_ZERO,
+         "The density is printed as 0: the report was printed with too few decimals."},
+        {IDS_CAD_REPORT_MASS_MISSING_PARTS, "%1 parts have no mass (no material) and are not in the total."},
+        {IDS_CAD_REPORT_PRINCIPAL_MISMATCH,
+         "The principal moments of the report (%1) are not the eigenvalues of its tensor (%2)."},
+        {IDS_CAD_REPORT_SIGN_MISMATCH,
+         "The inertia about the origin agrees with products read as %1, not as %2 as this layout prints "
+         "them. The products were read as %2: check the report or choose the sign."},
+        {IDS_CAD_REPORT_ORIGIN_MISMATCH,
+         "The inertia about the origin does not follow from the inertia about the centre of mass by the "
+         "parallel-axis rule: check that both blocks belong to the same body and coordinate system."},
+        {IDS_CAD_REPORT_SIGN_UNSTATED,
+         "The report does not state the sign convention of the products of inertia; they were read as the "
+         "tensor (Ixy = −∫xy dm). Choose the sign if that is wrong."},
+        {IDS_CAD_REPORT_FROM_ORIGIN,
+         "The report gives the inertia only about its origin; the inertia about the centre of mass was "
+         "derived by the parallel-axis rule."},
+        {IDS_CAD_REPORT_NEEDS_DENSITY,
+         "The report's mass is the volume at density 1: give a density or the mass."},
+        {IDS_CAD_REPORT_WORD_MASS, "the mass"},
+        {IDS_CAD_REPORT_WORD_COM, "the centre of mass"},
+        {IDS_CAD_REPORT_WORD_INERTIA, "the inertia"},
+        {IDS_CAD_REPORT_NOT_SYMMETRIC,
+         "The inertia tensor is not symmetric (%1 = %2, %3 = %4); the mean of the two was used."},
     };
     return kTable;
 }

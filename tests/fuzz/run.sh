@@ -2,7 +2,7 @@
 # Runs the fuzz targets of a fuzz build (the fuzz preset) one after the other
 # and fails on any finding: a crash, a sanitizer report, a broken promise of a
 # target, a leak, a time-out or too much memory.
-#   tests/fuzz/run.sh BUILD_DIR SECONDS [TARGET...]     (targets: mechtable project predefload stl)
+#   tests/fuzz/run.sh BUILD_DIR SECONDS [TARGET...]     (targets: mechtable project predefload massreport stl)
 # Each target's corpus lives in BUILD_DIR/fuzz-runs/TARGET/corpus and grows from
 # run to run; it starts from the seeds the build lists. A finding is kept in
 # BUILD_DIR/fuzz-runs/TARGET/findings/ and replayed once to show its reason;
@@ -12,7 +12,7 @@ build=$(cd "$1" && pwd)
 seconds=$2
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(mechtable project predefload stl)
+[ ${#targets[@]} -gt 0 ] || targets=(mechtable project predefload massreport stl)
 src=$(cd "$(dirname "$0")" && pwd)
 
 status=0
@@ -31,7 +31,10 @@ for t in "${targets[@]}"; do
     log=$work/last-run.log
     # Standard error of the target is closed (the engine reports skipped table
     # entries there); libFuzzer and the sanitizers report on their own copy.
-    "$fuzzer" -max_total_time="$seconds" -dict="$src/xml.dict" -timeout=25 -rss_limit_mb=2560 \
+    # A target's own dictionary when it has one, XML syntax otherwise.
+    dict=$src/xml.dict
+    [ -f "$src/$t.dict" ] && dict=$src/$t.dict
+    "$fuzzer" -max_total_time="$seconds" -dict="$dict" -timeout=25 -rss_limit_mb=2560 \
         -close_fd_mask=3 -print_final_stats=1 -artifact_prefix="$work/findings/" "$work/corpus" >"$log" 2>&1
     rc=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)

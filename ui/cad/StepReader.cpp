@@ -172,7 +172,8 @@ void Measure(const TopoDS_Shape& solid, double scale, CCadSolid& out) {
         return;
     }
     GProp_GProps props;
-    BRepGProp::VolumeProperties(solid, props, 1e-9, true);
+    // Closedness was checked above, from the edges rather than the shells' flags.
+    BRepGProp::VolumeProperties(solid, props, 1e-9, false);
     Bnd_Box box;
     BRepBndLib::Add(solid, box);
     const double diagonal = box.IsVoid() ? 0.0 : std::sqrt(box.SquareExtent());

@@ -189,4 +189,10 @@ void CRawReport::PutCom(int axis, const CNum& num) {
     comStep = std::max(comStep, num.step);
 }
 
+void NextReport(CRawReport& r, std::vector<CRawReport>& out, const QString& format) {
+    if (r.Started()) out.push_back(r);
+    r = CRawReport{};
+    r.format = format;
+}
+
 }  // namespace kest::cad::report

@@ -89,6 +89,9 @@ struct CRawReport {
     void PutCom(int axis, const CNum& num);
 };
 
+// Closes the report being read (kept when it holds anything) and starts the next.
+void NextReport(CRawReport& r, std::vector<CRawReport>& out, const QString& format);
+
 // The layouts. Each reads the lines of a whole paste and appends one report per
 // body it finds; false when the text is not that layout.
 bool ReadSolidWorksLayout(const QStringList& lines, std::vector<CRawReport>& out);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -33,6 +34,7 @@ struct CCadSolid {
 struct CCadGeometry {
     std::vector<CCadSolid> solids;
     bool unitFromFile = false;  // STEP states its unit; STL does not
+    QStringList notes;          // for the user: what was corrected while reading (a mesh turned inside out)
 };
 
 // Called now and then with the fraction done (0 to 1); returning false cancels.

@@ -60,7 +60,7 @@ struct CCadBodyResult {
     QString problem;  // why it was left out, empty when included
 };
 
-struct CCadResult {
+struct KESTLOADLIB_API CCadResult {
     bool ok = false;
     QString error;                      // when not ok: for the user, current language
     CMassProps flange;                  // in the flange frame (centre in m)

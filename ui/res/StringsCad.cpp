@@ -27,6 +27,12 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CAD_MAT_PA, "PA (나일론)"},
         {IDS_CAD_MAT_ABS, "ABS"},
         {IDS_CAD_EXCLUDED, "%1은(는) 사용자가 제외했습니다."},
+        {IDS_CAD_DENSITY_NEEDS_VOLUME,
+         "%1: 보고서에 부피가 없어 밀도를 쓸 수 없습니다. 질량을 입력하십시오."},
+        {IDS_CAD_TOTAL_TOO_SMALL, "전체 질량 %1 kg은 솔리드별로 입력한 질량의 합 %2 kg보다 커야 합니다."},
+        {IDS_CAD_TOTAL_UNUSED, "전체 질량은 쓰이지 않았습니다: 모든 솔리드에 질량이나 밀도가 따로 있습니다."},
+        {IDS_CAD_THE_TOTAL, "전체 부하"},
+        {IDS_CAD_THE_DEFAULT, "기본값"},
         {IDS_CAD_REPORT_NOT_RECOGNISED,
          "질량 특성 보고서로 읽을 수 없습니다. 알려진 CAD 보고서나 질량, 무게중심, 관성 텐서를 적은 표를 "
          "붙여 넣으십시오."},
@@ -63,6 +69,35 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CAD_REPORT_WORD_INERTIA, "관성"},
         {IDS_CAD_REPORT_NOT_SYMMETRIC,
          "관성 텐서가 대칭이 아닙니다 (%1 = %2, %3 = %4). 두 값의 평균을 사용했습니다."},
+        {IDS_GEOM_NOT_CAD, "STEP 파일도 STL 파일도 아닙니다."},
+        {IDS_GEOM_EMPTY, "파일이 비어 있습니다."},
+        {IDS_GEOM_STL_SIZE,
+         "STL 파일의 크기는 %1바이트이지만 머리말에 적힌 삼각형 %2개에는 %3바이트가 필요합니다. 파일이 "
+         "잘렸거나 "
+         "손상되었습니다."},
+        {IDS_GEOM_STL_EXPECTED, "STL %1번째 줄: \"%2\"이(가) 와야 할 자리에 \"%3\"이(가) 있습니다."},
+        {IDS_GEOM_STL_TRUNCATED, "STL 파일이 %1번째 줄에서 \"endsolid\" 없이 끝납니다. 파일이 잘렸습니다."},
+        {IDS_GEOM_STL_NUMBER, "STL %1번째 줄: \"%2\"은(는) 유한한 수가 아닙니다."},
+        {IDS_GEOM_STL_BINARY_NUMBER, "STL의 %1번째 삼각형에 유한한 수가 아닌 좌표가 있습니다."},
+        {IDS_GEOM_STL_NO_TRIANGLES, "STL 파일에 삼각형이 없습니다."},
+        {IDS_GEOM_NEEDS_UNIT,
+         "STL 파일에는 길이 단위가 적혀 있지 않습니다. 단위(mm, cm, m, in)를 고르십시오."},
+        {IDS_GEOM_MESH_OPEN,
+         "메시가 닫혀 있지 않습니다. 모서리 %1개가 삼각형 하나에만 속합니다(구멍). 예: (%2, %3, %4) %5 "
+         "부근."},
+        {IDS_GEOM_MESH_ORIENTATION,
+         "삼각형의 방향이 일관되지 않습니다. 모서리 %1개가 같은 방향으로 두 번 쓰였습니다. 예: (%2, %3, %4) "
+         "%5 "
+         "부근."},
+        {IDS_GEOM_MESH_NONMANIFOLD, "모서리 %1개를 셋 이상의 삼각형이 공유합니다. 예: (%2, %3, %4) %5 부근."},
+        {IDS_GEOM_MESH_TURNED, "%1: 메시의 삼각형이 안쪽을 향하고 있어(부피가 음수) 뒤집어서 계산했습니다."},
+        {IDS_GEOM_ZERO_VOLUME, "부피가 0이거나 음수입니다."},
+        {IDS_GEOM_SHELL_OPEN, "솔리드의 셸이 닫혀 있지 않습니다. 모서리 %1개가 면 하나에만 속합니다."},
+        {IDS_GEOM_NOT_SOLID, "솔리드가 아닙니다(떨어진 셸이나 면). 부피가 없습니다."},
+        {IDS_GEOM_STEP_DAMAGED, "STEP 파일을 읽을 수 없습니다. 파일이 손상되었습니다.%1"},
+        {IDS_GEOM_STEP_TRUNCATED, "STEP 파일이 잘렸습니다. 끝 줄 \"END-ISO-10303-21;\"이 없습니다."},
+        {IDS_GEOM_NOTHING_MEASURABLE, "파일에서 측정할 수 있는 솔리드가 없습니다. %1"},
+        {IDS_GEOM_CANCELLED, "읽기를 취소했습니다."},
     };
     return kTable;
 }
@@ -92,6 +127,12 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CAD_MAT_PA, "PA (nylon)"},
         {IDS_CAD_MAT_ABS, "ABS"},
         {IDS_CAD_EXCLUDED, "%1 was left out by the user."},
+        {IDS_CAD_DENSITY_NEEDS_VOLUME,
+         "%1: the report states no volume, so a density cannot be used; give a mass."},
+        {IDS_CAD_TOTAL_TOO_SMALL, "The total mass, %1 kg, must exceed the %2 kg given body by body."},
+        {IDS_CAD_TOTAL_UNUSED, "The total mass was not used: every body has its own mass or density."},
+        {IDS_CAD_THE_TOTAL, "the whole load"},
+        {IDS_CAD_THE_DEFAULT, "the default"},
         {IDS_CAD_REPORT_NOT_RECOGNISED,
          "The text is not a mass-property report KestLoad can read. Paste a report of a known CAD program or "
          "a table of mass, centre of mass and inertia tensor."},
@@ -130,6 +171,37 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CAD_REPORT_WORD_INERTIA, "the inertia"},
         {IDS_CAD_REPORT_NOT_SYMMETRIC,
          "The inertia tensor is not symmetric (%1 = %2, %3 = %4); the mean of the two was used."},
+        {IDS_GEOM_NOT_CAD, "This file is neither a STEP nor an STL file."},
+        {IDS_GEOM_EMPTY, "The file is empty."},
+        {IDS_GEOM_STL_SIZE,
+         "The STL file has %1 bytes, but the %2 triangles its header announces take %3 bytes: the file is "
+         "truncated "
+         "or damaged."},
+        {IDS_GEOM_STL_EXPECTED, "STL line %1: \"%2\" expected, \"%3\" found."},
+        {IDS_GEOM_STL_TRUNCATED, "The STL file ends at line %1 without \"endsolid\": it is truncated."},
+        {IDS_GEOM_STL_NUMBER, "STL line %1: \"%2\" is not a finite number."},
+        {IDS_GEOM_STL_BINARY_NUMBER, "STL triangle %1 has a coordinate that is not a finite number."},
+        {IDS_GEOM_STL_NO_TRIANGLES, "The STL file holds no triangles."},
+        {IDS_GEOM_NEEDS_UNIT, "An STL file does not state its length unit: choose one (mm, cm, m, in)."},
+        {IDS_GEOM_MESH_OPEN,
+         "The mesh is not closed: %1 edges belong to one triangle only (a hole), e.g. near (%2, %3, %4) %5."},
+        {IDS_GEOM_MESH_ORIENTATION,
+         "The triangles are not oriented consistently: %1 edges are used twice in the same direction, e.g. "
+         "near "
+         "(%2, %3, %4) %5."},
+        {IDS_GEOM_MESH_NONMANIFOLD,
+         "%1 edges are shared by more than two triangles, e.g. near (%2, %3, %4) %5."},
+        {IDS_GEOM_MESH_TURNED,
+         "%1: the mesh was inside out (its triangles face inwards, the volume came out negative); it was "
+         "turned."},
+        {IDS_GEOM_ZERO_VOLUME, "The volume is zero or negative."},
+        {IDS_GEOM_SHELL_OPEN, "The solid's shell is not closed: %1 edges border one face only."},
+        {IDS_GEOM_NOT_SOLID, "Not a solid (a loose shell or face): it has no volume."},
+        {IDS_GEOM_STEP_DAMAGED, "The STEP file cannot be read, it is damaged.%1"},
+        {IDS_GEOM_STEP_TRUNCATED,
+         "The STEP file is truncated: its end line \"END-ISO-10303-21;\" is missing."},
+        {IDS_GEOM_NOTHING_MEASURABLE, "Nothing in the file can be measured. %1"},
+        {IDS_GEOM_CANCELLED, "Reading was cancelled."},
     };
     return kTable;
 }

@@ -179,18 +179,18 @@ bool ReadConsoleLayout(const QStringList& lines, std::vector<CRawReport>& out) {
             continue;
         }
         if (Starts(line, "Vector")) {
-            const std::vector<CNum> nums = ScanNumbers(line, 6);
+            const std::vector<CNum> nums = ScanNumbers(line, 6, true);
             for (size_t i = 0; i < nums.size() && i < 3; ++i) r.PutCom(static_cast<int>(i), nums[i]);
         } else if (Starts(line, "Matrix")) {
             found = true;
             if (r.atCom.present) NextReport(r, out, format);
-            const std::vector<CNum> nums = ScanNumbers(line, 6);
+            const std::vector<CNum> nums = ScanNumbers(line, 6, true);
             // A 4×4 matrix row by row: the upper-left 3×3 is the tensor.
             if (nums.size() >= 11)
                 for (int i = 0; i < 3; ++i)
                     for (int j = 0; j < 3; ++j) r.atCom.Put(i, j, nums[static_cast<size_t>(i * 4 + j)]);
         } else if (want != None) {
-            const std::vector<CNum> nums = ScanNumbers(line);
+            const std::vector<CNum> nums = ScanNumbers(line, 0, true);
             if (want == Volume && !nums.empty()) r.volume = nums[0].value;
             if (want == Mass && !nums.empty()) {
                 if (r.mass) NextReport(r, out, format);

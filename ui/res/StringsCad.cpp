@@ -92,7 +92,7 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_GEOM_MESH_NONMANIFOLD, "모서리 %1개를 셋 이상의 삼각형이 공유합니다. 예: (%2, %3, %4) %5 부근."},
         {IDS_GEOM_MESH_TURNED, "%1: 메시의 삼각형이 안쪽을 향하고 있어(부피가 음수) 뒤집어서 계산했습니다."},
         {IDS_GEOM_ZERO_VOLUME, "부피가 0이거나 음수입니다."},
-        {IDS_GEOM_SHELL_OPEN, "솔리드의 셸이 닫혀 있지 않습니다. 모서리 %1개가 면 하나에만 속합니다."},
+        {IDS_GEOM_SHELL_OPEN, "셸이 닫혀 있지 않습니다(구멍). 모서리 %1개가 면 하나에만 속합니다."},
         {IDS_GEOM_NOT_SOLID, "솔리드가 아닙니다(떨어진 셸이나 면). 부피가 없습니다."},
         {IDS_GEOM_STEP_DAMAGED, "STEP 파일을 읽을 수 없습니다. 파일이 손상되었습니다.%1"},
         {IDS_GEOM_STEP_TRUNCATED, "STEP 파일이 잘렸습니다. 끝 줄 \"END-ISO-10303-21;\"이 없습니다."},
@@ -195,7 +195,7 @@ const CadStringTable& CadEnglishStrings() {
          "%1: the mesh was inside out (its triangles face inwards, the volume came out negative); it was "
          "turned."},
         {IDS_GEOM_ZERO_VOLUME, "The volume is zero or negative."},
-        {IDS_GEOM_SHELL_OPEN, "The solid's shell is not closed: %1 edges border one face only."},
+        {IDS_GEOM_SHELL_OPEN, "The shell is not closed (a hole): %1 edges border one face only."},
         {IDS_GEOM_NOT_SOLID, "Not a solid (a loose shell or face): it has no volume."},
         {IDS_GEOM_STEP_DAMAGED, "The STEP file cannot be read, it is damaged.%1"},
         {IDS_GEOM_STEP_TRUNCATED,

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "CliMassProps.h"
 #include "CliOutput.h"
 #include "CliReports.h"
 #include "EngineBinding.h"
@@ -356,6 +357,8 @@ int RunCommandLine(const QStringList& args) {
         Print(LoadKestString(kest::IDS_CLI_USAGE));
     } else if (options.contains(QStringLiteral("--version"))) {
         Print(QStringLiteral("kestload %1\n").arg(Version()));
+    } else if (IsMassPropsRequest(args)) {
+        status = RunMassProps(args);
     } else {
         Options o;
         QString error;

@@ -16,7 +16,7 @@ export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
 # Name, dependencies and layout.
 [[ $(basename "$deb") =~ ^kestload_[0-9.]+_amd64\.deb$ ]] || fail "package name $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libpugixml1v5 libnettle8 fonts-liberation2 fonts-nanum; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libpugixml1v5 libnettle8 libocct-data-exchange-7.6 fonts-liberation2 fonts-nanum; do
     grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "no dependency on $p: $depends"
 done
 [ "$(readlink "$root/usr/bin/kestload")" = ../lib/kestload/kestload ] || fail "usr/bin/kestload is not a link to the program"

@@ -40,7 +40,7 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CAD_REPORT_MISSING_UNIT,
          "보고서에 %1의 단위가 없거나 읽을 수 없는 단위입니다. 단위를 지정한 뒤 다시 읽으십시오."},
         {IDS_CAD_REPORT_MISSING_VALUE, "%1: 보고서에 %2 값이 없습니다."},
-        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 값이 유한한 수가 아닙니다."},
+        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 값이 소수점(.)으로 쓴 유한한 수가 아닙니다."},
         {IDS_CAD_REPORT_MASS_NOT_POSITIVE, "%1: 질량은 0보다 커야 합니다 (보고서 값 %2)."},
         {IDS_CAD_REPORT_LOW_PRECISION,
          "유효숫자 부족: %1 값의 유효숫자가 4자리보다 적습니다. CAD 프로그램에서 소수 자릿수를 늘려 다시 "
@@ -140,7 +140,7 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CAD_REPORT_MISSING_UNIT,
          "The report states no unit KestLoad can read for %1. Give the unit and read the report again."},
         {IDS_CAD_REPORT_MISSING_VALUE, "%1: %2 is missing from the report."},
-        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 is not a finite number."},
+        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 is not a finite number written with a decimal point."},
         {IDS_CAD_REPORT_MASS_NOT_POSITIVE, "%1: the mass must be above 0 (the report gives %2)."},
         {IDS_CAD_REPORT_LOW_PRECISION,
          "Too few digits: %1 is printed with fewer than 4 significant digits. Print the report again with "

@@ -28,6 +28,8 @@
 #include "DlgCadImport.h"
 #include "DlgLoadCalcWnd.h"
 #include "MessageBox.h"
+#include "Strings.h"
+#include "StringsCad.h"
 #include "Templates.h"
 #include "UiTestEnv.h"
 
@@ -322,6 +324,46 @@ TEST_F(CadImportWindow, LargeProductsOfferTheConservativeChoice) {
     EXPECT_NEAR(p.Ixx, izz, izz * 1e-6);
     EXPECT_NEAR(p.Iyy, izz, izz * 1e-6);
     EXPECT_NEAR(p.Izz, izz, izz * 1e-6);
+}
+
+// A pasted report without units: both asked for, read again with the chosen
+// ones; the flange 45 mm up the report's Z axis; the row named for the paste.
+TEST_F(CadImportWindow, PastedReportAsksForItsUnitsAndAdds) {
+    Import([&](CDlgCadImport& dlg) {
+        dlg.m_pPaste->setPlainText(
+            QStringLiteral("mass = 2.500\ncentre of mass = 12.00, -8.00, 45.00\ninertia:\n"
+                           "4200.0 -120.0 210.0\n-120.0 5100.0 -80.0\n210.0 -80.0 3300.0\n"));
+        dlg.m_pRead->click();
+        WaitRead(dlg);
+        ASSERT_TRUE(dlg.AsksForUnit());
+        EXPECT_TRUE(Messages().shown.empty());
+        EXPECT_FALSE(dlg.Result().ok);
+        // The mass unit alone is not enough.
+        dlg.m_pMassUnit->setCurrentIndex(dlg.m_pMassUnit->findText(QStringLiteral("kg")));
+        dlg.OnUnitChanged();
+        EXPECT_FALSE(dlg.IsReading());
+        dlg.m_pLengthUnit->setCurrentIndex(dlg.m_pLengthUnit->findText(QStringLiteral("mm")));
+        dlg.OnUnitChanged();
+        WaitRead(dlg);
+        EXPECT_FALSE(dlg.AsksForUnit());
+        ASSERT_EQ(dlg.m_pBodies->rowCount(), 1);
+        dlg.m_pOrigin[2]->setText(QStringLiteral("45"));
+        dlg.Recalculate();
+        ASSERT_TRUE(dlg.Result().ok) << dlg.Result().error.toStdString();
+        EXPECT_NEAR(Field(dlg, CDlgCadImport::RES_MASS), 2.5, 1e-9);
+        EXPECT_NEAR(Field(dlg, CDlgCadImport::RES_X), 12.0, 1e-9);
+        EXPECT_NEAR(Field(dlg, CDlgCadImport::RES_X + 2), 0.0, 1e-9);
+        EXPECT_NEAR(dlg.Result().flange.inertia[1][1], 0.0051, 1e-12);
+        EXPECT_NEAR(dlg.Result().flange.inertia[0][1], -0.00012, 1e-12);
+        // No triangles: the picture still has the centre of mass.
+        EXPECT_TRUE(dlg.m_pShape->shape.edges.empty());
+        EXPECT_TRUE(dlg.m_pShape->shape.comM.has_value());
+        dlg.OnBnClickedAdd();
+    });
+    ASSERT_EQ(calc.m_arrLoad[0].size(), 2);
+    EXPECT_EQ(calc.m_arrLoad[0][1].Name, LoadKestString(IDS_CI_PASTED));
+    EXPECT_NEAR(calc.m_arrLoad[0][1].prm.Ixx, 0.0042, 1e-12);
+    EXPECT_EQ(wnd->m_gridSum.GetCellText(1, 0), QStringLiteral("4.500"));
 }
 
 // Bad input: a file that is no geometry, a number that is no number, pasted

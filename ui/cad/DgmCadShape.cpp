@@ -244,7 +244,8 @@ void CDgmCadShape::Draw(QPainter& p, const QRect& rc, const CCadShape& shape, bo
         }
     }
 
-    // The flange centre: a ring with its name below left.
+    // The flange centre: a ring with its name to the upper left, between the
+    // Z axis and the X axis, where no axis runs.
     p.setPen(QPen(QColor(0, 0, 0), 1.5));
     p.setBrush(Qt::white);
     p.drawEllipse(o, 4.0, 4.0);
@@ -252,9 +253,9 @@ void CDgmCadShape::Draw(QPainter& p, const QRect& rc, const CCadShape& shape, bo
     p.setPen(QColor(0, 0, 0));
     const QString flange = LoadKestString(IDS_CI_FLANGE_CENTRE);
     const QFontMetricsF fm(font);
-    p.drawText(QPointF(o.x() - fm.horizontalAdvance(flange) - 6, o.y() + fm.ascent() + 4), flange);
+    p.drawText(QPointF(o.x() - fm.horizontalAdvance(flange) - 8, o.y() - 6), flange);
 
-    // The centre of mass: the quartered disc, named above right.
+    // The centre of mass: the quartered disc, named on its right.
     comPx = QPointF();
     if (shape.comM && Finite(*shape.comM)) {
         const QPointF c = layout.ToPixel(*shape.comM);
@@ -269,7 +270,7 @@ void CDgmCadShape::Draw(QPainter& p, const QRect& rc, const CCadShape& shape, bo
         p.drawPie(disc, 180 * 16, 90 * 16);
         p.setBrush(Qt::NoBrush);
         p.setPen(grey ? QColor(0, 0, 0) : QColor(160, 0, 100));
-        p.drawText(QPointF(c.x() + 9, c.y() - 7), LoadKestString(IDS_CI_COM));
+        p.drawText(QPointF(c.x() + 10, c.y() + fm.ascent() / 2 - 1), LoadKestString(IDS_CI_COM));
     }
     p.restore();
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -84,15 +86,19 @@ CDlgCadImport::CDlgCadImport(QWidget* parent) : CKestDialog(IDD_CAD_IMPORT, pare
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizeGripEnabled(true);
     BuildControls();
-    resize(first.expandedTo(minimumSizeHint()));
+    // Room for the bodies' columns and the picture, within the screen.
+    QSize want = first.expandedTo(QSize(1120, 900)).expandedTo(minimumSizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        want = want.boundedTo(screen->availableSize()).expandedTo(minimumSizeHint());
+    resize(want);
     SetStatus(Text(IDS_CI_NOTHING), false);
     Recalculate();
 }
 
 void CDlgCadImport::BuildControls() {
     auto* top = new QHBoxLayout(this);
-    top->addWidget(BuildSourceColumn(), 11);
-    top->addWidget(BuildResultColumn(), 10);
+    top->addWidget(BuildSourceColumn(), 6);
+    top->addWidget(BuildResultColumn(), 5);
 }
 
 QWidget* CDlgCadImport::BuildSourceColumn() {
@@ -262,6 +268,9 @@ QWidget* CDlgCadImport::BuildResultColumn() {
     m_pOrientation->setCurrentIndex(1);  // the identity
     fg->addWidget(new QLabel(Text(IDS_CI_ORIENTATION), frame), 2, 0);
     fg->addWidget(m_pOrientation, 2, 1, 1, 6);
+    auto* note = new QLabel(Text(IDS_CI_ANGLES_NOTE), frame);
+    note->setWordWrap(true);
+    fg->addWidget(note, 3, 0, 1, 7);
     connect(m_pOrientation, &QComboBox::activated, this, &CDlgCadImport::OnOrientationChanged);
     v->addWidget(frame);
 
@@ -284,16 +293,32 @@ QWidget* CDlgCadImport::BuildResultColumn() {
     const char* const heads[6][3] = {{"m", "", ""},         {"X", "Y", "Z"},    {"Ixx", "Iyy", "Izz"},
                                      {"Ixy", "Ixz", "Iyz"}, {"I1", "I2", "I3"}, {"Ixx", "Iyy", "Izz"}};
     for (int r = 0; r < 6; ++r) {
-        auto* label = new QLabel(Text(rows[r].label), result);
+        QStringList names;
+        for (int k = 0; k < rows[r].count && r > 0; ++k) names << QString::fromUtf8(heads[r][k]);
+        const QString text =
+            Text(rows[r].label) +
+            (names.isEmpty() ? QString() : QStringLiteral("  ") + names.join(QStringLiteral(", ")));
+        auto* label = new QLabel(text, result);
         label->setWordWrap(true);
         rg->addWidget(label, 2 * r, 0, 1, 4);
         for (int k = 0; k < rows[r].count; ++k) {
             m_pResult[rows[r].first + k]->setToolTip(QString::fromUtf8(heads[r][k]));
             rg->addWidget(m_pResult[rows[r].first + k], 2 * r + 1, k);
         }
-        rg->addWidget(new QLabel(QString::fromUtf8(rows[r].unit), result), 2 * r + 1, 3);
+        auto* unit = new QLabel(QString::fromUtf8(rows[r].unit), result);
+        rg->addWidget(unit, 2 * r + 1, 3);
         if (r == 3) m_pProductsLabel = label;
+        if (r == 5) m_pUsedUnit = unit;
         if (r == 5) m_pUsedLabel = label;
+    }
+    // The row of the moments used is hidden unless the conservative choice is
+    // taken; it keeps its place, so the result does not jump.
+    std::vector<QWidget*> usedRow = {m_pUsedLabel, m_pUsedUnit};
+    for (int k = 0; k < 3; ++k) usedRow.push_back(m_pResult[RES_USED + k]);
+    for (QWidget* w : usedRow) {
+        QSizePolicy sp = w->sizePolicy();
+        sp.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(sp);
     }
     m_pConservative = new QCheckBox(Text(IDS_CI_CONSERVATIVE), result);
     SetDlgCtrlId(m_pConservative, IDC_CI_CONSERVATIVE);

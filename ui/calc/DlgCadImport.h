@@ -102,6 +102,7 @@ public:
     enum { RES_MASS, RES_X = 1, RES_IXX = 4, RES_IXY = 7, RES_P1 = 10, RES_USED = 13, RES_COUNT = 16 };
     QLineEdit* m_pResult[RES_COUNT] = {};
     QLabel* m_pUsedLabel = nullptr;
+    QLabel* m_pUsedUnit = nullptr;
     QLabel* m_pProductsLabel = nullptr;
     QCheckBox* m_pConservative = nullptr;
     QListWidget* m_pWarnings = nullptr;

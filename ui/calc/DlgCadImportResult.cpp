@@ -180,6 +180,7 @@ void CDlgCadImport::ShowResult() {
     // The moments the load takes, shown apart when they are not the diagonal.
     for (int i = 0; i < 3; ++i) m_pResult[RES_USED + i]->setVisible(r.ok && r.conservative);
     m_pUsedLabel->setVisible(r.ok && r.conservative);
+    m_pUsedUnit->setVisible(r.ok && r.conservative);
     QPalette pal = m_pProductsLabel->palette();
     pal.setColor(QPalette::WindowText,
                  r.ok && r.productsLarge ? QColor(200, 0, 0) : palette().color(QPalette::WindowText));

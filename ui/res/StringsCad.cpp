@@ -118,7 +118,7 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CI_NEEDS_UNIT, "%1에 단위가 빠져 있습니다. 표시된 단위를 고르면 다시 읽습니다."},
         {IDS_CI_FRAME, "플랜지 좌표계 (파일 좌표 기준)"},
         {IDS_CI_ORIGIN, "원점"},
-        {IDS_CI_ANGLES, "회전 [°] (고정축 X, Y, Z 순)"},
+        {IDS_CI_ANGLES, "회전 [°]"},
         {IDS_CI_ORIENTATION, "축 정렬 방향"},
         {IDS_CI_ORIENT_TYPED, "(입력한 각도)"},
         {IDS_CI_RESULT, "결과 (플랜지 좌표계, 무게중심 기준)"},
@@ -138,6 +138,7 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CI_PASTED, "붙여넣은 보고서"},
         {IDS_CI_NOT_ADDED, "추가하지 않았습니다. %1"},
         {IDS_CI_CANNOT_READ, "%1을(를) 읽을 수 없습니다."},
+        {IDS_CI_ANGLES_NOTE, "고정축 X, Y, Z 순서로 회전합니다 (R = Rz·Ry·Rx)."},
     };
     return kTable;
 }
@@ -262,7 +263,7 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CI_NEEDS_UNIT, "%1 does not state every unit: choose the marked unit and it is read again."},
         {IDS_CI_FRAME, "Flange frame (in the file's coordinates)"},
         {IDS_CI_ORIGIN, "Origin"},
-        {IDS_CI_ANGLES, "Rotation [°] (about fixed X, then Y, then Z)"},
+        {IDS_CI_ANGLES, "Rotation [°]"},
         {IDS_CI_ORIENTATION, "Axis-aligned"},
         {IDS_CI_ORIENT_TYPED, "(angles as typed)"},
         {IDS_CI_RESULT, "Result (flange axes, about the centre of mass)"},
@@ -283,6 +284,7 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CI_PASTED, "Pasted report"},
         {IDS_CI_NOT_ADDED, "Nothing was added. %1"},
         {IDS_CI_CANNOT_READ, "%1 cannot be read."},
+        {IDS_CI_ANGLES_NOTE, "Turned about the fixed X axis, then Y, then Z (R = Rz·Ry·Rx)."},
     };
     return kTable;
 }

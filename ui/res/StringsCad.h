@@ -111,6 +111,7 @@ enum CadStringId : int {
     IDS_CI_PASTED = 41796,
     IDS_CI_NOT_ADDED = 41797,
     IDS_CI_CANNOT_READ = 41798,
+    IDS_CI_ANGLES_NOTE = 41799,
     // More of the result and the command line (41800 to 41829).
     IDS_CAD_DENSITY_NEEDS_VOLUME = 41800,
     IDS_CAD_TOTAL_TOO_SMALL = 41801,

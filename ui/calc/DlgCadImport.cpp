@@ -180,7 +180,7 @@ QWidget* CDlgCadImport::BuildSourceColumn() {
     SetDlgCtrlId(m_pBodies, IDC_CI_BODIES);
     m_pBodies->setHorizontalHeaderLabels(Text(IDS_CI_BODY_HEADS).split(QLatin1Char('|')));
     m_pBodies->verticalHeader()->hide();
-    m_pBodies->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int c = 0; c < 6; ++c) m_pBodies->resizeColumnToContents(c);
     m_pBodies->horizontalHeader()->setStretchLastSection(true);
     m_pBodies->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pBodies->setEditTriggers(QAbstractItemView::AllEditTriggers);

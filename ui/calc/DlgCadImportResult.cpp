@@ -36,6 +36,13 @@ QString Fixed(double v, int decimals) {
     return QString::fromStdString(FormatC(format.c_str(), v));
 }
 
+// A moment of inertia with five significant digits (small parts have small
+// moments); what is only rounding against the largest moment shows as 0.
+QString Moment(double v, double largest) {
+    if (std::fabs(v) <= 1e-12 * std::fabs(largest)) v = 0.0;
+    return QString::fromStdString(FormatC("%.5g", v));
+}
+
 // An optional number: empty text is none; false for text that is no number.
 bool OptionalNumber(const QString& text, std::optional<double>& value) {
     value.reset();
@@ -85,7 +92,8 @@ void CDlgCadImport::ShowBodies() {
         m_pBodies->setItem(r, COL_USED, ReadOnlyItem(QString(), Qt::AlignRight | Qt::AlignVCenter));
         m_pBodies->setItem(r, COL_NOTE, ReadOnlyItem(b.measurable ? QString() : b.problem));
     }
-    m_pBodies->resizeColumnsToContents();
+    // The note takes what the other columns leave.
+    for (int c = COL_USE; c < COL_NOTE; ++c) m_pBodies->resizeColumnToContents(c);
     m_bFilling = false;
 }
 
@@ -167,15 +175,16 @@ void CDlgCadImport::ShowResult() {
         const CMassProps& f = r.flange;
         m_pResult[RES_MASS]->setText(Fixed(f.massKg, 4));
         const double com[3] = {f.comM.x, f.comM.y, f.comM.z};
+        const double largest = r.principal[2];
         for (int i = 0; i < 3; ++i) {
             m_pResult[RES_X + i]->setText(Fixed(com[i] * 1000.0, 2));
-            m_pResult[RES_IXX + i]->setText(Fixed(f.inertia[i][i], 6));
-            m_pResult[RES_P1 + i]->setText(Fixed(r.principal[i], 6));
-            m_pResult[RES_USED + i]->setText(Fixed(r.LoadInertia()[i], 6));
+            m_pResult[RES_IXX + i]->setText(Moment(f.inertia[i][i], largest));
+            m_pResult[RES_P1 + i]->setText(Moment(r.principal[i], largest));
+            m_pResult[RES_USED + i]->setText(Moment(r.LoadInertia()[i], largest));
         }
-        m_pResult[RES_IXY]->setText(Fixed(f.inertia[0][1], 6));
-        m_pResult[RES_IXY + 1]->setText(Fixed(f.inertia[0][2], 6));
-        m_pResult[RES_IXY + 2]->setText(Fixed(f.inertia[1][2], 6));
+        m_pResult[RES_IXY]->setText(Moment(f.inertia[0][1], largest));
+        m_pResult[RES_IXY + 1]->setText(Moment(f.inertia[0][2], largest));
+        m_pResult[RES_IXY + 2]->setText(Moment(f.inertia[1][2], largest));
     }
     // The moments the load takes, shown apart when they are not the diagonal.
     for (int i = 0; i < 3; ++i) m_pResult[RES_USED + i]->setVisible(r.ok && r.conservative);
@@ -192,7 +201,8 @@ void CDlgCadImport::ShowResult() {
     }
 
     m_pWarnings->clear();
-    if (!r.ok && !r.error.isEmpty()) {
+    // With nothing read the message line says so; the list keeps to the result.
+    if (!r.ok && !r.error.isEmpty() && !m_bodies.empty()) {
         auto* item = new QListWidgetItem(r.error, m_pWarnings);
         item->setForeground(QColor(200, 0, 0));
     }

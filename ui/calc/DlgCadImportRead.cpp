@@ -193,7 +193,9 @@ void CDlgCadImport::OnReadProgress() {
 
 void CDlgCadImport::OnReadFinished() {
     // A finished signal of a read already stopped is late: nothing to take.
-    if (m_pThread == nullptr || !m_pThread->isFinished()) return;
+    if (m_pThread == nullptr || sender() != m_pThread) return;
+    // Sent just before the thread ends: let it end.
+    m_pThread->wait();
     std::shared_ptr<ReadJob> job = std::move(m_job);
     delete m_pThread;
     m_pThread = nullptr;

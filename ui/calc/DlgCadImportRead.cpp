@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 
 #include "CadSource.h"
 #include "DlgCadImport.h"
@@ -61,7 +62,8 @@ struct CDlgCadImport::ReadJob {
                 read = ReadCadText(pasted, units);
             } else {
                 read = ReadCadFile(path, units, [this](double fraction) {
-                    permille.store(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * 1000.0));
+                    if (std::isfinite(fraction))
+                        permille.store(static_cast<int>(std::clamp(fraction, 0.0, 1.0) * 1000.0));
                     return !cancel.load();
                 });
             }

@@ -125,6 +125,9 @@ bool Parse(const QStringList& args, MassPropsOptions& o, QString& error) {
 
 QString Fixed(double v, const char* format) { return QString::fromStdString(kest::FormatC(format, v)); }
 
+// A position in m as mm with three decimals; a rounded −0 reads 0.
+QString Mm(double m) { return Fixed(std::round(m * 1e6) / 1e3 + 0.0, "%.3f"); }
+
 QJsonObject Xyz(const CVec3& v, double scale) {
     QJsonObject o;
     o.insert(QStringLiteral("x"), v.x * scale);
@@ -155,8 +158,7 @@ QString Text(const MassPropsOptions& o, const CCadSource& source, const CCadResu
                   Fixed(o.frameValues[5], "%g"));
     t += QStringLiteral("mass: %1 kg\n").arg(Fixed(r.flange.massKg, "%.4f"));
     t += QStringLiteral("centre of gravity: X %1 mm, Y %2 mm, Z %3 mm\n")
-             .arg(Fixed(r.flange.comM.x * 1000.0, "%.3f"), Fixed(r.flange.comM.y * 1000.0, "%.3f"),
-                  Fixed(r.flange.comM.z * 1000.0, "%.3f"));
+             .arg(Mm(r.flange.comM.x), Mm(r.flange.comM.y), Mm(r.flange.comM.z));
     t += QStringLiteral("inertia about the centre of gravity, flange axes (kg·m²):\n");
     t += QStringLiteral("  Ixx %1  Iyy %2  Izz %3\n")
              .arg(Fixed(i[0][0], "%.6g"), Fixed(i[1][1], "%.6g"), Fixed(i[2][2], "%.6g"));
@@ -170,9 +172,8 @@ QString Text(const MassPropsOptions& o, const CCadSource& source, const CCadResu
             .arg(Fixed(r.principal[0], "%.6g"), Fixed(r.principal[1], "%.6g"), Fixed(r.principal[2], "%.6g"));
     const auto load = r.LoadInertia();
     t += QStringLiteral("load for KestLoad: %1 kg at (%2, %3, %4) mm, Ixx %5, Iyy %6, Izz %7 kg·m²%8\n")
-             .arg(Fixed(r.flange.massKg, "%.4f"), Fixed(r.flange.comM.x * 1000.0, "%.3f"),
-                  Fixed(r.flange.comM.y * 1000.0, "%.3f"), Fixed(r.flange.comM.z * 1000.0, "%.3f"),
-                  Fixed(load[0], "%.6g"), Fixed(load[1], "%.6g"), Fixed(load[2], "%.6g"),
+             .arg(Fixed(r.flange.massKg, "%.4f"), Mm(r.flange.comM.x), Mm(r.flange.comM.y),
+                  Mm(r.flange.comM.z), Fixed(load[0], "%.6g"), Fixed(load[1], "%.6g"), Fixed(load[2], "%.6g"),
                   r.conservative ? QStringLiteral(" (conservative)") : QString());
     for (const QString& w : source.notes) t += QStringLiteral("warning: %1\n").arg(Shown(w));
     for (const QString& w : r.warnings) t += QStringLiteral("warning: %1\n").arg(Shown(w));

@@ -2,7 +2,7 @@
 # Runs the fuzz targets of a fuzz build (the fuzz preset) one after the other
 # and fails on any finding: a crash, a sanitizer report, a broken promise of a
 # target, a leak, a time-out or too much memory.
-#   tests/fuzz/run.sh BUILD_DIR SECONDS [TARGET...]     (targets: mechtable project predefload massreport)
+#   tests/fuzz/run.sh BUILD_DIR SECONDS [TARGET...]     (targets: mechtable project predefload massreport stl)
 # Each target's corpus lives in BUILD_DIR/fuzz-runs/TARGET/corpus and grows from
 # run to run; it starts from the seeds the build lists. A finding is kept in
 # BUILD_DIR/fuzz-runs/TARGET/findings/ and replayed once to show its reason;
@@ -12,7 +12,7 @@ build=$(cd "$1" && pwd)
 seconds=$2
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(mechtable project predefload massreport)
+[ ${#targets[@]} -gt 0 ] || targets=(mechtable project predefload massreport stl)
 src=$(cd "$(dirname "$0")" && pwd)
 
 status=0

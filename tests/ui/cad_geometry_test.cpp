@@ -280,6 +280,18 @@ TEST(CadGeometry, BadFilesAreRefusedWithAMessage) {
     const QByteArray junkStep =
         "ISO-10303-21;\nHEADER;\n#1 = ((((;\nENDSEC;\nDATA;\n#2 = CARTESIAN_POINT(;\nEND-ISO-10303-21;\n";
     EXPECT_EQ(Status(Write(dir, "junk.step", junkStep), error), GEOM_BAD_FORMAT);
+    // A placement whose origin is a direction, and a vertex whose point is
+    // missing: Open CASCADE's translation would follow them into a crash.
+    const QByteArray cylinder = Bytes(Data("cylinder.step"));
+    for (const auto& [from, to] :
+         {std::pair{"#26 = AXIS2_PLACEMENT_3D('',#27,", "#26 = AXIS2_PLACEMENT_3D('',#28,"},
+          std::pair{"#22 = VERTEX_POINT('',#23);", "#22 = VERTEX_POINT('',#99999);"}}) {
+        QByteArray damaged = cylinder;
+        ASSERT_TRUE(damaged.contains(from));
+        damaged.replace(from, to);
+        EXPECT_EQ(Status(Write(dir, "damaged.step", damaged), error), GEOM_BAD_FORMAT) << from;
+        EXPECT_TRUE(error.startsWith(Opening(kest::IDS_GEOM_STEP_DAMAGED).left(10))) << error.toStdString();
+    }
 
     QByteArray garbage(1001, '\0');
     for (int i = 0; i < garbage.size(); ++i) garbage[i] = char((i * 7919) % 251);

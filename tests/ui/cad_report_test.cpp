@@ -422,6 +422,10 @@ TEST(CadReport, BadInputGivesAClearStatusNeverACrash) {
     bad = sw;
     refused(bad.replace("Y = -8.00", "Y = 1e999"), ReportStatus::Invalid, "overflowing centre");
     bad = sw;
+    refused(bad.replace("Lxx = 4200000.00", "Lxx = 4200000,00"), ReportStatus::Invalid, "decimal comma");
+    bad = sw;
+    refused(bad.replace("Mass = 2500.00", "Mass = 2,500.00"), ReportStatus::Invalid, "thousands separator");
+    bad = sw;
     refused(bad.replace("Mass = 2500.00", "Mass = -2500.00"), ReportStatus::Invalid, "negative mass");
     bad = sw;
     refused(bad.replace("Mass = 2500.00", "Mass = 0.00"), ReportStatus::Invalid, "zero mass");

@@ -1,6 +1,7 @@
 // kestmanual IN.html OUT.pdf DIR...: renders a manual to an A4 PDF with Qt's
 // own PDF writer (fonts embedded), titled with the HTML's <title>. Pictures are
-// looked up in the DIRs, in that order.
+// looked up in the DIRs, in that order. A picture that is not there fails the
+// run (and removes OUT.pdf): Qt would otherwise lay out an unusable manual.
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
@@ -28,9 +29,13 @@ protected:
                 if (QFile::exists(path)) return QImage(path);
             }
             std::fprintf(stderr, "kestmanual: picture %s not found\n", qPrintable(name.toString()));
+            m_missing = true;
         }
         return QTextDocument::loadResource(type, name);
     }
+
+public:
+    bool m_missing = false;
 
 private:
     QStringList m_dirs;
@@ -79,5 +84,9 @@ int main(int argc, char** argv) {
         painter.restore();
     }
     painter.end();
+    if (doc.m_missing) {
+        QFile::remove(out);
+        return 1;
+    }
     return QFile::exists(out) ? 0 : 1;
 }

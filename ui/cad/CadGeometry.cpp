@@ -21,23 +21,6 @@ namespace {
 // The picture needs the shape, not every triangle of a fine mesh.
 constexpr size_t kMaxPictureTriangles = 200000;
 
-struct CFileUnit {
-    double toMetre;
-    const char* symbol;
-};
-
-// TODO(units): ToMetre/UnitSymbol of CadUnits once that file is in the library.
-CFileUnit FileUnit(LengthUnit unit) {
-    switch (unit) {
-        case LengthUnit::Millimetre: return {0.001, "mm"};
-        case LengthUnit::Centimetre: return {0.01, "cm"};
-        case LengthUnit::Metre: return {1.0, "m"};
-        case LengthUnit::Inch: return {0.0254, "in"};
-        case LengthUnit::Foot: return {0.3048, "ft"};
-    }
-    return {0.001, "mm"};
-}
-
 int Fail(QString& error, int status, const QString& text) {
     error = text;
     return status;
@@ -57,7 +40,7 @@ int StlGeometry(const QByteArray& bytes, LengthUnit unit, CCadGeometry& out, QSt
     CStlMesh stl;
     if (const int status = ReadStl(bytes, stl, error, Part(progress, 0.0, 0.6)); status != GEOM_OK)
         return status;
-    const CFileUnit u = FileUnit(unit);
+    const double toMetre = ToMetre(unit);
     size_t faces = 0;
     for (const CStlBlock& b : stl.blocks) faces += b.faceCount;
     const size_t stride = (faces + kMaxPictureTriangles - 1) / kMaxPictureTriangles;
@@ -70,9 +53,9 @@ int StlGeometry(const QByteArray& bytes, LengthUnit unit, CCadGeometry& out, QSt
         bool turned = false;
         const CMeshEdges edges = CheckMeshEdges(stl.mesh, block.firstFace, block.faceCount);
         if (!edges.Closed()) {
-            solid.problem = MeshEdgesProblem(edges, QString::fromLatin1(u.symbol));
+            solid.problem = MeshEdgesProblem(edges, UnitSymbol(unit));
         } else {
-            CMassProps props = MeshMassProps(stl.mesh, block.firstFace, block.faceCount, u.toMetre);
+            CMassProps props = MeshMassProps(stl.mesh, block.firstFace, block.faceCount, toMetre);
             if (props.massKg < 0) {
                 // Every triangle faces inwards: the same solid, turned.
                 props = Scaled(props, -1.0);
@@ -93,7 +76,7 @@ int StlGeometry(const QByteArray& bytes, LengthUnit unit, CCadGeometry& out, QSt
             const auto& t = stl.mesh.faces[f];
             auto at = [&](int i) {
                 const CVec3& p = stl.mesh.vertices[t[turned ? 2 - i : i]];
-                return CVec3{p.x * u.toMetre, p.y * u.toMetre, p.z * u.toMetre};
+                return CVec3{p.x * toMetre, p.y * toMetre, p.z * toMetre};
             };
             solid.triangles.push_back({at(0), at(1), at(2)});
         }

@@ -9,19 +9,6 @@
 namespace kest::cad::report {
 namespace {
 
-// Closes the current report (when it holds anything) and starts a new one.
-void NextReport(CRawReport& r, std::vector<CRawReport>& out, const QString& format) {
-    if (r.Started()) out.push_back(r);
-    r = CRawReport{};
-    r.format = format;
-}
-
-// The value right after the label that ends at `labelEnd`: the first number
-// after an optional "=" or ":".
-std::optional<CNum> ValueAfter(const QString& line, qsizetype labelEnd) {
-    return FirstNumber(line, labelEnd);
-}
-
 // The text after the first ":" or "=", trimmed.
 QString AfterColon(const QString& line) {
     qsizetype i = line.indexOf(QLatin1Char(':'));
@@ -69,14 +56,14 @@ bool ReadSolidWorksLayout(const QStringList& lines, std::vector<CRawReport>& out
         } else if (Starts(line, "Coordinate system:")) {
             r.coordinateSystem = AfterColon(line);
         } else if (Starts(line, "Density")) {
-            if (auto n = ValueAfter(line, 7)) {
+            if (auto n = FirstNumber(line, 7)) {
                 r.density = n->value;
                 r.densityUnit = UnitAfter(line, *n);
             }
             if (Has(line, "overridden")) r.overridden << QStringLiteral("Density");
         } else if (Starts(line, "Mass =") || Starts(line, "Mass (")) {
             if (r.mass) NextReport(r, out, format);
-            if (auto n = ValueAfter(line, 4)) {
+            if (auto n = FirstNumber(line, 4)) {
                 r.mass = n->value;
                 r.massStep = n->step;
                 r.massUnit = UnitAfter(line, *n);
@@ -84,7 +71,7 @@ bool ReadSolidWorksLayout(const QStringList& lines, std::vector<CRawReport>& out
             if (Has(line, "overridden")) r.overridden << QStringLiteral("Mass");
             mode = None;
         } else if (Starts(line, "Volume")) {
-            if (auto n = ValueAfter(line, 6)) {
+            if (auto n = FirstNumber(line, 6)) {
                 r.volume = n->value;
                 r.volumeUnit = UnitAfter(line, *n);
             }
@@ -114,11 +101,11 @@ bool ReadSolidWorksLayout(const QStringList& lines, std::vector<CRawReport>& out
             }
         } else if (mode == Com && line.size() > 1 && AxisIndex(line[0]) >= 0 &&
                    (line[1] == QLatin1Char('=') || line[1].isSpace())) {
-            if (auto n = ValueAfter(line, 1)) r.PutCom(AxisIndex(line[0]), *n);
+            if (auto n = FirstNumber(line, 1)) r.PutCom(AxisIndex(line[0]), *n);
         } else if (mode == Principal) {
             for (auto it = kPrincipal.globalMatch(line); it.hasNext();) {
                 const auto m = it.next();
-                if (auto n = ValueAfter(line, m.capturedEnd())) {
+                if (auto n = FirstNumber(line, m.capturedEnd())) {
                     if (!r.principal) r.principal = std::array<double, 3>{};
                     (*r.principal)[AxisIndex(m.captured(1)[0])] = n->value;
                 }
@@ -127,7 +114,7 @@ bool ReadSolidWorksLayout(const QStringList& lines, std::vector<CRawReport>& out
             CRawBlock& b = mode == AtCom ? r.atCom : r.atOrigin;
             for (auto it = kEntry.globalMatch(line); it.hasNext();) {
                 const auto m = it.next();
-                if (auto n = ValueAfter(line, m.capturedEnd()))
+                if (auto n = FirstNumber(line, m.capturedEnd()))
                     b.Put(AxisIndex(m.captured(2)[0]), AxisIndex(m.captured(3)[0]), *n);
             }
         }
@@ -169,36 +156,36 @@ bool ReadInventorLayout(const QStringList& lines, std::vector<CRawReport>& out) 
             mode = None;
         } else if (Starts(line, "Mass")) {
             if (r.mass) NextReport(r, out, format);
-            if (auto n = ValueAfter(line, 4)) {
+            if (auto n = FirstNumber(line, 4)) {
                 r.mass = n->value;
                 r.massStep = n->step;
                 r.massUnit = UnitAfter(line, *n);
             }
         } else if (Starts(line, "Density")) {
-            if (auto n = ValueAfter(line, 7)) {
+            if (auto n = FirstNumber(line, 7)) {
                 r.density = n->value;
                 r.densityUnit = UnitAfter(line, *n);
             }
         } else if (Starts(line, "Volume")) {
-            if (auto n = ValueAfter(line, 6)) {
+            if (auto n = FirstNumber(line, 6)) {
                 r.volume = n->value;
                 r.volumeUnit = UnitAfter(line, *n);
             }
         } else if (mode == Com && AxisIndex(line[0]) >= 0 && line.size() > 1 && !line[1].isLetterOrNumber()) {
-            if (auto n = ValueAfter(line, 1)) {
+            if (auto n = FirstNumber(line, 1)) {
                 r.PutCom(AxisIndex(line[0]), *n);
                 r.comUnit = UnitAfter(line, *n);
             }
         } else if ((mode == AtCom || mode == AtOrigin) &&
                    ProductLabel(line, QLatin1Char('I'), row, col, end)) {
-            if (auto n = ValueAfter(line, end)) {
+            if (auto n = FirstNumber(line, end)) {
                 CRawBlock& b = mode == AtCom ? r.atCom : r.atOrigin;
                 b.Put(row, col, *n);
                 b.unit = UnitAfter(line, *n);
             }
         } else if (mode == Principal && line.size() > 2 && line[0].toUpper() == QLatin1Char('I') &&
                    line[1] >= QLatin1Char('1') && line[1] <= QLatin1Char('3')) {
-            if (auto n = ValueAfter(line, 2)) {
+            if (auto n = FirstNumber(line, 2)) {
                 if (!r.principal) r.principal = std::array<double, 3>{};
                 (*r.principal)[line[1].unicode() - '1'] = n->value;
                 r.principalUnit = UnitAfter(line, *n);
@@ -229,19 +216,19 @@ bool ReadFusionLayout(const QStringList& lines, std::vector<CRawReport>& out) {
             mode = None;
         } else if (Starts(line, "Mass") && line.size() > 4 && !line[4].isLetter()) {
             if (r.mass) NextReport(r, out, format);
-            if (auto n = ValueAfter(line, 4)) {
+            if (auto n = FirstNumber(line, 4)) {
                 r.mass = n->value;
                 r.massStep = n->step;
                 r.massUnit = UnitAfter(line, *n);
             }
             mode = None;
         } else if (Starts(line, "Density")) {
-            if (auto n = ValueAfter(line, 7)) {
+            if (auto n = FirstNumber(line, 7)) {
                 r.density = n->value;
                 r.densityUnit = UnitAfter(line, *n);
             }
         } else if (Starts(line, "Volume")) {
-            if (auto n = ValueAfter(line, 6)) {
+            if (auto n = FirstNumber(line, 6)) {
                 r.volume = n->value;
                 r.volumeUnit = UnitAfter(line, *n);
             }
@@ -250,7 +237,7 @@ bool ReadFusionLayout(const QStringList& lines, std::vector<CRawReport>& out) {
             for (size_t i = 0; i < nums.size() && i < 3; ++i) r.PutCom(static_cast<int>(i), nums[i]);
             if (!nums.empty()) r.comUnit = UnitAfter(line, nums.front());
         } else if (mode != None && ProductLabel(line, QLatin1Char('I'), row, col, end)) {
-            if (auto n = ValueAfter(line, end)) (mode == AtCom ? r.atCom : r.atOrigin).Put(row, col, *n);
+            if (auto n = FirstNumber(line, end)) (mode == AtCom ? r.atCom : r.atOrigin).Put(row, col, *n);
         } else if (!line.contains(QLatin1Char('\t')) && !line.contains(QLatin1Char('=')) &&
                    !Starts(line, "Component Instances") && !Starts(line, "Bounding Box") &&
                    !Starts(line, "Physical Material") && !Starts(line, "World") &&

@@ -9,21 +9,12 @@
 namespace kest::cad::report {
 namespace {
 
-void NextReport(CRawReport& r, std::vector<CRawReport>& out, const QString& format) {
-    if (r.Started()) out.push_back(r);
-    r = CRawReport{};
-    r.format = format;
-}
-
 // The text between "with respect to" and "coordinate frame".
 QString FrameName(const QString& line) {
     static const QRegularExpression kFrame(QStringLiteral("with respect to\\s+(.*?)\\s+coordinate frame"),
                                            QRegularExpression::CaseInsensitiveOption);
     return kFrame.match(line).captured(1).trimmed();
 }
-
-// The numbers after the label that ends with `label`, with their unit after the last.
-std::vector<CNum> NumbersAfter(const QString& line, qsizetype from) { return ScanNumbers(line, from); }
 
 }  // namespace
 
@@ -79,19 +70,19 @@ bool ReadCreoLayout(const QStringList& lines, std::vector<CRawReport>& out) {
         } else if (Starts(line, "ROTATION") || Starts(line, "RADII")) {
             mode = None;
         } else if (mode == Com && Starts(line, "X")) {
-            const std::vector<CNum> nums = NumbersAfter(line, 1);
+            const std::vector<CNum> nums = ScanNumbers(line, 1);
             for (size_t i = 0; i < nums.size() && i < 3; ++i) r.PutCom(static_cast<int>(i), nums[i]);
             if (nums.size() >= 3) r.comUnit = UnitAfter(line, nums[2]);
             mode = None;
         } else if (mode == AtCom || mode == AtOrigin) {
             const QRegularExpressionMatch m = kRow.match(line);
             if (!m.hasMatch()) continue;
-            const std::vector<CNum> nums = NumbersAfter(line, m.capturedEnd());
+            const std::vector<CNum> nums = ScanNumbers(line, m.capturedEnd());
             CRawBlock& b = mode == AtCom ? r.atCom : r.atOrigin;
             for (size_t i = 0; i < nums.size() && i < 3; ++i)
                 b.Put(AxisIndex(m.captured(1)[0]), static_cast<int>(i), nums[i]);
         } else if (mode == Principal && Starts(line, "I1")) {
-            const std::vector<CNum> nums = NumbersAfter(line, 2);
+            const std::vector<CNum> nums = ScanNumbers(line, 2);
             if (nums.size() >= 3)
                 r.principal = std::array<double, 3>{nums[0].value, nums[1].value, nums[2].value};
             mode = None;
@@ -188,18 +179,18 @@ bool ReadConsoleLayout(const QStringList& lines, std::vector<CRawReport>& out) {
             continue;
         }
         if (Starts(line, "Vector")) {
-            const std::vector<CNum> nums = ScanNumbers(line, 6);
+            const std::vector<CNum> nums = ScanNumbers(line, 6, true);
             for (size_t i = 0; i < nums.size() && i < 3; ++i) r.PutCom(static_cast<int>(i), nums[i]);
         } else if (Starts(line, "Matrix")) {
             found = true;
             if (r.atCom.present) NextReport(r, out, format);
-            const std::vector<CNum> nums = ScanNumbers(line, 6);
+            const std::vector<CNum> nums = ScanNumbers(line, 6, true);
             // A 4×4 matrix row by row: the upper-left 3×3 is the tensor.
             if (nums.size() >= 11)
                 for (int i = 0; i < 3; ++i)
                     for (int j = 0; j < 3; ++j) r.atCom.Put(i, j, nums[static_cast<size_t>(i * 4 + j)]);
         } else if (want != None) {
-            const std::vector<CNum> nums = ScanNumbers(line);
+            const std::vector<CNum> nums = ScanNumbers(line, 0, true);
             if (want == Volume && !nums.empty()) r.volume = nums[0].value;
             if (want == Mass && !nums.empty()) {
                 if (r.mass) NextReport(r, out, format);

@@ -37,7 +37,8 @@ std::string Ascii(const QString& s, qsizetype from, qsizetype to) {
     return out;
 }
 
-std::vector<CNum> ScanNumbersIn(const QString& s, qsizetype from, qsizetype n, size_t maxCount) {
+std::vector<CNum> ScanNumbersIn(const QString& s, qsizetype from, qsizetype n, size_t maxCount,
+                                bool commaDigits) {
     std::vector<CNum> out;
     qsizetype i = std::max<qsizetype>(from, 0);
     while (i < n && out.size() < maxCount) {
@@ -76,6 +77,18 @@ std::vector<CNum> ScanNumbersIn(const QString& s, qsizetype from, qsizetype n, s
             i = start + 1;
             continue;
         }
+        // "2,5" or "1,234": a decimal comma or a thousands separator, which
+        // the reports never print; read as no number rather than as 2 and 5.
+        if (!commaDigits && fracDigits == 0 && q == p + intDigits && q + 1 < n && s[q] == QLatin1Char(',') &&
+            IsDigit(s[q + 1])) {
+            while (q + 1 < n && s[q] == QLatin1Char(',') && IsDigit(s[q + 1])) {
+                ++q;
+                while (q < n && (IsDigit(s[q]) || s[q] == QLatin1Char('.'))) ++q;
+            }
+            out.push_back({std::numeric_limits<double>::quiet_NaN(), 0.0, start, q});
+            i = q;
+            continue;
+        }
         // Exponent.
         int exponent = 0;
         if (q < n && (s[q] == QLatin1Char('e') || s[q] == QLatin1Char('E'))) {
@@ -106,14 +119,14 @@ std::vector<CNum> ScanNumbersIn(const QString& s, qsizetype from, qsizetype n, s
 
 }  // namespace
 
-std::vector<CNum> ScanNumbers(const QString& s, qsizetype from) {
-    return ScanNumbersIn(s, from, s.size(), static_cast<size_t>(-1));
+std::vector<CNum> ScanNumbers(const QString& s, qsizetype from, bool commaLists) {
+    return ScanNumbersIn(s, from, s.size(), static_cast<size_t>(-1), commaLists);
 }
 
 std::optional<CNum> FirstNumber(const QString& text, qsizetype from, qsizetype window) {
     if (from < 0 || from >= text.size()) return std::nullopt;
     const qsizetype to = std::min(text.size(), from + window);
-    const std::vector<CNum> nums = ScanNumbersIn(text, from, to, 1);
+    const std::vector<CNum> nums = ScanNumbersIn(text, from, to, 1, false);
     if (nums.empty()) return std::nullopt;
     // A number cut by the window is not read.
     if (nums.front().end == to && to < text.size() && text[to].isDigit()) return std::nullopt;
@@ -187,6 +200,12 @@ void CRawReport::PutCom(int axis, const CNum& num) {
     com[axis] = num.value;
     comSet[axis] = true;
     comStep = std::max(comStep, num.step);
+}
+
+void NextReport(CRawReport& r, std::vector<CRawReport>& out, const QString& format) {
+    if (r.Started()) out.push_back(r);
+    r = CRawReport{};
+    r.format = format;
 }
 
 }  // namespace kest::cad::report

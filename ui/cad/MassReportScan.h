@@ -26,8 +26,11 @@ struct CNum {
 // The numbers in `text` from `from` on: signed decimals with an optional
 // e/E exponent; "nan" and "inf" are read as such so that they are refused
 // later rather than skipped. Digits inside words ("I1", "mm^2", "R2") are not
-// numbers.
-std::vector<CNum> ScanNumbers(const QString& text, qsizetype from = 0);
+// numbers. Digits on both sides of a comma ("2,5", "1,234") are a decimal
+// comma or a thousands separator, which no known report prints: they are read
+// as one number that is not finite, so that the report is refused rather than
+// read wrong, unless `commaLists` says the text lists numbers as "1,0,0".
+std::vector<CNum> ScanNumbers(const QString& text, qsizetype from = 0, bool commaLists = false);
 
 // The first number within `window` characters after `from` (a value right
 // after its label), with positions in `text`.
@@ -88,6 +91,9 @@ struct CRawReport {
     bool Started() const;
     void PutCom(int axis, const CNum& num);
 };
+
+// Closes the report being read (kept when it holds anything) and starts the next.
+void NextReport(CRawReport& r, std::vector<CRawReport>& out, const QString& format);
 
 // The layouts. Each reads the lines of a whole paste and appends one report per
 // body it finds; false when the text is not that layout.

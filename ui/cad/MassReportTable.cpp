@@ -75,9 +75,7 @@ bool ReadPlainTable(const QStringList& lines, std::vector<CRawReport>& out) {
     r.format = format;
     int rows = 0;  // tensor rows read in the current block
     const auto next = [&]() {
-        if (r.Started()) out.push_back(r);
-        r = CRawReport{};
-        r.format = format;
+        NextReport(r, out, format);
         mode = None;
     };
     for (const QString& line : lines) {

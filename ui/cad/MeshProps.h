@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CadMath.h"
+#include "KestLoadLibExport.h"
 
 namespace kest::cad {
 
@@ -28,15 +29,15 @@ struct CMeshEdges {
     CVec3 openAt, misorientedAt, nonManifoldAt;
     bool Closed() const { return open == 0 && misoriented == 0 && nonManifold == 0; }
 };
-CMeshEdges CheckMeshEdges(const CIndexedMesh& mesh, size_t first, size_t count);
+KESTLOADLIB_API CMeshEdges CheckMeshEdges(const CIndexedMesh& mesh, size_t first, size_t count);
 
 // The problem for the user, empty when closed; positions in the file's unit
 // `unitSymbol`. A hole is named first, then orientation, then shared edges.
-QString MeshEdgesProblem(const CMeshEdges& edges, const QString& unitSymbol);
+KESTLOADLIB_API QString MeshEdgesProblem(const CMeshEdges& edges, const QString& unitSymbol);
 
 // Volume (signed: negative for a mesh turned inside out), centre and tensor
 // about the centre of faces [first, first + count) at density 1, with every
 // coordinate multiplied by `scale` (to metres). massKg holds the volume.
-CMassProps MeshMassProps(const CIndexedMesh& mesh, size_t first, size_t count, double scale);
+KESTLOADLIB_API CMassProps MeshMassProps(const CIndexedMesh& mesh, size_t first, size_t count, double scale);
 
 }  // namespace kest::cad

@@ -8,6 +8,10 @@
 #include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
 #include <IFSelect_ReturnStatus.hxx>
+#include <Interface_Check.hxx>
+#include <Interface_CheckIterator.hxx>
+#include <Interface_CheckTool.hxx>
+#include <Interface_InterfaceModel.hxx>
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
 #include <Message_PrinterOStream.hxx>
@@ -172,7 +176,8 @@ void Measure(const TopoDS_Shape& solid, double scale, CCadSolid& out) {
         return;
     }
     GProp_GProps props;
-    BRepGProp::VolumeProperties(solid, props, 1e-9, true);
+    // Closedness was checked above, from the edges rather than the shells' flags.
+    BRepGProp::VolumeProperties(solid, props, 1e-9, false);
     Bnd_Box box;
     BRepBndLib::Add(solid, box);
     const double diagonal = box.IsVoid() ? 0.0 : std::sqrt(box.SquareExtent());
@@ -236,6 +241,17 @@ QString Damaged(const QString& detail = {}) {
         .arg(d.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(d));
 }
 
+QString FirstFail(const Interface_CheckIterator& fails) {
+    for (Interface_CheckIterator it = fails; it.More(); it.Next()) {
+        const Handle(Interface_Check)& check = it.Value();
+        if (check->NbFails() > 0) {
+            const Handle(TCollection_HAsciiString) text = check->Fail(1, true);
+            if (!text.IsNull()) return QString::fromUtf8(text->ToCString());
+        }
+    }
+    return {};
+}
+
 int ReadStepDocument(const QByteArray& bytes, CCadGeometry& out, QString& error, const CProgress& progress) {
     SilenceMessages();
     Handle(COcctProgress) indicator = new COcctProgress(progress);
@@ -251,6 +267,14 @@ int ReadStepDocument(const QByteArray& bytes, CCadGeometry& out, QString& error,
     // Parsing the text reports no progress of its own.
     if (reader.ChangeReader().ReadStream("file.step", stream) != IFSelect_RetDone)
         return Fail(error, GEOM_BAD_FORMAT, Damaged());
+    // Open CASCADE's translation trusts the entities it is given: a reference
+    // to a missing entity or a parameter of the wrong type, which the parser
+    // records as a failure, would crash it. Such a file is refused here.
+    {
+        Interface_CheckTool checker(reader.ChangeReader().Model());
+        const Interface_CheckIterator fails = checker.CompleteCheckList();
+        if (!fails.IsEmpty(true)) return Fail(error, GEOM_BAD_FORMAT, Damaged(FirstFail(fails)));
+    }
     root.Next(30);
     if (indicator->Cancelled()) return Fail(error, GEOM_CANCELLED, LoadKestString(IDS_GEOM_CANCELLED));
 

@@ -14,9 +14,10 @@ namespace kest::cad {
 bool LooksLikeStep(const QByteArray& bytes);
 
 // Reads a STEP file's bytes into `out` (positions in metres, whatever unit
-// the file states). GEOM_OK when at least one solid can be measured,
-// GEOM_NO_SOLIDS when none can (the others are listed with their problem),
-// GEOM_BAD_FORMAT for a damaged or truncated file, GEOM_CANCELLED.
+// the file states): GEOM_OK with every solid, free shell and part of loose
+// faces listed, measured or with its problem; GEOM_BAD_FORMAT for a damaged
+// or truncated file; GEOM_CANCELLED. Open CASCADE's parsing of the text
+// reports no progress; the transfer, measuring and meshing do and can stop.
 int ReadStep(const QByteArray& bytes, CCadGeometry& out, QString& error, const CProgress& progress = {});
 
 }  // namespace kest::cad

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CadGeometry.h"
+#include "KestLoadLibExport.h"
 #include "MeshProps.h"
 
 namespace kest::cad {
@@ -30,10 +31,11 @@ struct CStlMesh {
 
 // Whether the bytes may be an STL file: text that starts with "solid", or a
 // size of 84 + 50·n bytes.
-bool LooksLikeStl(const QByteArray& bytes);
+KESTLOADLIB_API bool LooksLikeStl(const QByteArray& bytes);
 
 // GEOM_OK, GEOM_BAD_FORMAT (with `error`), GEOM_NO_SOLIDS (no triangles) or
 // GEOM_CANCELLED.
-int ReadStl(const QByteArray& bytes, CStlMesh& out, QString& error, const CProgress& progress = {});
+KESTLOADLIB_API int ReadStl(const QByteArray& bytes, CStlMesh& out, QString& error,
+                            const CProgress& progress = {});
 
 }  // namespace kest::cad

@@ -40,7 +40,7 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CAD_REPORT_MISSING_UNIT,
          "보고서에 %1의 단위가 없거나 읽을 수 없는 단위입니다. 단위를 지정한 뒤 다시 읽으십시오."},
         {IDS_CAD_REPORT_MISSING_VALUE, "%1: 보고서에 %2 값이 없습니다."},
-        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 값이 유한한 수가 아닙니다."},
+        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 값이 소수점(.)으로 쓴 유한한 수가 아닙니다."},
         {IDS_CAD_REPORT_MASS_NOT_POSITIVE, "%1: 질량은 0보다 커야 합니다 (보고서 값 %2)."},
         {IDS_CAD_REPORT_LOW_PRECISION,
          "유효숫자 부족: %1 값의 유효숫자가 4자리보다 적습니다. CAD 프로그램에서 소수 자릿수를 늘려 다시 "
@@ -92,7 +92,7 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_GEOM_MESH_NONMANIFOLD, "모서리 %1개를 셋 이상의 삼각형이 공유합니다. 예: (%2, %3, %4) %5 부근."},
         {IDS_GEOM_MESH_TURNED, "%1: 메시의 삼각형이 안쪽을 향하고 있어(부피가 음수) 뒤집어서 계산했습니다."},
         {IDS_GEOM_ZERO_VOLUME, "부피가 0이거나 음수입니다."},
-        {IDS_GEOM_SHELL_OPEN, "솔리드의 셸이 닫혀 있지 않습니다. 모서리 %1개가 면 하나에만 속합니다."},
+        {IDS_GEOM_SHELL_OPEN, "셸이 닫혀 있지 않습니다(구멍). 모서리 %1개가 면 하나에만 속합니다."},
         {IDS_GEOM_NOT_SOLID, "솔리드가 아닙니다(떨어진 셸이나 면). 부피가 없습니다."},
         {IDS_GEOM_STEP_DAMAGED, "STEP 파일을 읽을 수 없습니다. 파일이 손상되었습니다.%1"},
         {IDS_GEOM_STEP_TRUNCATED, "STEP 파일이 잘렸습니다. 끝 줄 \"END-ISO-10303-21;\"이 없습니다."},
@@ -181,7 +181,7 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CAD_REPORT_MISSING_UNIT,
          "The report states no unit KestLoad can read for %1. Give the unit and read the report again."},
         {IDS_CAD_REPORT_MISSING_VALUE, "%1: %2 is missing from the report."},
-        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 is not a finite number."},
+        {IDS_CAD_REPORT_NOT_FINITE, "%1: %2 is not a finite number written with a decimal point."},
         {IDS_CAD_REPORT_MASS_NOT_POSITIVE, "%1: the mass must be above 0 (the report gives %2)."},
         {IDS_CAD_REPORT_LOW_PRECISION,
          "Too few digits: %1 is printed with fewer than 4 significant digits. Print the report again with "
@@ -236,7 +236,7 @@ const CadStringTable& CadEnglishStrings() {
          "%1: the mesh was inside out (its triangles face inwards, the volume came out negative); it was "
          "turned."},
         {IDS_GEOM_ZERO_VOLUME, "The volume is zero or negative."},
-        {IDS_GEOM_SHELL_OPEN, "The solid's shell is not closed: %1 edges border one face only."},
+        {IDS_GEOM_SHELL_OPEN, "The shell is not closed (a hole): %1 edges border one face only."},
         {IDS_GEOM_NOT_SOLID, "Not a solid (a loose shell or face): it has no volume."},
         {IDS_GEOM_STEP_DAMAGED, "The STEP file cannot be read, it is damaged.%1"},
         {IDS_GEOM_STEP_TRUNCATED,

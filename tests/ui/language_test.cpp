@@ -34,6 +34,7 @@
 
 #include "DialogFixture.h"
 #include "DlgAbout.h"
+#include "DlgCadImport.h"
 #include "DlgCrdSys.h"
 #include "DlgFileProp.h"
 #include "DlgInerCalc.h"
@@ -75,7 +76,7 @@ protected:
 
 const int kTemplates[] = {IDD_MAIN,      IDD_PG_PAYLOAD, IDD_PG_ADDLOAD, IDD_PG_BARCHART,
                           IDD_ABOUT,     IDD_REPORT,     IDD_CRDSYS,     IDD_TOOL_CALC,
-                          IDD_FILE_PROP, IDD_LOAD_CALC,  IDD_INER_CALC};
+                          IDD_FILE_PROP, IDD_LOAD_CALC,  IDD_INER_CALC,  IDD_CAD_IMPORT};
 
 QString Plain(QString text) { return text.remove(QLatin1Char('&')); }
 
@@ -361,6 +362,7 @@ TEST_F(EnglishWindow, EveryDialogIsEnglishWithAllItsControls) {
          [&] { return new CDlgToolCalcWnd(&dlg->m_dlgToolCalc, dlg.get()); }},
         {"load calculator", IDD_LOAD_CALC, [&] { return new CDlgLoadCalcWnd(&loads, dlg.get()); }},
         {"inertia calculator", IDD_INER_CALC, [&] { return new CDlgInerCalc(dlg.get()); }},
+        {"import from CAD", IDD_CAD_IMPORT, [&] { return new CDlgCadImport(dlg.get()); }},
         {"report", IDD_REPORT, [&] { return new CDlgReport(dlg->ReportSource()); }},
         {"about", IDD_ABOUT, [&] { return new CDlgAbout(dlg.get()); }},
         {"file properties", IDD_FILE_PROP, [&] { return new CDlgFileProp(dlg.get()); }},

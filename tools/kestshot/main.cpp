@@ -11,6 +11,8 @@
 //            [--cases "FIRST;NAME=m,x,y,z,ixx,iyy,izz;..."]
 //            [--lang ko|en] [--size WxH]
 //            [--current-case N] [--case-bar OUT.png]
+//            [--cad-import OUT.png --cad-file FILE [--cad-unit mm|cm|m|in|ft]
+//             [--cad-density KG_PER_M3] [--cad-frame "X Y Z RX RY RZ"] [--cad-size WxH]]
 // The grey files are the payload diagram and the moment chart drawn for a
 // monochrome printer (grey-scale and print flags). The tool-calculator picture
 // shows the calculator opened for the current robot with the given hand and
@@ -27,6 +29,9 @@
 // --current-case makes that load case current at the end (after --cases);
 // --result-tab -1 shows the last result tab (the load-case matrix with
 // several cases); --case-bar saves the case bar with the load table under it.
+// --cad-import shows the import from CAD with FILE read (its length unit given
+// when it states none), the density (a listed material's picks the material)
+// and the flange frame typed, at its own size or WxH.
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -52,6 +57,7 @@
 #include "PgPayload.h"
 #include "Report.h"
 #include "ReportOutput.h"
+#include "ShotCadImport.h"
 #include "Templates.h"
 
 namespace {
@@ -130,6 +136,7 @@ int main(int argc, char** argv) {
     QStringList robots, tool;
     QString greyPayload, greyMoment, toolCalcShot, loadCalc, inerCalc, project, reportPdf, reportGreyPdf;
     QString verdictBox, cases, caseBar;
+    CCadShot cadShot;
     int currentCase = -1;
     QStringList hand, workpiece;
     int handWork = 1;
@@ -175,7 +182,20 @@ int main(int argc, char** argv) {
             caseBar = value;
         else if (std::strcmp(argv[i], "--verdict-box") == 0)
             verdictBox = value;
-        else if (std::strcmp(argv[i], "--size") == 0) {
+        else if (std::strcmp(argv[i], "--cad-import") == 0)
+            cadShot.out = value;
+        else if (std::strcmp(argv[i], "--cad-file") == 0)
+            cadShot.file = value;
+        else if (std::strcmp(argv[i], "--cad-unit") == 0)
+            cadShot.unit = value;
+        else if (std::strcmp(argv[i], "--cad-density") == 0)
+            cadShot.density = value;
+        else if (std::strcmp(argv[i], "--cad-frame") == 0)
+            cadShot.frame = value;
+        else if (std::strcmp(argv[i], "--cad-size") == 0) {
+            const QStringList wh = value.split(QLatin1Char('x'));
+            cadShot.size = QSize(wh.value(0).toInt(), wh.value(1).toInt());
+        } else if (std::strcmp(argv[i], "--size") == 0) {
             const QStringList wh = value.split(QLatin1Char('x'));
             windowSize = QSize(wh.value(0).toInt(), wh.value(1).toInt());
         } else if (std::strcmp(argv[i], "--lang") == 0) {
@@ -300,6 +320,10 @@ int main(int argc, char** argv) {
     }
     if (!loadCalc.isEmpty() && !ShotLoadCalc(&dlg, loadCalc)) {
         std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(loadCalc));
+        return 1;
+    }
+    if (!cadShot.out.isEmpty() && !ShootCadImport(&dlg, cadShot)) {
+        std::fprintf(stderr, "kestshot: cannot write %s\n", qPrintable(cadShot.out));
         return 1;
     }
     for (const QString& pdf : {reportPdf, reportGreyPdf}) {

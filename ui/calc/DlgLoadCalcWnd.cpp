@@ -54,6 +54,7 @@ CDlgLoadCalcWnd::CDlgLoadCalcWnd(CLoadCalcLists* pCalc, QWidget* parent)
     connectButton(IDC_LC_ROW_UP, &CDlgLoadCalcWnd::OnBnClickedRowUp);
     connectButton(IDC_LC_ROW_DN, &CDlgLoadCalcWnd::OnBnClickedRowDn);
     connectButton(IDC_LC_INER, &CDlgLoadCalcWnd::OnBnClickedInerCalc);
+    connectButton(IDC_LC_IMPORT, &CDlgLoadCalcWnd::OnBnClickedImport);
     for (int id : {IDC_LC_SPOT, IDC_LC_ARC, IDC_LC_HANDLING}) {
         if (auto* c = DlgItem<QCheckBox>(this, id))
             connect(c, &QCheckBox::clicked, this, [this] { OnBnClickedAppl(); });

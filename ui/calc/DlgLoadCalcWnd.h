@@ -41,6 +41,8 @@ public:
     void OnBnClickedRowUp();
     void OnBnClickedRowDn();
     void OnBnClickedInerCalc();
+    // Import from CAD: the load the import dialog gives becomes the list's last row.
+    void OnBnClickedImport();
     int OnBeginEditLoad(const GrNotify& nm);
     void OnEndEditLoad(const GrNotify& nm);
 

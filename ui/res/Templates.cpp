@@ -322,6 +322,7 @@ const DlgTemplate kLoadCalc = {
         {IDC_LC_ROW_UP, K::PushButton, 42, 133, 17, 15, "Move up", ST_ICON},
         {IDC_LC_ROW_DN, K::PushButton, 59, 133, 17, 15, "Move down", ST_ICON},
         {IDC_LC_INER, K::PushButton, 80, 133, 17, 15, "Inertia calculator", ST_ICON},
+        {IDC_LC_IMPORT, K::PushButton, 101, 133, 56, 15, "가져오기…", ST_NONE, "Import…"},
         {IDC_LC_SET_ROW, K::PushButton, 189, 133, 100, 15, "Set to selected row", ST_NONE},
         {IDC_LC_LOAD, K::Frame, 8, 151, 290, 70, "", ST_HIDDEN},
         {IDC_LC_SUM, K::Frame, 8, 223, 281, 13, "", ST_HIDDEN},
@@ -336,6 +337,10 @@ const DlgTemplate kLoadCalc = {
         {2, K::PushButton, 410, 248, 50, 14, "Cancel", ST_NONE},
     },
 };
+
+// Import from CAD: its controls are laid out in code (DlgCadImport.cpp).
+const DlgTemplate kCadImport = {IDD_CAD_IMPORT, "CAD에서 부하 가져오기", 560, 360, "Arial", 9, {},
+                                "Load from CAD"};
 
 const DlgTemplate kInerCalc = {
     IDD_INER_CALC,
@@ -477,6 +482,7 @@ const DlgTemplate* FindDlgTemplate(int id) {
         {IDD_FILE_PROP, &kFileProp},
         {IDD_LOAD_CALC, &kLoadCalc},
         {IDD_INER_CALC, &kInerCalc},
+        {IDD_CAD_IMPORT, &kCadImport},
         {IDD_CASE_NAME, &kCaseName},
         {IDD_REPORT, &kReport},
     };

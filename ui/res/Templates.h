@@ -21,6 +21,7 @@ enum ResourceId : int {
     IDD_LOAD_CALC = 13022,
     IDD_INER_CALC = 13027,
     IDD_CASE_NAME = 13029,
+    IDD_CAD_IMPORT = 13031,
     IDR_MAIN_TOOLBAR = 13008,
 };
 
@@ -194,10 +195,36 @@ enum ControlId : int {
     IDC_LC_LEGEND = 13128,
     IDC_LC_PREDEF_ERROR = 40101,  // why the predefined loads could not be read
     IDC_LC_INPUT_PAGES = 41101,   // the load pages "Input" writes
+    IDC_LC_IMPORT = 13141,        // import from CAD
     IDC_GRID_PREDEF = 2551,
     IDC_GRID_LOAD = 2552,
     IDC_GRID_SUM = 2553,
     IDC_GRID_LEGEND = 2554,
+    // import from CAD
+    IDC_CI_OPEN = 13300,
+    IDC_CI_SOURCE = 13301,
+    IDC_CI_PASTE = 13302,
+    IDC_CI_READ = 13303,
+    IDC_CI_STATUS = 13304,
+    IDC_CI_PROGRESS = 13305,
+    IDC_CI_CANCEL_READ = 13306,
+    IDC_CI_LENGTH_UNIT = 13307,
+    IDC_CI_MASS_UNIT = 13308,
+    IDC_CI_BODIES = 13309,
+    IDC_CI_USE_DENSITY = 13310,
+    IDC_CI_USE_TOTAL = 13311,
+    IDC_CI_DENSITY = 13312,
+    IDC_CI_MATERIAL = 13313,
+    IDC_CI_TOTAL = 13314,
+    IDC_CI_ORIGIN_X = 13315,  // Y and Z follow
+    IDC_CI_RX = 13318,        // RY and RZ follow
+    IDC_CI_ORIENTATION = 13321,
+    IDC_CI_SHAPE = 13322,
+    IDC_CI_CONSERVATIVE = 13323,
+    IDC_CI_WARNINGS = 13324,
+    IDC_CI_ADD = 13325,
+    IDC_CI_CLOSE = 13326,
+    IDC_CI_RESULT = 13330,  // the result's 16 fields follow
     // inertia calculator
     IDC_INER_MASS = 13124,
     IDC_INER_DX = 13125,

@@ -192,6 +192,29 @@ TEST(CadGeometry, StlSolidsMatchHandComputedValues) {
     EXPECT_EQ(two.solids[1].name, QStringLiteral("second wedge"));
     ExpectProps(two.solids[1], wedge, "second block");
 
+    // A hollow box: the box and, as a second shell of the same solid, the box
+    // at half size about its centre with its triangles facing inwards.
+    const QByteArray outer = Bytes(Data("box.stl"));
+    QByteArray hollow = outer + outer.mid(84);
+    hollow[80] = 24;
+    const float centre[3] = {30, 35, 40};
+    for (int i = 12; i < 24; ++i) {
+        for (int k = 0; k < 9; ++k) {
+            float v;
+            std::memcpy(&v, hollow.constData() + 84 + 50 * i + 12 + 4 * k, 4);
+            v = centre[k % 3] + (v - centre[k % 3]) / 2;
+            std::memcpy(hollow.data() + 84 + 50 * i + 12 + 4 * k, &v, 4);
+        }
+        TurnTriangle(hollow, i);
+    }
+    Expected cavity = BoxValues();
+    cavity.volume *= 1 - 1.0 / 8;
+    for (auto& row : cavity.tensor)
+        for (double& x : row) x *= 1 - 1.0 / 32;
+    const CCadGeometry shells = Read(Write(dir, "hollow.stl", hollow));
+    EXPECT_TRUE(shells.notes.isEmpty());
+    ExpectProps(shells.solids.at(0), cavity, "hollow box");
+
     // Every triangle turned inwards: the same solid, turned, with a note.
     QByteArray inside = Bytes(Data("box.stl"));
     for (int i = 0; i < 12; ++i) TurnTriangle(inside, i);

@@ -14,8 +14,8 @@ using namespace kesttest;
 
 namespace {
 
-// A closed binary STL of the cube [0, a]³, outward normals, 12 triangles.
-QByteArray CubeStl(float a) {
+// A closed binary STL of the cube [0, a]³, 12 triangles facing out (or in).
+QByteArray CubeStl(float a, bool inward = false) {
     const float v[8][3] = {{0, 0, 0}, {a, 0, 0}, {a, a, 0}, {0, a, 0},
                            {0, 0, a}, {a, 0, a}, {a, a, a}, {0, a, a}};
     const int faces[12][3] = {{0, 2, 1}, {0, 3, 2}, {4, 5, 6}, {4, 6, 7}, {0, 1, 5}, {0, 5, 4},
@@ -26,7 +26,7 @@ QByteArray CubeStl(float a) {
     for (const auto& f : faces) {
         const float normal[3] = {0, 0, 0};
         bytes.append(reinterpret_cast<const char*>(normal), 12);
-        for (int k = 0; k < 3; ++k) bytes.append(reinterpret_cast<const char*>(v[f[k]]), 12);
+        for (int k = 0; k < 3; ++k) bytes.append(reinterpret_cast<const char*>(v[f[inward ? 2 - k : k]]), 12);
         bytes.append(2, '\0');
     }
     return bytes;
@@ -78,6 +78,18 @@ TEST(CadCommandLine, ReportsAndMeshesInTheFlangeFrameAndEveryRefusal) {
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("mass: 3.0000 kg")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("Y 500.000 mm")) << r.out.toStdString();
+
+    // A mesh turned inside out is measured turned back, and the output says so.
+    const QString inward = dir.filePath(QStringLiteral("inward.stl"));
+    QFile g(inward);
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    g.write(CubeStl(100.0f, true));
+    g.close();
+    r = Kestload({QStringLiteral("--mass-props"), inward, QStringLiteral("--unit"), QStringLiteral("mm"),
+                  QStringLiteral("--density"), QStringLiteral("1000"), QStringLiteral("--json")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_NEAR(Json(r)[QStringLiteral("mass")].toDouble(), 1.0, 1e-9);
+    EXPECT_EQ(Json(r)[QStringLiteral("warnings")].toArray().size(), 1);
 
     // Refusals: exit 2, a message, nothing on standard output.
     const QStringList bad[] = {

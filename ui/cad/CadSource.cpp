@@ -81,6 +81,7 @@ CCadSource ReadCadFile(const QString& path, const CReportUnits& units, const CPr
     }
     if (status != GEOM_OK) return source;
     source.bodies = BodiesFromGeometry(geometry);
+    source.notes << geometry.notes;
     source.status = CAD_READ_OK;
     return source;
 }

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -85,9 +86,10 @@ CDlgCadImport::CDlgCadImport(QWidget* parent) : CKestDialog(IDD_CAD_IMPORT, pare
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizeGripEnabled(true);
-    BuildControls();
-    // Room for the bodies' columns and the picture, within the screen.
-    QSize want = first.expandedTo(QSize(1120, 900)).expandedTo(minimumSizeHint());
+    const QWidget* content = BuildControls();
+    // Room for the bodies' columns and the picture, within the screen (the
+    // rest scrolls).
+    QSize want = first.expandedTo(QSize(1120, 900)).expandedTo(content->minimumSizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         want = want.boundedTo(screen->availableSize()).expandedTo(minimumSizeHint());
     resize(want);
@@ -95,10 +97,21 @@ CDlgCadImport::CDlgCadImport(QWidget* parent) : CKestDialog(IDD_CAD_IMPORT, pare
     Recalculate();
 }
 
-void CDlgCadImport::BuildControls() {
-    auto* top = new QHBoxLayout(this);
+QWidget* CDlgCadImport::BuildControls() {
+    // Everything sits in a scroll area, so that a screen smaller than the
+    // dialog's natural size (a 1366 × 768 laptop) still reaches every control.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* top = new QHBoxLayout(content);
     top->addWidget(BuildSourceColumn(), 6);
     top->addWidget(BuildResultColumn(), 5);
+    scroll->setWidget(content);
+    outer->addWidget(scroll);
+    return content;
 }
 
 QWidget* CDlgCadImport::BuildSourceColumn() {

@@ -115,7 +115,8 @@ private:
     struct ReadJob;
     enum class Source { None, Geometry, Report };
 
-    void BuildControls();
+    // The two columns inside a scroll area; returns the area's content.
+    QWidget* BuildControls();
     QWidget* BuildSourceColumn();
     QWidget* BuildResultColumn();
     void StartRead(const QString& path, const QString& displayName, const QByteArray& pasted);

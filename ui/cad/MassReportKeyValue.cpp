@@ -35,6 +35,28 @@ bool ProductLabel(const QString& line, QChar prefix, int& row, int& col, qsizety
     return true;
 }
 
+// "Mass …", "Density …" and "Volume …" lines of the label-and-value layouts:
+// the value after the label and the unit after the value. A second mass
+// starts the next report.
+void TakeMass(const QString& line, CRawReport& r, std::vector<CRawReport>& out, const QString& format) {
+    if (r.mass) NextReport(r, out, format);
+    if (auto n = FirstNumber(line, 4)) {
+        r.mass = n->value;
+        r.massStep = n->step;
+        r.massUnit = UnitAfter(line, *n);
+    }
+}
+
+bool TakeDensityOrVolume(const QString& line, CRawReport& r) {
+    const bool density = Starts(line, "Density");
+    if (!density && !Starts(line, "Volume")) return false;
+    if (auto n = FirstNumber(line, density ? 7 : 6)) {
+        (density ? r.density : r.volume) = n->value;
+        (density ? r.densityUnit : r.volumeUnit) = UnitAfter(line, *n);
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ReadSolidWorksLayout(const QStringList& lines, std::vector<CRawReport>& out) {
@@ -155,22 +177,9 @@ bool ReadInventorLayout(const QStringList& lines, std::vector<CRawReport>& out) 
         } else if (Starts(line, "Rotation") || Starts(line, "General Properties")) {
             mode = None;
         } else if (Starts(line, "Mass")) {
-            if (r.mass) NextReport(r, out, format);
-            if (auto n = FirstNumber(line, 4)) {
-                r.mass = n->value;
-                r.massStep = n->step;
-                r.massUnit = UnitAfter(line, *n);
-            }
-        } else if (Starts(line, "Density")) {
-            if (auto n = FirstNumber(line, 7)) {
-                r.density = n->value;
-                r.densityUnit = UnitAfter(line, *n);
-            }
-        } else if (Starts(line, "Volume")) {
-            if (auto n = FirstNumber(line, 6)) {
-                r.volume = n->value;
-                r.volumeUnit = UnitAfter(line, *n);
-            }
+            TakeMass(line, r, out, format);
+        } else if (TakeDensityOrVolume(line, r)) {
+            // taken
         } else if (mode == Com && AxisIndex(line[0]) >= 0 && line.size() > 1 && !line[1].isLetterOrNumber()) {
             if (auto n = FirstNumber(line, 1)) {
                 r.PutCom(AxisIndex(line[0]), *n);
@@ -215,23 +224,10 @@ bool ReadFusionLayout(const QStringList& lines, std::vector<CRawReport>& out) {
             r.name = line.mid(5).trimmed();
             mode = None;
         } else if (Starts(line, "Mass") && line.size() > 4 && !line[4].isLetter()) {
-            if (r.mass) NextReport(r, out, format);
-            if (auto n = FirstNumber(line, 4)) {
-                r.mass = n->value;
-                r.massStep = n->step;
-                r.massUnit = UnitAfter(line, *n);
-            }
+            TakeMass(line, r, out, format);
             mode = None;
-        } else if (Starts(line, "Density")) {
-            if (auto n = FirstNumber(line, 7)) {
-                r.density = n->value;
-                r.densityUnit = UnitAfter(line, *n);
-            }
-        } else if (Starts(line, "Volume")) {
-            if (auto n = FirstNumber(line, 6)) {
-                r.volume = n->value;
-                r.volumeUnit = UnitAfter(line, *n);
-            }
+        } else if (TakeDensityOrVolume(line, r)) {
+            // taken
         } else if (Starts(line, "Center of Mass") || Starts(line, "Centre of Mass")) {
             const std::vector<CNum> nums = ScanNumbers(line, 14);
             for (size_t i = 0; i < nums.size() && i < 3; ++i) r.PutCom(static_cast<int>(i), nums[i]);

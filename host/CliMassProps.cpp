@@ -245,7 +245,10 @@ int RunMassProps(const QStringList& args) {
             if (source.needsMassUnit) give << QStringLiteral("--mass-unit");
             why = QStringLiteral("%1 (give %2)").arg(why, give.join(QStringLiteral(" and ")));
         }
-        PrintError(QStringLiteral("%1: %2").arg(Shown(o.file), Shown(why)));
+        // The reader's reason may name the file already.
+        PrintError(why.contains(QFileInfo(o.file).fileName())
+                       ? Shown(why)
+                       : QStringLiteral("%1: %2").arg(Shown(o.file), Shown(why)));
         return 2;
     }
     // The origin is in the file's length unit: --unit, else millimetres.

@@ -73,7 +73,10 @@ std::array<double, 3> CCadResult::LoadInertia() const {
 CPrmLoadSub CCadResult::ToLoad() const {
     CPrmLoadSub load;
     const std::array<double, 3> i = LoadInertia();
-    load.Set(flange.massKg, flange.comM.x, flange.comM.y, flange.comM.z, i[0], i[1], i[2]);
+    // Rounding noise of a centred part (1e-17 m) would read "-0.000" mm.
+    auto clean = [](double m) { return std::fabs(m) < 1e-12 ? 0.0 : m; };
+    load.Set(flange.massKg, clean(flange.comM.x), clean(flange.comM.y), clean(flange.comM.z), i[0], i[1],
+             i[2]);
     return load;
 }
 
@@ -162,10 +165,27 @@ CCadResult ComputeCadResult(const std::vector<CCadBody>& bodies, const std::vect
     const CMassProps inFile = Combine(parts);
     result.flange = ToFlange(inFile, frame);
     if (!IsFinite(result.flange) || !(result.flange.massKg > 0.0)) return Failure(Text(IDS_CAD_NOT_FINITE));
+    // A density can reach any mass, and a frame origin any distance: beyond
+    // these no real load lies (the project holds positions up to 100 m).
+    if (result.flange.massKg > kMaxImportMassKg)
+        return Failure(
+            Text(IDS_CAD_MASS_TOO_LARGE).arg(Number(result.flange.massKg), Number(kMaxImportMassKg)));
+    const CVec3& c = result.flange.comM;
+    if (std::sqrt(c.x * c.x + c.y * c.y + c.z * c.z) > kMaxImportDistanceM)
+        return Failure(Text(IDS_CAD_COG_TOO_FAR).arg(Number(kMaxImportDistanceM * 1000.0)));
     result.principal = PrincipalMoments(result.flange.inertia);
+    // A rigid body's principal moments are not negative and each is at most
+    // the sum of the other two; a report that breaks this was typed or
+    // printed wrongly (1 % allows for rounded reports of thin plates).
+    const double largest = std::fabs(result.principal[2]);
+    if (result.principal[0] < -1e-9 * largest ||
+        result.principal[0] + result.principal[1] < result.principal[2] * (1.0 - 0.01))
+        return Failure(
+            Text(IDS_CAD_TENSOR_NOT_PHYSICAL)
+                .arg(Number(result.principal[0]), Number(result.principal[1]), Number(result.principal[2])));
     result.productsRatio = ProductsRatio(result.flange.inertia);
     result.productsLarge = result.productsRatio > kLargeProducts;
-    if (result.productsLarge)
+    if (result.productsLarge && !conservative)
         result.warnings
             << Text(IDS_CAD_PRODUCTS_LARGE).arg(QString::number(std::round(result.productsRatio * 100.0)));
     result.conservative = conservative;

@@ -84,6 +84,8 @@ constexpr double kLargeProducts = 0.10;
 // Masses and densities above these are refused as typing errors.
 constexpr double kMaxImportMassKg = 100000.0;
 constexpr double kMaxDensityKgM3 = 30000.0;
+// A centre of gravity farther than this from the flange is refused (100 m).
+constexpr double kMaxImportDistanceM = 100.0;
 
 // `masses` has one entry per body (missing entries use the default).
 KESTLOADLIB_API CCadResult ComputeCadResult(const std::vector<CCadBody>& bodies,

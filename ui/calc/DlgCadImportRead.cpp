@@ -223,7 +223,16 @@ void CDlgCadImport::OnReadFinished() {
         MarkUnitBox(m_pMassUnit, job->needsMass);
         if (job->needsLength) m_pLengthUnit->setCurrentIndex(0);
         if (job->needsMass) m_pMassUnit->setCurrentIndex(0);
+        // The file shown before is no longer the one being imported: nothing
+        // of it may stay on screen or be added while the unit is asked.
+        m_source = Source::None;
+        m_bodies.clear();
+        m_edges = {};
+        m_readWarnings.clear();
+        m_pSource->setText(job->path.isEmpty() ? job->name : job->path);
+        m_pSource->setToolTip(job->path);
         SetStatus(Text(IDS_CI_NEEDS_UNIT).arg(job->name), true);
+        ShowBodies();
         Recalculate();
         return;
     }

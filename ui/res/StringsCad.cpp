@@ -32,7 +32,13 @@ const CadStringTable& CadKoreanStrings() {
         {IDS_CAD_TOTAL_TOO_SMALL, "전체 질량 %1 kg은 솔리드별로 입력한 질량의 합 %2 kg보다 커야 합니다."},
         {IDS_CAD_TOTAL_UNUSED, "전체 질량은 쓰이지 않았습니다: 모든 솔리드에 질량이나 밀도가 따로 있습니다."},
         {IDS_CAD_THE_TOTAL, "전체 부하"},
-        {IDS_CAD_THE_DEFAULT, "기본값"},
+        {IDS_CAD_THE_DEFAULT, "모든 솔리드"},
+        {IDS_CAD_MASS_TOO_LARGE, "전체 질량 %1 kg이 %2 kg을 넘습니다. 밀도와 단위를 확인하십시오."},
+        {IDS_CAD_COG_TOO_FAR, "무게중심이 플랜지에서 %1 mm보다 멉니다. 플랜지 원점과 단위를 확인하십시오."},
+        {IDS_CAD_TENSOR_NOT_PHYSICAL,
+         "관성 텐서가 강체의 것이 아닙니다: 주관성 모멘트 %1, %2, %3 kg·m² (음수이거나 하나가 나머지 둘의 "
+         "합보다 "
+         "큼). 보고서의 관성 값과 부호를 확인하십시오."},
         {IDS_CAD_REPORT_NOT_RECOGNISED,
          "질량 특성 보고서로 읽을 수 없습니다. 알려진 CAD 보고서나 질량, 무게중심, 관성 텐서를 적은 표를 "
          "붙여 넣으십시오."},
@@ -173,7 +179,15 @@ const CadStringTable& CadEnglishStrings() {
         {IDS_CAD_TOTAL_TOO_SMALL, "The total mass, %1 kg, must exceed the %2 kg given body by body."},
         {IDS_CAD_TOTAL_UNUSED, "The total mass was not used: every body has its own mass or density."},
         {IDS_CAD_THE_TOTAL, "the whole load"},
-        {IDS_CAD_THE_DEFAULT, "the default"},
+        {IDS_CAD_THE_DEFAULT, "every body"},
+        {IDS_CAD_MASS_TOO_LARGE, "The total mass, %1 kg, exceeds %2 kg: check the density and the units."},
+        {IDS_CAD_COG_TOO_FAR,
+         "The centre of gravity lies more than %1 mm from the flange: check the flange origin and the "
+         "units."},
+        {IDS_CAD_TENSOR_NOT_PHYSICAL,
+         "The inertia tensor is not a rigid body's: principal moments %1, %2, %3 kg·m² (one negative, or one "
+         "above "
+         "the sum of the other two). Check the report's inertias and their signs."},
         {IDS_CAD_REPORT_NOT_RECOGNISED,
          "The text is not a mass-property report KestLoad can read. Paste a report of a known CAD program or "
          "a table of mass, centre of mass and inertia tensor."},

@@ -118,6 +118,9 @@ enum CadStringId : int {
     IDS_CAD_TOTAL_UNUSED = 41802,
     IDS_CAD_THE_TOTAL = 41803,
     IDS_CAD_THE_DEFAULT = 41804,
+    IDS_CAD_MASS_TOO_LARGE = 41805,
+    IDS_CAD_COG_TOO_FAR = 41806,
+    IDS_CAD_TENSOR_NOT_PHYSICAL = 41807,
 };
 
 using CadStringTable = std::map<int, const char*>;

@@ -417,6 +417,15 @@ TEST_F(CadImportWindow, BadInputAddsNothing) {
         WaitRead(dlg);
         EXPECT_EQ(dlg.m_pBodies->rowCount(), 1);
         EXPECT_TRUE(dlg.Result().ok);
+        // Another file that asks for its unit: the one shown before is gone,
+        // so it cannot be added in the belief that it is the new one.
+        const QString other = dir.filePath(QStringLiteral("other.stl"));
+        ASSERT_TRUE(QFile::copy(stl, other));
+        dlg.ReadFile(other);
+        WaitRead(dlg);
+        EXPECT_TRUE(dlg.AsksForUnit());
+        EXPECT_EQ(dlg.m_pBodies->rowCount(), 0);
+        EXPECT_FALSE(dlg.Result().ok);
         dlg.reject();
     });
     ASSERT_EQ(calc.m_arrLoad[0].size(), before.size());

@@ -91,6 +91,19 @@ TEST(CadCommandLine, ReportsAndMeshesInTheFlangeFrameAndEveryRefusal) {
     EXPECT_NEAR(Json(r)[QStringLiteral("mass")].toDouble(), 1.0, 1e-9);
     EXPECT_EQ(Json(r)[QStringLiteral("warnings")].toArray().size(), 1);
 
+    // A STEP file is told by its content, also under a name that says nothing.
+    QFile step(QStringLiteral(KEST_SOURCE_DIR "tests/data/cad/box.step"));
+    ASSERT_TRUE(step.open(QIODevice::ReadOnly));
+    const QString unnamed = dir.filePath(QStringLiteral("box.dat"));
+    QFile copy(unnamed);
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write(step.readAll());
+    copy.close();
+    r = Kestload({QStringLiteral("--mass-props"), unnamed, QStringLiteral("--density"),
+                  QStringLiteral("1000"), QStringLiteral("--json")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(Json(r)[QStringLiteral("format")].toString(), QStringLiteral("STEP"));
+
     // Refusals: exit 2, a message, nothing on standard output.
     const QStringList bad[] = {
         {QStringLiteral("--mass-props"), stl},  // an STL states no unit

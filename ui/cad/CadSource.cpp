@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "RegularFile.h"
+#include "StepReader.h"
 
 namespace kest::cad {
 
@@ -12,9 +13,8 @@ bool LooksLikeGeometry(const QString& path, const QByteArray& head, qint64 size)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("step") || suffix == QLatin1String("stp") || suffix == QLatin1String("stl"))
         return true;
-    const QByteArray start = head.trimmed();
-    if (start.startsWith("ISO-10303-21")) return true;
-    if (start.startsWith("solid") && head.contains("facet")) return true;
+    if (LooksLikeStep(head)) return true;
+    if (head.trimmed().startsWith("solid") && head.contains("facet")) return true;
     // Binary STL: an 80-byte header, a triangle count and 50 bytes a triangle.
     if (head.size() >= 84 && size >= 84) {
         quint32 count = 0;
@@ -68,8 +68,7 @@ CCadSource ReadCadFile(const QString& path, const CReportUnits& units, const CPr
     source.geometry = true;
     CCadGeometry geometry;
     const int status = ReadGeometryFile(path, units.length, geometry, source.error, progress);
-    source.format =
-        head.trimmed().startsWith("ISO-10303-21") ? QStringLiteral("STEP") : QStringLiteral("STL");
+    source.format = LooksLikeStep(head) ? QStringLiteral("STEP") : QStringLiteral("STL");
     if (status == GEOM_NEEDS_UNIT) {
         source.status = CAD_READ_NEEDS_UNIT;
         source.needsLengthUnit = true;
